@@ -1,0 +1,46 @@
+#pragma once
+// The one error type of the program and its libraries: a number, the member that raised it and a text.
+#include <QString>
+#include <exception>
+#include <string>
+
+namespace common {
+
+// Error numbers with a fixed meaning across the program and its libraries.
+namespace errc {
+inline constexpr long InvalidArgument = 5;
+inline constexpr long Overflow = 6;
+inline constexpr long SubscriptOutOfRange = 9;
+inline constexpr long DivisionByZero = 11;
+inline constexpr long TypeMismatch = 13;
+inline constexpr long FileNotFound = 53;
+inline constexpr long UnknownItem = 35601;
+inline constexpr long DialogCancelled = 32755;
+inline constexpr long ObjectDefined = 9999;
+}
+
+class Error : public std::exception {
+public:
+    Error(long number, QString source, QString description);
+
+    long number() const noexcept { return m_number; }
+    const QString& source() const noexcept { return m_source; }
+    const QString& description() const noexcept { return m_description; }
+    const char* what() const noexcept override { return m_what.c_str(); }
+
+    // The same error raised again by another member.
+    Error withSource(const QString& source) const { return Error(m_number, source, m_description); }
+
+private:
+    long m_number;
+    QString m_source;
+    QString m_description;
+    std::string m_what;
+};
+
+// Short English text for the numbers that carry no text of their own.
+QString standardDescription(long number);
+
+[[noreturn]] void raise(long number, const QString& source = {}, const QString& description = {});
+
+} // namespace common
