@@ -5,6 +5,7 @@
 // every language block. A missing or unreadable file, or a missing key, is not a load failure:
 // the entry is simply absent and the caller decides what that means.
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <array>
 #include <optional>
