@@ -1,5 +1,7 @@
 #include "tooltip/clsquickinfo.h"
 
+#include "common/widgets/qtcolour.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -16,34 +18,10 @@ namespace {
 constexpr int DefaultMaxTipWidth = 800;
 constexpr int DefaultAutoPop = 5000;
 
-QColor plainColour(common::ColourValue c)
-{
-    return QColor(common::redOf(c), common::greenOf(c), common::blueOf(c));
-}
-
-common::ColourValue valueOf(const QColor& c)
-{
-    return common::rgbColour(c.red(), c.green(), c.blue());
-}
-
-// System colours name palette roles of the desktop; everything else is a plain RGB value.
+// System colours name roles of the desktop palette; everything else is a plain RGB value.
 QColor resolve(common::ColourValue c)
 {
-    if (!common::isSystemColour(c))
-        return plainColour(c);
-    const QPalette pal = QApplication::palette();
-    switch (common::systemColourIndex(c)) {
-    case 5: return pal.color(QPalette::Base);
-    case 8: return pal.color(QPalette::Text);
-    case 13: return pal.color(QPalette::Highlight);
-    case 14: return pal.color(QPalette::HighlightedText);
-    case 15: return pal.color(QPalette::Button);
-    case 17: return pal.color(QPalette::Disabled, QPalette::Text);
-    case 18: return pal.color(QPalette::ButtonText);
-    case 23: return pal.color(QPalette::ToolTipText);
-    case 24: return pal.color(QPalette::ToolTipBase);
-    default: return pal.color(QPalette::Window);
-    }
+    return common::toQColor(c, QApplication::palette());
 }
 
 } // namespace
@@ -88,8 +66,8 @@ bool clsQuickInfo::Init(QWidget* owner)
     m_popup = popup;
     m_ownsPopup = owner == nullptr;
     const QPalette pal = QApplication::palette();
-    m_backColor = valueOf(pal.color(QPalette::ToolTipBase));
-    m_foreColor = valueOf(pal.color(QPalette::ToolTipText));
+    m_backColor = common::fromQColor(pal.color(QPalette::ToolTipBase));
+    m_foreColor = common::fromQColor(pal.color(QPalette::ToolTipText));
     const int wakeUp = QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay);
     m_initialDelay = wakeUp > 0 ? wakeUp : 700;
     m_reshowDelay = m_initialDelay / 5;
