@@ -73,8 +73,8 @@ void Init_SysDaten(AppState& state, const QLocale& userLocale)
     System& sys = state.System;
     const auto sysDaten = [&sys](const QString& key) { return INI_lesen(sys, key, ini::SysDaten); };
 
-    state.SprachNr = 1;
-    state.SprachNr = spracheAus(sysDaten(QStringLiteral("Sprache")), userLocale);
+    state.Texte.SprachNr = 1;
+    state.Texte.SprachNr = spracheAus(sysDaten(QStringLiteral("Sprache")), userLocale);
 
     takeWhenLong(sys.Projekt_Pfad, sysDaten(QStringLiteral("UserPath")), 2);
     takeWhenLong(sys.Vorlage_Datei, sysDaten(QStringLiteral("DokVorlage")), 5);
