@@ -169,6 +169,12 @@ TEST(KTabInvarianten, DrawingVariantsPerRow)
     for (auto* t : {&kd.KTab_AC_Optim_US, &kd.KTab_AC_Optim_LowNoise_US, &kd.KTab_AC_Rough_US})
         EXPECT_EQ(muster(zeichnungen(*t, 14)), acUs);
     EXPECT_EQ(muster(zeichnungen(kd.KTab_AC_Rough_LowNoise_US, 14)), acUsRoughLowNoise);
+    const std::vector<int> hydroEu = {0, 0, 0, 0, 0, 0, 0, 1, 2, 2, 3, 3};
+    const std::vector<int> hydroUs = {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2};
+    EXPECT_EQ(muster(zeichnungen(kd.KTab_Hydro_Optim_EU, 11)), hydroEu);
+    EXPECT_EQ(zeichnungen(kd.KTab_Hydro_Rough_EU, 11), zeichnungen(kd.KTab_Hydro_Optim_EU, 11));
+    EXPECT_EQ(muster(zeichnungen(kd.KTab_Hydro_Optim_US, 14)), hydroUs);
+    EXPECT_EQ(zeichnungen(kd.KTab_Hydro_Rough_US, 14), zeichnungen(kd.KTab_Hydro_Optim_US, 14));
     // Row 8: threaded-socket drawing in this one table, first flange drawing in the other three.
     EXPECT_EQ(oelSatz(kd.KTab_AC_Rough_LowNoise_US, 8).Zeichnung_Datei, oelSatz(kd.KTab_AC_Optim_US, 0).Zeichnung_Datei);
     EXPECT_EQ(oelSatz(kd.KTab_AC_Rough_US, 8).Zeichnung_Datei, oelSatz(kd.KTab_AC_Optim_US, 7).Zeichnung_Datei);
