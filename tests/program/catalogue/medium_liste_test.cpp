@@ -1,5 +1,6 @@
 // The medium and oil-grade lists.
 #include "program/catalogue/medium_liste.h"
+#include "program/texts/textcatalogue.h"
 #include <gtest/gtest.h>
 
 using namespace catalogue;
@@ -29,6 +30,23 @@ TEST(MediumListe, NamesInEveryLanguageWithTheProgramsOwnFirstThree)
     // The position in the list is the medium code, the column of every performance table.
     EXPECT_EQ(ks.Medium_Liste[0].Code, 0);
     EXPECT_EQ(ks.Medium_Liste[1].Code, 1);
+}
+
+// After the program-wide texts are filled: every language slot 0..16 holds a name.
+TEST(MediumListe, NamesFromTheProgramsTexts)
+{
+    texts::Texte texte;
+    texts::Init_SysTexte(texte);
+    KDatenStrukt ks;
+    Init_MediumDaten(ks, texte);
+    for (int i = 0; i <= 16; ++i) {
+        EXPECT_EQ(ks.Medium_Liste[0].Name[i], texte.Text_173[i]) << i;
+        EXPECT_EQ(ks.Medium_Liste[1].Name[i], texte.Text_174[i]) << i;
+        EXPECT_FALSE(ks.Medium_Liste[0].Name[i].isEmpty()) << i;
+        EXPECT_FALSE(ks.Medium_Liste[1].Name[i].isEmpty()) << i;
+    }
+    EXPECT_EQ(ks.Medium_Liste[0].Name[0], "Oel");
+    EXPECT_EQ(ks.Medium_Liste[1].Name[1], "water/glykol");
 }
 
 TEST(MediumListe, SevenOilGradesInAscendingViscosity)
