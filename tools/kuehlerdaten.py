@@ -11,6 +11,8 @@ import math
 import os
 import sys
 
+sys.dont_write_bytecode = True
+
 sys.path.insert(0, os.path.dirname(__file__))
 from kuehlerdaten_modell import Kurve, fit, fit_pinned, grid, kurve_nach_regel, ln, modell, poly, sig  # noqa: E402
 
