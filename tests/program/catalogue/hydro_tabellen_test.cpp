@@ -1,6 +1,7 @@
 // Hydraulic work tables: the documented rows, the step pattern of every size, the not-available
 // record, and the data rules over every size and speed step.
 #include "ktab_regeln.h"
+#include "program/catalogue/ktab_daten.h"
 #include <gtest/gtest.h>
 
 using namespace catalogue;
@@ -128,6 +129,22 @@ TEST(HydroTabellen, DocumentedUsRowsAreHeldScaled)
     }
     for (int s = 4; s <= 8; ++s)
         EXPECT_FALSE(hc.HydroVarTab_Optim_US[14][s].isAvailable()) << s;
+
+    // As entered, before the scaling by 0.18.
+    auto eingetragen = [](int groesse, int stufe) -> const daten::HydroBlock* {
+        for (const daten::HydroBlock& b : daten::Hydro_Optim_US.bloecke)
+            if (b.groesse == groesse && b.von <= stufe && stufe <= b.bis)
+                return &b;
+        return nullptr;
+    };
+    const daten::HydroBlock* g0 = eingetragen(0, 4);
+    ASSERT_NE(g0, nullptr);
+    EXPECT_EQ(g0->von, 0);
+    EXPECT_EQ(g0->Koeff_1, (std::array<double, 3>{0.3725, 0.08176, 0}));
+    EXPECT_EQ(g0->Koeff_2, (std::array<double, 3>{-0.175, 0.3561, -0.034}));
+    const daten::HydroBlock* g14 = eingetragen(14, 1);
+    ASSERT_NE(g14, nullptr);
+    EXPECT_EQ(g14->Koeff_1, (std::array<double, 3>{-70.29, 26.25, -1.784}));
 }
 
 // Steps below the lowest permitted one hold its data; every permitted step its own; above the top
