@@ -121,11 +121,13 @@ TEST(KTabDatenregeln, TypeCodesFollowTheSchemeAndShareSizeNumbers)
             EXPECT_EQ(it->second, n) << s.praefix;
         }
     }
-    for (const auto& [g1, n1] : nummern)
-        for (const auto& [g2, n2] : nummern)
-            if (g1 < g2) {
-                const std::set<int> a(n1.begin(), n1.end());
-                for (int v : n2)
-                    EXPECT_FALSE(a.count(v)) << "groups " << g1 << " and " << g2 << " share " << v;
-            }
+    // Metric and US tables of a drive never share a number; DC and AC tables number their own way.
+    const std::pair<int, int> verschieden[] = {{0, 1}, {2, 3}, {4, 5}};
+    for (auto [eu, us] : verschieden) {
+        const std::set<int> a(nummern[eu].begin(), nummern[eu].end());
+        for (int v : nummern[us])
+            EXPECT_FALSE(a.count(v)) << "groups " << eu << " and " << us << " share " << v;
+    }
+    EXPECT_NE(nummern[0], std::vector<int>(nummern[2].begin(), nummern[2].begin() + 8));
+    EXPECT_NE(nummern[1], std::vector<int>(nummern[3].begin(), nummern[3].begin() + 8));
 }
