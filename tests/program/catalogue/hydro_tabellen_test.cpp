@@ -1,4 +1,4 @@
-// Hydraulic work tables: the documented rows, the step pattern of every size, the not-available
+// Hydraulic work tables: the measured rows, the step pattern of every size, the not-available
 // record, and the data rules over every size and speed step.
 #include "ktab_regeln.h"
 #include "program/catalogue/ktab_daten.h"
@@ -51,7 +51,7 @@ KTabSatz ohneDrehzahl(KTabSatz s)
 
 } // namespace
 
-TEST(HydroTabellen, DocumentedMetricRows)
+TEST(HydroTabellen, MeasuredMetricRows)
 {
     const auto& hc = gefuellt().hc;
     struct Stufe { int s; double k1[2]; double k2[3]; const char* geraeusch; };
@@ -103,7 +103,7 @@ TEST(HydroTabellen, DocumentedMetricRows)
     EXPECT_NEAR(waermeSatz(hc.HydroVarTab_Optim_EU[11][2].Koeff_2, 100), 2.5935, 5e-5);
 }
 
-TEST(HydroTabellen, DocumentedUsRowsAreHeldScaled)
+TEST(HydroTabellen, MeasuredUsRowsAreHeldScaled)
 {
     const auto& hc = gefuellt().hc;
     for (int s = 0; s <= 4; ++s) {

@@ -1,4 +1,4 @@
-// The documented example values of the performance tables, as the readers evaluate them.
+// Reference values of the measured sizes, as the readers evaluate them.
 #include "ktab_testhilfe.h"
 #include "program/catalogue/ktab_daten.h"
 #include <gtest/gtest.h>
@@ -76,7 +76,7 @@ std::vector<double> wiederhole(std::initializer_list<std::pair<double, int>> tei
 
 } // namespace
 
-TEST(KTabWerte, DocumentedFlowData)
+TEST(KTabWerte, PublishedFlowData)
 {
     const auto& kd = gefuellt().kd;
     using K = KDaten_Tab;
