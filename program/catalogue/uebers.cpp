@@ -115,10 +115,10 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const UebersichtKatalogTex
     }
     grid.writeCell(0, 1, slot(*antrieb, s));
 
-    // No size, or a size the selected table does not hold: no values. The cleared cells stay empty,
-    // and they are written empty as the grid's owner expects every value cell to be set.
+    // No size, or an index that names no size of the selected table: no values. The last record of
+    // every table is a spare slot that holds no size, so it counts as outside.
     const int r = lage.Typ_Index;
-    if (r < 0 || static_cast<std::size_t>(r) >= T.size()) {
+    if (r < 0 || static_cast<std::size_t>(r) + 1 >= T.size()) {
         for (int row = 1; row <= 8; ++row)
             grid.writeCell(row, 1, QString());
         return;
