@@ -1,0 +1,148 @@
+#include "common/numread.h"
+#include "common/error.h"
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace common {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x00A0);
+}
+
+// Parses sign, digits, decimal separator, digits, exponent; returns false when the text is
+// not exactly one number. The C locale's strtod does the conversion on a normalised copy.
+bool parseStrict(const QString& text, QChar decimal, double& out)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    qsizetype end = n;
+    while (end > i && isBlank(text[end - 1]))
+        --end;
+    if (i == end)
+        return false;
+    std::string ascii;
+    if (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')) {
+        ascii += static_cast<char>(text[i].toLatin1());
+        ++i;
+    }
+    int digits = 0;
+    while (i < end && text[i].isDigit() && text[i].unicode() < 128) {
+        ascii += static_cast<char>(text[i].toLatin1());
+        ++i;
+        ++digits;
+    }
+    if (i < end && text[i] == decimal) {
+        ascii += '.';
+        ++i;
+        while (i < end && text[i].isDigit() && text[i].unicode() < 128) {
+            ascii += static_cast<char>(text[i].toLatin1());
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < end && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ascii += 'e';
+        ++i;
+        if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+            ascii += static_cast<char>(text[i].toLatin1());
+            ++i;
+        }
+        int expDigits = 0;
+        while (i < end && text[i].isDigit() && text[i].unicode() < 128) {
+            ascii += static_cast<char>(text[i].toLatin1());
+            ++i;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    if (i != end)
+        return false;
+    out = std::strtod(ascii.c_str(), nullptr);
+    return true;
+}
+
+QChar decimalOf(const QLocale& locale)
+{
+    const QString d = locale.decimalPoint();
+    return d.isEmpty() ? QLatin1Char('.') : d.at(0);
+}
+
+} // namespace
+
+double readNumber(const QString& text, const QLocale& locale)
+{
+    double value = 0;
+    if (!parseStrict(text, decimalOf(locale), value))
+        raise(errc::TypeMismatch);
+    if (!std::isfinite(value))
+        raise(errc::Overflow);
+    return value;
+}
+
+std::optional<double> tryReadNumber(const QString& text, const QLocale& locale)
+{
+    double value = 0;
+    if (!parseStrict(text, decimalOf(locale), value) || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool isNumeric(const QString& text, const QLocale& locale)
+{
+    return tryReadNumber(text, locale).has_value();
+}
+
+double readVal(const QString& text)
+{
+    // Blanks, tabs and line feeds are skipped anywhere; the first other character ends the number.
+    std::string ascii;
+    bool seenDigit = false, seenPoint = false, seenExp = false, expSign = false;
+    for (QChar c : text) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            continue;
+        const char a = c.unicode() < 128 ? static_cast<char>(c.unicode()) : '\0';
+        if (a >= '0' && a <= '9') {
+            ascii += a;
+            if (!seenExp)
+                seenDigit = true;
+            else
+                expSign = true;
+            continue;
+        }
+        if ((a == '+' || a == '-') && ascii.empty()) {
+            ascii += a;
+            continue;
+        }
+        if (a == '.' && !seenPoint && !seenExp) {
+            ascii += a;
+            seenPoint = true;
+            continue;
+        }
+        if ((a == 'e' || a == 'E' || a == 'd' || a == 'D') && seenDigit && !seenExp) {
+            ascii += 'e';
+            seenExp = true;
+            continue;
+        }
+        if ((a == '+' || a == '-') && seenExp && !expSign && ascii.back() == 'e') {
+            ascii += a;
+            expSign = true;
+            continue;
+        }
+        break;
+    }
+    if (!seenDigit)
+        return 0.0;
+    const double v = std::strtod(ascii.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+} // namespace common

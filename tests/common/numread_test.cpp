@@ -1,0 +1,60 @@
+#include "common/error.h"
+#include "common/numread.h"
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+struct ReadCase {
+    const char* text;
+    bool comma; // locale with a decimal comma
+    std::optional<double> value;
+    long error; // expected error number when no value
+};
+
+class ReadNumberTable : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberTable, ReadsOrRefuses)
+{
+    const ReadCase& rc = GetParam();
+    const QLocale loc = rc.comma ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::C);
+    if (rc.value) {
+        EXPECT_DOUBLE_EQ(common::readNumber(QString::fromUtf8(rc.text), loc), *rc.value) << rc.text;
+        EXPECT_TRUE(common::isNumeric(QString::fromUtf8(rc.text), loc));
+    } else {
+        try {
+            common::readNumber(QString::fromUtf8(rc.text), loc);
+            FAIL() << "no error for " << rc.text;
+        } catch (const common::Error& e) {
+            EXPECT_EQ(e.number(), rc.error) << rc.text;
+        }
+        EXPECT_FALSE(common::isNumeric(QString::fromUtf8(rc.text), loc));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReadNumberTable, ::testing::Values(
+    ReadCase{"2.5", false, 2.5, 0},
+    ReadCase{"2,5", true, 2.5, 0},
+    ReadCase{" -12.25 ", false, -12.25, 0},
+    ReadCase{"1e3", false, 1000.0, 0},
+    ReadCase{"2.5", true, std::nullopt, 13},  // the other separator is not a number
+    ReadCase{"", false, std::nullopt, 13},
+    ReadCase{"12abc", false, std::nullopt, 13},
+    ReadCase{"inf", false, std::nullopt, 13},
+    ReadCase{"nan", false, std::nullopt, 13},
+    ReadCase{"1e", false, std::nullopt, 13},
+    ReadCase{"1E999", false, std::nullopt, 6},
+    ReadCase{"1e400", true, std::nullopt, 6}));
+
+TEST(ReadVal, TakesTheLeadingNumberAndNeverFails)
+{
+    EXPECT_DOUBLE_EQ(common::readVal("12.5abc"), 12.5);
+    EXPECT_DOUBLE_EQ(common::readVal(" 1 2 3"), 123.0);
+    EXPECT_DOUBLE_EQ(common::readVal("-3.5e2x"), -350.0);
+    EXPECT_DOUBLE_EQ(common::readVal("2,5"), 2.0);
+    EXPECT_DOUBLE_EQ(common::readVal("abc"), 0.0);
+    EXPECT_DOUBLE_EQ(common::readVal(""), 0.0);
+    EXPECT_DOUBLE_EQ(common::readVal("1e999"), 0.0);
+}
+
+} // namespace
