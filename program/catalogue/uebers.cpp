@@ -1,4 +1,5 @@
 #include "program/catalogue/uebers.h"
+#include "program/texts/restexte.h"
 #include <cstddef>
 
 namespace catalogue {
@@ -41,7 +42,7 @@ UebersichtTabelle UebersichtTab_holen(const KDaten_Uebers& d, long Kuehler_Baure
     return tab ? *tab : UebersichtTabelle{};
 }
 
-void Init_UebersichtTexte(KDaten_Uebers& d, const TextLader& lade)
+void Init_UebersichtTexte(KDaten_Uebers& d, const texts::StringTable& table)
 {
     struct Eintrag {
         texts::SprachText* text;
@@ -69,15 +70,14 @@ void Init_UebersichtTexte(KDaten_Uebers& d, const TextLader& lade)
     };
     for (const Eintrag& e : eintraege) {
         setze(*e.text, e.de, e.en, e.fr);
-        if (lade)
-            lade(*e.text, e.nr);
+        texts::Lade_ResTexte(*e.text, static_cast<qint16>(e.nr), table);
     }
 }
 
-void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const UebersichtKatalogTexte& k, const UebersichtLage& lage,
+void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const texts::Texte& k, const UebersichtLage& lage,
                               FlexGrid& grid, Beschriftung& label)
 {
-    const int s = lage.SprachNr;
+    const int s = k.SprachNr;
     label.setCaption(slot(k.Text_162, s));
     grid.Clear();
 
@@ -126,11 +126,14 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const UebersichtKatalogTex
     UebersichtSatz& satz = T[static_cast<std::size_t>(r)];
 
     // A hydraulic size shows the fan speed and noise of its current result, i.e. of the speed step the
-    // result was computed for. A noise of "0" is the result's way of saying it has none.
+    // result was computed for. A slot without a size shows neither, and a noise of "0" is the result's
+    // way of saying it has none.
     if (lage.Kuehler_Baureihe == Hydro_Optim || lage.Kuehler_Baureihe == Hydro_Rough) {
-        const std::optional<HydroErgebnis> e = lage.ergebnis ? lage.ergebnis(r) : std::nullopt;
-        satz.Ventilatordrehzahl[dir] = e ? QString::number(e->Drehzahl) : QString();
-        satz.Schalldruckpegel[dir] = e && e->Geraeusch != QLatin1String("0") ? e->Geraeusch : QString();
+        const rating::KErgebnisSatz* e =
+            static_cast<std::size_t>(r) < lage.KErgebnis.size() ? &lage.KErgebnis[static_cast<std::size_t>(r)] : nullptr;
+        const bool mitErgebnis = e != nullptr && !e->TypCode.isEmpty();
+        satz.Ventilatordrehzahl[dir] = mitErgebnis ? QString::number(e->Zusatzwert) : QString();
+        satz.Schalldruckpegel[dir] = mitErgebnis && e->Geraeusch != QLatin1String("0") ? e->Geraeusch : QString();
     }
 
     grid.writeCell(1, 1, satz.Ventilatordrehzahl[dir]);

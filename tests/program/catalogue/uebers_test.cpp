@@ -2,6 +2,8 @@
 // display into the overview grid.
 #include "program/catalogue/uebers.h"
 #include "grid_test_support.h"
+#include "program/texts/textcatalogue.h"
+#include "common/error.h"
 #include <gtest/gtest.h>
 #include <QRegularExpression>
 
@@ -11,26 +13,12 @@ namespace {
 
 QString u(const char8_t* s) { return QString::fromUtf8(s); }
 
-texts::SprachText sprachText(const char8_t* de, const char8_t* en, const char8_t* fr)
+// The program-wide texts as the main window's load fills them, the overview headings included.
+texts::Texte programmTexte(KDaten_Uebers& d)
 {
-    texts::SprachText t;
-    t[0] = u(de);
-    t[1] = u(en);
-    t[2] = u(fr);
+    texts::Texte t;
+    texts::Init_SysTexte(t, {nullptr, [&d] { Init_UebersichtTexte(d); }});
     return t;
-}
-
-UebersichtKatalogTexte katalogTexte()
-{
-    UebersichtKatalogTexte k;
-    k.Text_162 = sprachText(u8"Datenübersicht", u8"Data", u8"Données techniques");
-    k.Text_517 = sprachText(u8" (approx.)", u8" (approx.)", u8" (approx.)");
-    k.Text_550 = sprachText(u8"12V Gleichstrom", u8"12 VDC", u8"12 VCC");
-    k.Text_551 = sprachText(u8"24V Gleichstrom", u8"24 VDC", u8"24 VCC");
-    k.Text_152 = sprachText(u8"Drehstrom (A)", u8"3 phase AC (A)", u8"Triphasé (A)");
-    k.Text_153 = sprachText(u8"Hydraulik (H)", u8"Hydraulic (H)", u8"Hydraulique (H)");
-    k.Text_127 = sprachText(u8"Noch nicht gewählt", u8"not selected", u8"pas choisi");
-    return k;
 }
 
 // Performance tables as the catalogue declares them: 9 rows (DC) or 16 rows (US AC), two media.
@@ -46,17 +34,18 @@ struct Leistungstabellen {
 struct Uebersicht : ::testing::Test {
     KDaten_Uebers d;
     Leistungstabellen perf;
-    UebersichtKatalogTexte katalog = katalogTexte();
+    texts::Texte texte;
     MemoryGrid grid{9, 2};
     MemoryBeschriftung label;
 
     void SetUp() override
     {
         Init_UebersichtTabellen(d, perf.ziele());
-        Init_UebersichtTexte(d, {});
+        texte = programmTexte(d);
+        texte.SprachNr = 1;
     }
 
-    void anzeigen(const UebersichtLage& lage) { Datenuebersicht_anzeigen(d, katalog, lage, grid, label); }
+    void anzeigen(const UebersichtLage& lage) { Datenuebersicht_anzeigen(d, texte, lage, grid, label); }
 
     QStringList spalte(int col) const
     {
@@ -228,26 +217,32 @@ TEST_F(Uebersicht, EveryTableKeepsItsShapeFormsAndSharedValues)
         EXPECT_TRUE(d.UebersTab_DC24_US[i].Schalldruckpegel[0].isEmpty());
 }
 
-TEST_F(Uebersicht, HeadingsAndTheirLoader)
+TEST_F(Uebersicht, HeadingsCarryTheirLiteralsAndStringTableTexts)
 {
     EXPECT_EQ(d.UebersText_Schalldruck[0], u(u8"Schalldruckpegel [dB(A), 1m]"));
     EXPECT_EQ(d.UebersText_Gesamtgewicht[2], u(u8"Poids total à vide [kg]"));
     EXPECT_EQ(d.UebersText_Versandgewicht, d.UebersText_Versandgewicht_Bericht);
-    QList<int> nummern;
-    Init_UebersichtTexte(d, [&](texts::SprachText& t, int nr) {
-        nummern << nr;
-        t[3] = QString::number(nr);
-    });
-    EXPECT_EQ(nummern, (QList<int>{470, 521, 472, 473, 474, 475, 476, 477, 478, 521}));
-    EXPECT_EQ(d.UebersText_Betriebsdruck[3], "477");
-    EXPECT_EQ(d.UebersText_Betriebsdruck[1], "Working pressure [bar]");
+    const texts::StringTable& table = texts::compiledStringTable();
+    const std::pair<const texts::SprachText*, int> nummern[] = {
+        {&d.UebersText_MotorVariante, 470}, {&d.UebersText_Drehzahl, 472}, {&d.UebersText_Betriebsdruck, 477},
+        {&d.UebersText_Versandgewicht, 521}};
+    for (const auto& [text, nr] : nummern) {
+        // Swedish carries no appended blanks, so its slot is the table entry itself.
+        EXPECT_EQ((*text)[16], table.entry(16, nr).value_or("missing")) << nr;
+        EXPECT_FALSE((*text)[16].isEmpty());
+        EXPECT_TRUE((*text)[17].isEmpty());
+    }
+    // A table without the entries: the error reaches the caller, the literals stand.
+    KDaten_Uebers leer;
+    EXPECT_THROW(Init_UebersichtTexte(leer, texts::StringTable::load(QStringLiteral("/nonexistent"))), common::Error);
+    EXPECT_EQ(leer.UebersText_MotorVariante[1], "Fan motor type");
 }
 
 TEST_F(Uebersicht, NoSeriesShowsHeadingsAndNotSelected)
 {
     grid.setTextMatrix(4, 1, "stale");
     UebersichtLage lage;
-    lage.SprachNr = 0;
+    texte.SprachNr = 0;
     lage.Typ_Index = 3;
     anzeigen(lage);
     EXPECT_EQ(label.Caption(), u(u8"Datenübersicht"));
@@ -257,7 +252,7 @@ TEST_F(Uebersicht, NoSeriesShowsHeadingsAndNotSelected)
                                       "Versandgewicht [kg] (approx.)", u(u8"Füllinhalt [l] (approx.)"),
                                       "Betriebsdruck [bar]"}));
     EXPECT_EQ(spalte(1), (QStringList{u(u8"Noch nicht gewählt"), "", "", "", "", "", "", "", ""}));
-    lage.SprachNr = 1;
+    texte.SprachNr = 1;
     lage.Kuehler_Baureihe = 9;
     anzeigen(lage);
     EXPECT_EQ(grid.TextMatrix(0, 1), "not selected");
@@ -318,37 +313,47 @@ TEST_F(Uebersicht, NoValuesForANegativeOrOutOfRangeSize)
 
 TEST_F(Uebersicht, HydraulicSizeShowsSpeedAndNoiseOfItsResult)
 {
+    std::array<rating::KErgebnisSatz, rating::KErgebnisSlots> KErgebnis{};
+    auto ergebnis = [](const char* typ, const char* geraeusch, qint16 drehzahl) {
+        rating::KErgebnisSatz e;
+        e.TypCode = typ;
+        e.Geraeusch = geraeusch;
+        e.Zusatzwert = drehzahl;
+        return e;
+    };
+    KErgebnis[3] = ergebnis("H27", "77", 2500);
+    KErgebnis[14] = ergebnis("HR286", "0", 1500);
     UebersichtLage lage;
     lage.Kuehler_Baureihe = Hydro_Optim;
     lage.Region_US = false;
     lage.Typ_Index = 3;
-    QList<int> gefragt;
-    lage.ergebnis = [&](int slot) -> std::optional<HydroErgebnis> {
-        gefragt << slot;
-        return HydroErgebnis{2500, "77"};
-    };
+    lage.KErgebnis = KErgebnis;
     anzeigen(lage);
-    EXPECT_EQ(gefragt, QList<int>{3});
     EXPECT_EQ(spalte(1), (QStringList{"Hydraulic (H)", "2500", "77", "-", "-", "38 ", " ", "5,5 ", "26 "}));
     // Pushing airflow: same values; the stored table is not changed by the display.
     lage.LuefterDrueckend = true;
     anzeigen(lage);
     EXPECT_EQ(grid.TextMatrix(1, 1), "2500");
+    EXPECT_EQ(grid.TextMatrix(2, 1), "77");
     EXPECT_TRUE(d.UebersTab_Hydro_Optim_EU[3].Ventilatordrehzahl[1].isEmpty());
 
     // US hydraulic: no noise in the result ("0"), voltage "Hydraulic" for both directions.
     lage.Region_US = true;
     lage.Kuehler_Baureihe = Hydro_Rough;
     lage.Typ_Index = 14;
-    lage.ergebnis = [](int) -> std::optional<HydroErgebnis> { return HydroErgebnis{1500, "0"}; };
     for (bool drueckend : {false, true}) {
         lage.LuefterDrueckend = drueckend;
         anzeigen(lage);
         EXPECT_EQ(spalte(1), (QStringList{"Hydraulic (H)", "1500", "", "Hydraulic", "", "580 [lbs]", "650 [lbs]", "",
                                           "250 [psi]"}));
     }
-    // Without a result the speed and noise cells stay empty.
-    lage.ergebnis = nullptr;
+    // A slot without a size (or no result list at all) shows neither speed nor noise.
+    lage.Typ_Index = 5;
+    anzeigen(lage);
+    EXPECT_EQ(grid.TextMatrix(1, 1), "");
+    EXPECT_EQ(grid.TextMatrix(3, 1), "Hydraulic");
+    lage.KErgebnis = {};
+    lage.Typ_Index = 14;
     anzeigen(lage);
     EXPECT_EQ(grid.TextMatrix(1, 1), "");
 }

@@ -2,6 +2,8 @@
 #include "program/catalogue/zubehoer.h"
 #include "program/catalogue/ktabsatz.h"
 #include "grid_test_support.h"
+#include "common/error.h"
+#include "program/texts/textcatalogue.h"
 #include <gtest/gtest.h>
 #include <QRegularExpression>
 
@@ -13,22 +15,20 @@ QString u(const char8_t* s) { return QString::fromUtf8(s); }
 
 struct ZubehoerTest : ::testing::Test {
     Zubehoer z;
-    texts::SprachText Text_163;
+    texts::Texte texte;
     MemoryGrid grid{7, 2};
     MemoryBeschriftung label;
 
     void SetUp() override
     {
         Init_ZubehoerTabellen(z);
-        Init_ZubehoerTexte(z, {});
-        Text_163[0] = u(u8"Ersatzteile");
-        Text_163[1] = u(u8"Spare parts");
-        Text_163[2] = u(u8"Pièces de rechange");
+        texts::Init_SysTexte(texte, {[this] { Init_ZubehoerTexte(z); }, nullptr});
     }
 
     void anzeigen(long serie, bool us, int index, bool drueckend = false, int sprache = 1)
     {
-        Zubehoer_anzeigen(z, Text_163, {sprache, us, serie, index, drueckend}, grid, label);
+        texte.SprachNr = static_cast<qint16>(sprache);
+        Zubehoer_anzeigen(z, texte, {us, serie, index, drueckend}, grid, label);
     }
 
     QStringList werte() const
@@ -162,17 +162,15 @@ TEST_F(ZubehoerTest, TablesShareWhatTheProductShares)
     EXPECT_EQ(staender.size(), 3);
 }
 
-TEST_F(ZubehoerTest, HeadingsAndTheirLoader)
+TEST_F(ZubehoerTest, HeadingsCarryTheirLiteralsAndStringTableTexts)
 {
     EXPECT_EQ(z.ZubehoerText_BestellNr[2], u(u8" Référence de commande"));
     EXPECT_EQ(z.ZubehoerText_Motor[0], u(u8"Motor/Gebläse"));
-    QList<int> nummern;
-    Init_ZubehoerTexte(z, [&](texts::SprachText& t, int nr) {
-        nummern << nr;
-        t[16] = QString::number(nr);
-    });
-    EXPECT_EQ(nummern, (QList<int>{450, 453, 454, 455, 456, 457, 458}));
-    EXPECT_EQ(z.ZubehoerText_Fuss[16], "458");
+    const texts::StringTable& table = texts::compiledStringTable();
+    EXPECT_EQ(z.ZubehoerText_Fuss[4], table.entry(4, 458).value_or("missing"));
+    EXPECT_EQ(z.ZubehoerText_Haube[13], table.entry(13, 454).value_or("missing"));
+    Zubehoer leer;
+    EXPECT_THROW(Init_ZubehoerTexte(leer, texts::StringTable::load(QStringLiteral("/nonexistent"))), common::Error);
 }
 
 TEST_F(ZubehoerTest, NoSizeShowsHeadingsOnly)

@@ -3,6 +3,7 @@
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
 #include "common/error.h"
+#include "program/texts/textcatalogue.h"
 #include <gtest/gtest.h>
 #include <QLabel>
 #include <QTableWidget>
@@ -72,12 +73,12 @@ TEST(FlexGridAdapter, WritesIntoTheTableAndKeepsItsItemsOnClear)
 TEST(FlexGridAdapter, CatalogueDisplaysFillTheRealWidgets)
 {
     KDaten_Uebers uebers;
+    Zubehoer zubehoer;
     Init_UebersichtTabellen(uebers, {});
-    Init_UebersichtTexte(uebers, {});
-    UebersichtKatalogTexte katalog;
-    katalog.Text_162[1] = QStringLiteral("Data");
-    katalog.Text_152[1] = QStringLiteral("3 phase AC (A)");
-    katalog.Text_517[1] = QStringLiteral(" (approx.)");
+    Init_ZubehoerTabellen(zubehoer);
+    texts::Texte texte;
+    texts::Init_SysTexte(texte, {[&] { Init_ZubehoerTexte(zubehoer); }, [&] { Init_UebersichtTexte(uebers); }});
+    texte.SprachNr = 1;
 
     QTableWidget overview(9, 2);
     QLabel overviewLabel;
@@ -87,24 +88,19 @@ TEST(FlexGridAdapter, CatalogueDisplaysFillTheRealWidgets)
     lage.Kuehler_Baureihe = AC_Optim;
     lage.Region_US = true;
     lage.Typ_Index = 0;
-    Datenuebersicht_anzeigen(uebers, katalog, lage, overviewGrid, overviewCaption);
+    Datenuebersicht_anzeigen(uebers, texte, lage, overviewGrid, overviewCaption);
     EXPECT_EQ(overviewLabel.text(), QStringLiteral("Data"));
     EXPECT_EQ(overview.item(0, 1)->text(), QStringLiteral("3 phase AC (A)"));
     EXPECT_EQ(overview.item(2, 0)->text(), QStringLiteral("Noise Level [dB(A), 1m] (approx.)"));
     EXPECT_EQ(overview.item(2, 1)->text(), QStringLiteral("77"));
     EXPECT_EQ(overview.item(8, 1)->text(), QStringLiteral("377 [psi]"));
 
-    Zubehoer zubehoer;
-    Init_ZubehoerTabellen(zubehoer);
-    Init_ZubehoerTexte(zubehoer, {});
-    texts::SprachText Text_163;
-    Text_163[1] = QStringLiteral("Spare parts");
     QTableWidget parts(7, 2);
     QLabel partsLabel;
     ui::FlexGridAdapter partsGrid(&parts);
     ui::LabelAdapter partsCaption(&partsLabel);
     parts.setItem(0, 0, new QTableWidgetItem(QStringLiteral("old")));
-    Zubehoer_anzeigen(zubehoer, Text_163, {1, false, AC_Rough, 11, true}, partsGrid, partsCaption);
+    Zubehoer_anzeigen(zubehoer, texte, {false, AC_Rough, 11, true}, partsGrid, partsCaption);
     EXPECT_EQ(partsLabel.text(), QStringLiteral("Spare parts"));
     EXPECT_TRUE(parts.item(0, 0)->text().isEmpty());
     EXPECT_EQ(parts.item(1, 0)->text(), QStringLiteral("cooler only"));
