@@ -2,7 +2,7 @@
 #include "common/checked.h"
 #include "common/dateserial.h"
 #include "common/error.h"
-#include "exportfakedialogs.h"
+#include "exporttestsupport.h"
 #include "testsupport.h"
 #include <QClipboard>
 #include <QDir>
@@ -42,16 +42,6 @@ QString readFile(const QString& path)
     if (!f.open(QIODevice::ReadOnly))
         return QStringLiteral("<unreadable>");
     return QString::fromUtf8(f.readAll());
-}
-
-common::Error errorOf(const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const common::Error& e) {
-        return e;
-    }
-    return common::Error(0, "none", "no error raised");
 }
 
 } // namespace

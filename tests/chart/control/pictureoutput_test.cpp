@@ -3,7 +3,7 @@
 #include "chart/control/popupmenucommands.h"
 #include "common/error.h"
 #include "common/messages.h"
-#include "exportfakedialogs.h"
+#include "exporttestsupport.h"
 #include "testsupport.h"
 #include <QClipboard>
 #include <QDir>
@@ -55,16 +55,6 @@ struct OutputFixture {
         return PictureOutput(std::move(s));
     }
 };
-
-common::Error errorOf(const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const common::Error& e) {
-        return e;
-    }
-    return common::Error(0, "none", "no error raised");
-}
 
 QByteArray fileBytes(const QString& path)
 {

@@ -1,7 +1,9 @@
 #pragma once
-// Dialogs answered by the test: a scripted save-file answer, and a printer dialog that either
-// cancels or sends the page to a PDF file.
+// Test helpers of the output commands: dialogs answered by the test (a scripted save-file answer,
+// a printer dialog that either cancels or sends the page to a PDF file) and the error a call raises.
 #include "chart/control/exportdialogs.h"
+#include "common/error.h"
+#include <functional>
 #include <QPrinter>
 #include <optional>
 #include <vector>
@@ -27,3 +29,14 @@ struct FakeChartDialogs : vexachart::ChartDialogs {
         return true;
     }
 };
+
+// The error that `run` raises; number 0 when it raises none.
+inline common::Error errorOf(const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const common::Error& e) {
+        return e;
+    }
+    return common::Error(0, "none", "no error raised");
+}
