@@ -218,6 +218,18 @@ TEST_F(Uebersicht, EveryTableKeepsItsShapeFormsAndSharedValues)
         EXPECT_TRUE(d.UebersTab_DC24_US[i].Schalldruckpegel[0].isEmpty());
 }
 
+TEST_F(Uebersicht, HandsOutACopyOfTheTableOfSeriesAndRegion)
+{
+    UebersichtTabelle kopie = UebersichtTab_holen(d, AC_Optim_LowNoise, true);
+    EXPECT_EQ(kopie, d.UebersTab_AC_Optim_LowNoise_US);
+    kopie[0].Betriebsdruck = "changed";
+    EXPECT_EQ(d.UebersTab_AC_Optim_LowNoise_US[0].Betriebsdruck, "377 [psi]");
+    EXPECT_EQ(UebersichtTab_holen(d, DC_24V, false), d.UebersTab_DC24_EU);
+    EXPECT_EQ(UebersichtTab_holen(d, Hydro_Rough, true), d.UebersTab_Hydro_Rough_US);
+    for (long serie : {0L, 9L, -3L})
+        EXPECT_TRUE(UebersichtTab_holen(d, serie, true).empty());
+}
+
 TEST_F(Uebersicht, HeadingsCarryTheirLiteralsAndStringTableTexts)
 {
     EXPECT_EQ(d.UebersText_Schalldruck[0], u(u8"Schalldruckpegel [dB(A), 1m]"));

@@ -269,3 +269,14 @@ TEST(ZubehoerTypen, SizeNumbersAreThoseOfThePerformanceTables)
         }
     }
 }
+
+TEST_F(ZubehoerTest, AGridWithoutSomeCellsGetsTheOthers)
+{
+    MemoryGrid klein(3, 2);
+    texte.SprachNr = 1;
+    Zubehoer_anzeigen(z, texte, {false, AC_Optim, 0, false}, klein, label);
+    EXPECT_EQ(klein.TextMatrix(0, 1), "Order number");
+    EXPECT_EQ(klein.TextMatrix(2, 0), "Stand");
+    EXPECT_EQ(klein.TextMatrix(2, 1), z.ZubehoerTab_AC_Optim_EU[0].Fuss);
+    EXPECT_EQ(label.Caption(), "Spare parts");
+}
