@@ -3,7 +3,7 @@
 
 namespace vexachart {
 
-std::optional<CursorController::EventValues> CursorController::mouseMove(QPointF user, const ZoomBorders& display,
+std::optional<CursorController::EventValues> CursorController::mouseMove(QPointF user, const Borders& display,
                                                                          const CursorAxis& xAxis,
                                                                          const CursorAxis& yAxis)
 {

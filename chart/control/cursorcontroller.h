@@ -1,7 +1,7 @@
 #pragma once
 // The cursor read-out's state: the last pointer position (written by mouse moves, which stay cheap)
 // and the cross-hair and label that the 50 ms tick works out from it. The widget paints the overlay.
-#include "chart/control/cursormode.h"
+#include "chart/control/chart.h"
 #include "chart/control/cursorreadout.h"
 #include "chart/control/zoomborders.h"
 #include <functional>
@@ -24,7 +24,7 @@ struct CursorOverlay {
 // Everything one tick reads of the chart.
 struct CursorTickInput {
     CursorMode mode = CursorMode::Off;
-    ZoomBorders display;
+    Borders display;
     CursorAxis xAxis;
     CursorAxis yAxis;
     QString timeFormatCursor;
@@ -41,7 +41,7 @@ public:
 
     // A move over the plot area outside a zoom drag: keeps the position and gives the values for
     // the CursorXY event, or nothing when they cannot be formed (the event is then dropped).
-    std::optional<EventValues> mouseMove(QPointF user, const ZoomBorders& display, const CursorAxis& xAxis,
+    std::optional<EventValues> mouseMove(QPointF user, const Borders& display, const CursorAxis& xAxis,
                                          const CursorAxis& yAxis);
 
     // The cursor timer's tick while a mode is active.

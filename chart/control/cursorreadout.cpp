@@ -1,5 +1,5 @@
 #include "chart/control/cursorreadout.h"
-#include "common/dateserial.h"
+#include "chart/control/datetext.h"
 #include "common/format.h"
 #include <algorithm>
 #include <cmath>
@@ -12,20 +12,7 @@ double shownValue(double stored, const CursorAxis& axis)
     return axis.logarithmic ? std::pow(10.0, stored) : stored;
 }
 
-QString twoDigits(int v)
-{
-    return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'));
-}
-
 } // namespace
-
-QString cursorDateTimeText(double serial)
-{
-    const common::DateParts p = common::partsFromSerial(serial);
-    return QStringLiteral("%1/%2/%3/%4/%5/%6")
-        .arg(p.year, 4, 10, QLatin1Char('0'))
-        .arg(twoDigits(p.month), twoDigits(p.day), twoDigits(p.hour), twoDigits(p.minute), twoDigits(p.second));
-}
 
 std::optional<QVariant> cursorEventValue(double stored, const CursorAxis& axis)
 {
@@ -38,7 +25,7 @@ std::optional<QVariant> cursorEventValue(double stored, const CursorAxis& axis)
     if (!std::isfinite(stored))
         return std::nullopt;
     if (axis.notation == 2)
-        return QVariant(cursorDateTimeText(stored));
+        return QVariant(DateToTimeString(stored));
     return QVariant(stored);
 }
 

@@ -19,9 +19,6 @@ struct CursorAxis {
     int notation = 0; // 0 normal, 1 scientific, 2 date-time
 };
 
-// The date-time text that crosses the chart's interface: "YYYY/MM/DD/HH/NN/SS".
-QString cursorDateTimeText(double serial);
-
 // The event value of one coordinate: 10^v on a logarithmic axis, the date-time text on a
 // date-time axis, else the number. Nothing when 10^v is not finite.
 std::optional<QVariant> cursorEventValue(double stored, const CursorAxis& axis);

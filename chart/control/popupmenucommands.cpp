@@ -1,22 +1,25 @@
 #include "chart/control/popupmenucommands.h"
+#include "chart/control/chartservices.h"
 #include "common/error.h"
-#include "common/messages.h"
 #include <exception>
 
 namespace vexachart {
 
-bool runMenuCommand(const std::function<void()>& command, common::MessageBoxes& messages)
+bool runMenuCommand(const std::function<void()>& command, ChartServices* services)
 {
+    QString failure;
     try {
         command();
         return true;
     } catch (const common::Error& e) {
         if (e.number() == common::errc::DialogCancelled)
             return true;
-        messages.show(e.description(), common::mb::Critical, QStringLiteral("Vexachart"));
+        failure = e.description();
     } catch (const std::exception& e) {
-        messages.show(QString::fromLocal8Bit(e.what()), common::mb::Critical, QStringLiteral("Vexachart"));
+        failure = QString::fromLocal8Bit(e.what());
     }
+    if (services)
+        services->showError(failure);
     return false;
 }
 

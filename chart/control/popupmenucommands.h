@@ -1,15 +1,14 @@
 #pragma once
 // Runs a command of the context menu. A failure of a menu command (printing, saving, copying)
-// is shown to the user as a message; a Cancel in a dialog has already ended the command silently.
+// is shown to the user through the chart's services; a Cancel in a dialog has already ended the
+// command silently.
 #include <functional>
-
-namespace common {
-class MessageBoxes;
-}
 
 namespace vexachart {
 
+class ChartServices;
+
 // Returns false when the command failed (and the user was told).
-bool runMenuCommand(const std::function<void()>& command, common::MessageBoxes& messages);
+bool runMenuCommand(const std::function<void()>& command, ChartServices* services);
 
 } // namespace vexachart

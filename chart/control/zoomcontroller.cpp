@@ -74,7 +74,7 @@ void ZoomController::zoomTimerTick()
     if (m_state != State::Dragging)
         m_state = State::Idle;
     if (m_doubleClicked) {
-        m_host.drawChart(m_host.globalBorders(), DrawOrigin::Reset);
+        m_host.drawChart(m_host.globalBorders(), DrawOrigin::Program);
         return;
     }
     if (!armed)
@@ -93,22 +93,22 @@ void ZoomController::zoomTimerTick()
         std::swap(x1, x2);
     if (y1 > y2)
         std::swap(y1, y2);
-    m_host.drawChart({x1, x2, y1, y2}, DrawOrigin::InteractiveZoom);
+    m_host.drawChart({x1, x2, y1, y2}, DrawOrigin::Interactive);
 }
 
 void ZoomController::zoomIn()
 {
-    m_host.drawChart(zoomedIn(m_host.displayBorders(), m_host.globalBorders()), DrawOrigin::InteractiveZoom);
+    m_host.drawChart(zoomedIn(m_host.displayBorders(), m_host.globalBorders()), DrawOrigin::Interactive);
 }
 
 void ZoomController::zoomOut()
 {
-    m_host.drawChart(zoomedOut(m_host.displayBorders(), m_host.globalBorders()), DrawOrigin::InteractiveZoom);
+    m_host.drawChart(zoomedOut(m_host.displayBorders(), m_host.globalBorders()), DrawOrigin::Interactive);
 }
 
 void ZoomController::zoomReset()
 {
-    m_host.drawChart(m_host.globalBorders(), DrawOrigin::Reset);
+    m_host.drawChart(m_host.globalBorders(), DrawOrigin::Program);
 }
 
 } // namespace vexachart

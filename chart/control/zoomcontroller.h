@@ -2,16 +2,13 @@
 // The rubber-band zoom of the plot area as a state machine: press, move, release, double click
 // and the zoom timer's tick are plain calls, so the whole sequence runs without an event loop.
 // Positions are in the plot area's user scale (0..50000 on both axes, y upwards).
+#include "chart/control/chart.h"
 #include "chart/control/zoomborders.h"
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 
 namespace vexachart {
-
-// Why a redraw is asked for: the interactive zooms are subject to the redraw's zoom limits,
-// resets and scrolling are not.
-enum class DrawOrigin { InteractiveZoom, Reset, Scroll };
 
 // What the zoom needs of the chart around it.
 class ZoomHost {
@@ -21,12 +18,14 @@ public:
     virtual bool cursorMenuEnabled() const = 0;
     // True while the x/y value read-out is the active cursor mode.
     virtual bool valuesCursorActive() const = 0;
-    virtual ZoomBorders displayBorders() const = 0;
-    virtual ZoomBorders globalBorders() const = 0;
+    virtual Borders displayBorders() const = 0;
+    virtual Borders globalBorders() const = 0;
     // The plot area's size in device pixels.
     virtual QSizeF plotAreaPixels() const = 0;
 
-    virtual void drawChart(const ZoomBorders& borders, DrawOrigin origin) = 0;
+    // The rectangle and the menu's In and Out ask as Interactive (the redraw's zoom limits hold),
+    // the resets as Program.
+    virtual void drawChart(const Borders& borders, DrawOrigin origin) = 0;
     // (Re)starts the single-shot zoom timer so that its full interval runs anew.
     virtual void restartZoomTimer() = 0;
     virtual void stopZoomTimer() = 0;

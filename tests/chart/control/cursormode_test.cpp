@@ -1,4 +1,5 @@
-#include "chart/control/cursormode.h"
+#include "chart/control/chart.h"
+#include "chartfixture.h"
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -6,14 +7,14 @@ using namespace vexachart;
 
 namespace {
 
-CursorModeMachine machineIn(CursorMode mode)
+std::unique_ptr<Vexachart> chartIn(CursorMode mode)
 {
-    CursorModeMachine m;
+    auto c = vexachart::testing::makeChart();
     if (mode == CursorMode::PlotName)
-        m.setCursor(2);
+        c->SetCursor(2);
     else if (mode == CursorMode::Values)
-        m.setCursor(1);
-    return m;
+        c->SetCursor(1);
+    return c;
 }
 
 const char* nameOf(CursorMode m)
@@ -25,10 +26,10 @@ const char* nameOf(CursorMode m)
 
 TEST(CursorMode, TransitionsOfSelectCursorAndSetCursor)
 {
-    using Call = std::function<void(CursorModeMachine&)>;
-    const Call selectNone = [](CursorModeMachine& m) { m.selectCursor(); };
-    auto select = [](int t) { return Call([t](CursorModeMachine& m) { m.selectCursor(t); }); };
-    auto set = [](int t) { return Call([t](CursorModeMachine& m) { m.setCursor(t); }); };
+    using Call = std::function<void(Vexachart&)>;
+    const Call selectNone = [](Vexachart& m) { m.SelectCursor(); };
+    auto select = [](int t) { return Call([t](Vexachart& m) { m.SelectCursor(t); }); };
+    auto set = [](int t) { return Call([t](Vexachart& m) { m.SetCursor(qint16(t)); }); };
     struct Row {
         CursorMode from;
         const char* call;
@@ -63,25 +64,21 @@ TEST(CursorMode, TransitionsOfSelectCursorAndSetCursor)
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(std::string(nameOf(r.from)) + " + " + r.call);
-        CursorModeMachine m = machineIn(r.from);
-        ASSERT_EQ(m.mode(), r.from);
-        r.run(m);
-        EXPECT_EQ(m.mode(), r.to) << nameOf(m.mode());
+        auto m = chartIn(r.from);
+        ASSERT_EQ(m->cursorMode(), r.from);
+        r.run(*m);
+        EXPECT_EQ(m->cursorMode(), r.to) << nameOf(m->cursorMode());
     }
 }
 
-TEST(CursorMode, CheckMarksTimerAndReadoutKindFollowTheMode)
+TEST(CursorMode, ReadoutKindFollowsTheModeAndChangesAreSignalled)
 {
-    CursorModeMachine m;
-    EXPECT_FALSE(m.showCursorChecked() || m.showPlotNameChecked() || m.timerRunning());
-    m.selectCursor(0);
-    EXPECT_TRUE(m.showPlotNameChecked());
-    EXPECT_FALSE(m.showCursorChecked());
-    EXPECT_TRUE(m.timerRunning());
-    EXPECT_FALSE(m.cursorOn());
-    m.selectCursor(1);
-    EXPECT_TRUE(m.showCursorChecked());
-    EXPECT_FALSE(m.showPlotNameChecked());
-    EXPECT_TRUE(m.timerRunning());
-    EXPECT_TRUE(m.cursorOn());
+    auto c = vexachart::testing::makeChart();
+    QSignalSpy changed(c.get(), &Vexachart::cursorModeChanged);
+    c->SelectCursor(0);
+    EXPECT_FALSE(c->CursorOn());
+    c->SelectCursor(1);
+    EXPECT_TRUE(c->CursorOn());
+    c->SelectCursor(2);
+    EXPECT_EQ(changed.count(), 2);
 }

@@ -178,7 +178,7 @@ TEST(CursorReadout, TickShowsValuesOrTheNearestPlotName)
     PlotFixture f;
     f.add("  word  ", {0, 50, 100}, {10, 20, 30});
     CursorController cursor;
-    const ZoomBorders display{0, 100, 0, 100};
+    const Borders display{0, 100, 0, 100};
     cursor.mouseMove({25000, 10000}, display, linear, linear); // (50, 20)
 
     CursorTickInput in;

@@ -1,4 +1,6 @@
+#include "chart/control/zoomchart.h"
 #include "chart/control/zoomcontroller.h"
+#include "chartfixture.h"
 #include <gtest/gtest.h>
 #include <cmath>
 #include <optional>
@@ -13,12 +15,12 @@ struct FakeZoomHost : ZoomHost {
     bool zoom = true;
     bool cursorMenu = true;
     bool valuesCursor = false;
-    ZoomBorders display{0, 100, 0, 50};
-    ZoomBorders global{0, 100, 0, 50};
+    Borders display{0, 100, 0, 50};
+    Borders global{0, 100, 0, 50};
     QSizeF pixels{800, 400};
 
     struct Draw {
-        ZoomBorders borders;
+        Borders borders;
         DrawOrigin origin;
     };
     std::vector<Draw> draws;
@@ -31,10 +33,10 @@ struct FakeZoomHost : ZoomHost {
     bool zoomEnabled() const override { return zoom; }
     bool cursorMenuEnabled() const override { return cursorMenu; }
     bool valuesCursorActive() const override { return valuesCursor; }
-    ZoomBorders displayBorders() const override { return display; }
-    ZoomBorders globalBorders() const override { return global; }
+    Borders displayBorders() const override { return display; }
+    Borders globalBorders() const override { return global; }
     QSizeF plotAreaPixels() const override { return pixels; }
-    void drawChart(const ZoomBorders& b, DrawOrigin o) override { draws.push_back({b, o}); }
+    void drawChart(const Borders& b, DrawOrigin o) override { draws.push_back({b, o}); }
     void restartZoomTimer() override
     {
         timerRunning = true;
@@ -46,12 +48,12 @@ struct FakeZoomHost : ZoomHost {
     void setCrosshairPointer(bool on) override { crosshair = on; }
 };
 
-void expectBorders(const ZoomBorders& got, const ZoomBorders& want)
+void expectBorders(const Borders& got, const Borders& want)
 {
-    EXPECT_NEAR(got.xLeft, want.xLeft, 1e-9);
-    EXPECT_NEAR(got.xRight, want.xRight, 1e-9);
-    EXPECT_NEAR(got.yBottom, want.yBottom, 1e-9);
-    EXPECT_NEAR(got.yTop, want.yTop, 1e-9);
+    EXPECT_NEAR(got.X_Left, want.X_Left, 1e-9);
+    EXPECT_NEAR(got.X_Right, want.X_Right, 1e-9);
+    EXPECT_NEAR(got.Y_Bottom, want.Y_Bottom, 1e-9);
+    EXPECT_NEAR(got.Y_Top, want.Y_Top, 1e-9);
 }
 
 } // namespace
@@ -78,7 +80,7 @@ TEST(ZoomController, DraggedBandZoomsAfterTheTimerWhenNoDoubleClickFollows)
     zoom.zoomTimerTick();
     ASSERT_EQ(host.draws.size(), 1u);
     expectBorders(host.draws[0].borders, {20, 60, 20, 40});
-    EXPECT_EQ(host.draws[0].origin, DrawOrigin::InteractiveZoom);
+    EXPECT_EQ(host.draws[0].origin, DrawOrigin::Interactive);
     EXPECT_FALSE(host.timerRunning);
     EXPECT_EQ(zoom.state(), ZoomController::State::Idle);
 }
@@ -126,7 +128,7 @@ TEST(ZoomController, DoubleClickWithinTheIntervalResetsToTheGlobalRange)
     zoom.zoomTimerTick();
     ASSERT_EQ(host.draws.size(), 1u);
     EXPECT_EQ(host.draws[0].borders, host.global);
-    EXPECT_EQ(host.draws[0].origin, DrawOrigin::Reset);
+    EXPECT_EQ(host.draws[0].origin, DrawOrigin::Program);
     EXPECT_EQ(host.cursorCycles, 0);
 }
 
@@ -230,18 +232,56 @@ TEST(ZoomController, MenuZooms)
     host.display = {5, 45, 0, 10};
     zoom.zoomOut();
     expectBorders(host.draws.back().borders, {0, 65, -5, 15}) ;
-    EXPECT_EQ(host.draws.back().origin, DrawOrigin::InteractiveZoom);
+    EXPECT_EQ(host.draws.back().origin, DrawOrigin::Interactive);
 
     zoom.zoomReset();
     EXPECT_EQ(host.draws.back().borders, host.global);
-    EXPECT_EQ(host.draws.back().origin, DrawOrigin::Reset);
+    EXPECT_EQ(host.draws.back().origin, DrawOrigin::Program);
 }
 
-TEST(ZoomBorders, ZoomInOnALogarithmicAxisWorksOnTheDecades)
+TEST(Borders, ZoomInOnALogarithmicAxisWorksOnTheDecades)
 {
-    const ZoomBorders in = zoomedIn({0, 3, 0, 3}, {0, 3, 0, 3});
-    EXPECT_DOUBLE_EQ(in.xLeft, 0.75);
-    EXPECT_DOUBLE_EQ(in.xRight, 2.25);
-    EXPECT_NEAR(std::pow(10.0, in.xLeft), 5.623, 1e-3);
-    EXPECT_NEAR(std::pow(10.0, in.xRight), 177.8, 0.1);
+    const Borders in = zoomedIn({0, 3, 0, 3}, {0, 3, 0, 3});
+    EXPECT_DOUBLE_EQ(in.X_Left, 0.75);
+    EXPECT_DOUBLE_EQ(in.X_Right, 2.25);
+    EXPECT_NEAR(std::pow(10.0, in.X_Left), 5.623, 1e-3);
+    EXPECT_NEAR(std::pow(10.0, in.X_Right), 177.8, 0.1);
+}
+
+// The zoom on a real chart: a drag zooms it, a click advances the cursor cycle, a double click
+// goes back to the global range.
+TEST(ZoomController, OnTheChart)
+{
+    auto chart = vexachart::testing::makeChart();
+    chart->pInit = false;
+    chart->SetGlobalBorders(0.0, 100.0, 0.0, 50.0);
+    chart->SetDisplayBorders(0.0, 100.0, 0.0, 50.0);
+    ChartZoomHost host(*chart);
+    bool timer = false;
+    host.onRestartTimer = [&] { timer = true; };
+    host.onStopTimer = [&] { timer = false; };
+    ZoomController zoom(host);
+    ASSERT_GT(host.plotAreaPixels().width(), 100);
+
+    zoom.leftPress({10000, 40000});
+    zoom.move({30000, 20000});
+    zoom.release();
+    EXPECT_TRUE(timer);
+    zoom.zoomTimerTick();
+    EXPECT_FALSE(timer);
+    expectBorders(chart->displayBorders(), {20, 60, 20, 40});
+
+    ASSERT_EQ(chart->cursorMode(), CursorMode::Off);
+    zoom.leftPress({5000, 5000});
+    zoom.release();
+    zoom.zoomTimerTick();
+    EXPECT_EQ(chart->cursorMode(), CursorMode::PlotName);
+    expectBorders(chart->displayBorders(), {20, 60, 20, 40});
+
+    zoom.leftPress({5000, 5000});
+    zoom.release();
+    zoom.doubleClick();
+    zoom.zoomTimerTick();
+    expectBorders(chart->displayBorders(), {0, 100, 0, 50});
+    EXPECT_EQ(chart->cursorMode(), CursorMode::PlotName);
 }
