@@ -106,11 +106,11 @@ bool isBlank(const Line& line)
     return line.text.trimmed().isEmpty();
 }
 
-std::optional<QByteArray> readWholeFile(const QString& filePath, bool& exists)
+// The file's bytes (none when it does not exist); nothing when it exists but cannot be read.
+std::optional<QByteArray> readWholeFile(const QString& filePath)
 {
     QFile file(filePath);
-    exists = file.exists();
-    if (!exists)
+    if (!file.exists())
         return QByteArray();
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -132,8 +132,7 @@ QString readProfileString(const QString& filePath, const QString& section, const
 {
     if (key.isEmpty())
         return {};
-    bool exists = false;
-    const std::optional<QByteArray> content = readWholeFile(filePath, exists);
+    const std::optional<QByteArray> content = readWholeFile(filePath);
     if (!content)
         return {};
     bool inSection = false;
@@ -164,8 +163,7 @@ ProfileWrite writeProfileString(const QString& filePath, const QString& section,
     if (holdsAny(key, u"=[\r\n") || section.trimmed().isEmpty() || holdsAny(section, u"]\r\n"))
         return ProfileWrite::Refused;
 
-    bool exists = false;
-    const std::optional<QByteArray> content = readWholeFile(filePath, exists);
+    const std::optional<QByteArray> content = readWholeFile(filePath);
     if (!content) {
         qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(filePath));
         return ProfileWrite::Failed;

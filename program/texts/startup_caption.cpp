@@ -17,11 +17,10 @@ QString FormCaption(const SprachText& Titel_Text, qint16 SprachNr, const QString
     return title + QLatin1Char(' ') + VersionText + label + (Projekt_Name.isEmpty() ? untitled : Projekt_Name);
 }
 
-void Setze_FormCaption(CaptionWindow* mainWindow, const SprachText& Titel_Text, qint16 SprachNr,
-                       const System& sys)
+void Setze_FormCaption(CaptionWindow* mainWindow, const Texte& texte, const System& sys)
 {
     if (mainWindow != nullptr)
-        mainWindow->setCaption(FormCaption(Titel_Text, SprachNr, sys.Projekt_Name));
+        mainWindow->setCaption(FormCaption(texte.Titel_Text, texte.SprachNr, sys.Projekt_Name));
 }
 
 } // namespace texts

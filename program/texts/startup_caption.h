@@ -3,6 +3,7 @@
 // (or the untitled text), in the current language.
 #include "program/texts/sprachtext.h"
 #include "program/texts/system.h"
+#include "program/texts/texte.h"
 #include <QString>
 
 namespace texts {
@@ -19,8 +20,8 @@ public:
 // The caption for language SprachNr; Titel_Text holds the program title in every language.
 QString FormCaption(const SprachText& Titel_Text, qint16 SprachNr, const QString& Projekt_Name);
 
-// Sets the caption of the main window; does nothing while there is no main window.
-void Setze_FormCaption(CaptionWindow* mainWindow, const SprachText& Titel_Text, qint16 SprachNr,
-                       const System& sys);
+// Sets the caption of the main window for the current language and project; does nothing while
+// there is no main window.
+void Setze_FormCaption(CaptionWindow* mainWindow, const Texte& texte, const System& sys);
 
 } // namespace texts

@@ -1,5 +1,6 @@
 #include "program/texts/startup_sysdaten.h"
 #include "common/checked.h"
+#include "common/numread.h"
 #include "platform/sysnls.h"
 #include "program/texts/settings.h"
 #include <QFileInfo>
@@ -15,13 +16,12 @@ qint16 spracheAus(const QString& stored, const QLocale& userLocale)
 {
     if (stored.isEmpty())
         return Sprache_ermitteln(userLocale);
-    bool isNumber = false;
-    const double value = userLocale.toDouble(stored.trimmed(), &isNumber);
-    if (!isNumber)
+    const std::optional<double> value = common::tryReadNumber(stored, userLocale);
+    if (!value)
         return 1;
     qint16 nr = 1;
     try {
-        nr = common::toInt16(value);
+        nr = common::toInt16(*value);
     } catch (const common::Error&) {
         return 1;
     }
@@ -73,8 +73,8 @@ void Init_SysDaten(AppState& state, const QLocale& userLocale)
     System& sys = state.System;
     const auto sysDaten = [&sys](const QString& key) { return INI_lesen(sys, key, ini::SysDaten); };
 
-    state.SprachNr = 1;
-    state.SprachNr = spracheAus(sysDaten(QStringLiteral("Sprache")), userLocale);
+    state.Texte.SprachNr = 1;
+    state.Texte.SprachNr = spracheAus(sysDaten(QStringLiteral("Sprache")), userLocale);
 
     takeWhenLong(sys.Projekt_Pfad, sysDaten(QStringLiteral("UserPath")), 2);
     takeWhenLong(sys.Vorlage_Datei, sysDaten(QStringLiteral("DokVorlage")), 5);

@@ -28,8 +28,7 @@ std::unique_ptr<wp::Application> createWordApplication()
     return std::make_unique<wp::Application>();
 }
 
-void Word_Version_pruefen(common::MessageBoxes& boxes, qint16 SprachNr, const SprachText& Text_112,
-                          const SprachText& Text_113, const WordApplicationFactory& create)
+void Word_Version_pruefen(common::MessageBoxes& boxes, const Texte& texte, const WordApplicationFactory& create)
 {
     std::unique_ptr<wp::Application> word;
     try {
@@ -39,11 +38,11 @@ void Word_Version_pruefen(common::MessageBoxes& boxes, qint16 SprachNr, const Sp
                           QStringLiteral("No word-processor application"));
         const QString version = word->Version();
         if (majorVersionOf(version) < 9)
-            boxes.show(QStringLiteral("Word-Version ") + version + slotOf(Text_113, SprachNr), common::mb::Critical);
+            boxes.show(QStringLiteral("Word-Version ") + version + slotOf(texte.Text_113, texte.SprachNr), common::mb::Critical);
         word->Documents().Add();
         word->Quit(false);
     } catch (const std::exception&) {
-        boxes.show(slotOf(Text_112, SprachNr), common::mb::Critical);
+        boxes.show(slotOf(texte.Text_112, texte.SprachNr), common::mb::Critical);
     }
     // The application object is released here, quit or not.
 }

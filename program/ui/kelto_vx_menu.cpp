@@ -6,6 +6,7 @@
 #include "program/texts/restexte.h"
 #include "program/texts/settings.h"
 #include "program/texts/startup_caption.h"
+#include "program/texts/startup_forms.h"
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
 #include "program/ui/programmzustand.h"
@@ -50,8 +51,24 @@ private:
 
 } // namespace
 
+Kelto_VX_Menu::Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent)
+    : Kelto_VX_Menu(std::make_unique<Programmzustand>(state), boxes, parent)
+{
+}
+
 Kelto_VX_Menu::Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent)
     : QMainWindow(parent), m_zustand(zustand), m_boxes(boxes)
+{
+    setUp();
+}
+
+Kelto_VX_Menu::Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent)
+    : QMainWindow(parent), m_ownZustand(std::move(own)), m_zustand(*m_ownZustand), m_boxes(boxes)
+{
+    setUp();
+}
+
+void Kelto_VX_Menu::setUp()
 {
     showModal = [](const QString&) {};
     menuBar()->setNativeMenuBar(false);
@@ -82,7 +99,6 @@ void Kelto_VX_Menu::Form_Load()
     Set_WindowHeaderColor(m.Farbe_Titelleiste, false);
     Set_Fan_Farbe(m.Farbe_Standard);
     // 4. Character set of the start language.
-    t.SprachNr = m_zustand.Start.SprachNr;
     Setze_FontCharset_Menu(t.SprachNr == 4 ? 204 : (t.SprachNr == 15 ? 128 : 0));
     loadStep(QStringLiteral("Zeichensatz"));
     // 5. Menu bar appearance.
@@ -126,7 +142,7 @@ void Kelto_VX_Menu::Form_Load()
     // 15., 16.
     Init_Chart_Fonts();
     CaptionOf caption(this);
-    texts::Setze_FormCaption(&caption, t.Titel_Text, t.SprachNr, m_zustand.System());
+    texts::Setze_FormCaption(&caption, t, m_zustand.System());
     loadStep(QStringLiteral("Titel"));
     // 17. Lists and the hydraulic speed (its change handler runs when the value moves).
     {
@@ -142,7 +158,7 @@ void Kelto_VX_Menu::Form_Load()
     if (wordCheck)
         wordCheck();
     else
-        texts::Word_Version_pruefen(m_boxes, t.SprachNr, t.Text_112, t.Text_113);
+        texts::Word_Version_pruefen(m_boxes, t);
     loadStep(QStringLiteral("Word"));
     // 19.
     Set_Start_Colors();
@@ -171,9 +187,22 @@ void Kelto_VX_Menu::Form_Activate()
     sys.Init_aktiv = wasInit;
 }
 
+void Kelto_VX_Menu::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The first showing is the first activation; the program entry still holds Init_aktiv.
+    if (m_zustand.Menu.Erst_Aktivierung)
+        Form_Activate();
+}
+
 void Kelto_VX_Menu::closeEvent(QCloseEvent* event)
 {
     event->accept();
+    // Unloading the main window unloads every window of the program (once).
+    if (!m_closing) {
+        m_closing = true;
+        texts::Alle_Forms_entladen(m_zustand.Start.Forms);
+    }
 }
 
 void Kelto_VX_Menu::InitSystemDaten()
@@ -254,13 +283,12 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     t.SprachNr = static_cast<qint16>((Sprache >= 0 && Sprache <= 16) ? Sprache : 1);
     if (QAction* a = menuItem(keys[static_cast<std::size_t>(t.SprachNr)]))
         a->setChecked(true);
-    m_zustand.Start.SprachNr = t.SprachNr;
     texts::INI_schreiben(m_zustand.System(), QStringLiteral("Sprache"), QString::number(t.SprachNr), texts::ini::SysDaten);
     t.DezimalTrenner = m_zustand.locale.decimalPoint();
     const int n = t.SprachNr;
     Setze_FontCharset_Menu((n == 4 || n == 14) ? 204 : n == 5 ? 238 : n == 15 ? 128 : 0);
     CaptionOf caption(this);
-    texts::Setze_FormCaption(&caption, t.Titel_Text, t.SprachNr, m_zustand.System());
+    texts::Setze_FormCaption(&caption, t, m_zustand.System());
     Init_MediumListe();
     Setze_MenueTexte();
 

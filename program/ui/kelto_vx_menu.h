@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <span>
 
 class QAction;
@@ -31,6 +32,9 @@ class QTableWidget;
 namespace common {
 class MessageBoxes;
 }
+namespace texts {
+struct AppState;
+}
 namespace quickinfo {
 class clsQuickInfo;
 }
@@ -46,6 +50,9 @@ struct Programmzustand;
 class Kelto_VX_Menu : public QMainWindow {
     Q_OBJECT
 public:
+    // The program's window: owns the state of the modules it drives, built on the start-up state.
+    Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent = nullptr);
+    // A window over a state held by the caller (tests).
     Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent = nullptr);
     ~Kelto_VX_Menu() override;
 
@@ -200,8 +207,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent);
+    void setUp();
     // Start-up.
     void Form_Load();
     void createControls();
@@ -269,6 +279,7 @@ private:
     // Units.
     void rewriteTemperatures();
 
+    std::unique_ptr<Programmzustand> m_ownZustand;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
     quickinfo::clsQuickInfo* m_QuickInfo = nullptr;

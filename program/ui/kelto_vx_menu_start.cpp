@@ -147,10 +147,7 @@ void Kelto_VX_Menu::Progexit()
         inSprache(t.Titel_Text, t.SprachNr));
     if (answer == common::mb::Yes && !(projektSpeichern && projektSpeichern()))
         return; // the chosen save did not complete: keep running
-    m_closing = true;
-    texts::Alle_Forms_entladen(m_zustand.Start.Forms);
-    if (m_zustand.Start.Forms.find(objectName()) == nullptr)
-        close();
+    close();
 }
 
 } // namespace ui

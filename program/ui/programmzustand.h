@@ -8,9 +8,7 @@
 #include "program/catalogue/medium_liste.h"
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
-#include "program/rating/kuehlerdaten.h"
 #include "program/texts/startup_appstate.h"
-#include "program/texts/texte.h"
 
 #include <QLocale>
 
@@ -31,11 +29,11 @@ struct MenuDaten {
 };
 
 struct Programmzustand {
-    explicit Programmzustand(texts::AppState& start) : Start(start) {}
+    explicit Programmzustand(texts::AppState& start) : Start(start), Texte(start.Texte), KuehlerDaten(start.KuehlerDaten) {}
 
-    texts::AppState& Start; // settings read at start, System, the window registry
-    texts::Texte Texte;
-    rating::KuehlerDaten KuehlerDaten;
+    texts::AppState& Start; // settings read at start, System, texts, operating point, the window registry
+    texts::Texte& Texte;
+    rating::KuehlerDaten& KuehlerDaten;
     catalogue::KDaten_Tab KDaten_Tab;
     catalogue::KDaten_HC_Tab KDaten_HC_Tab;
     catalogue::KDatenStrukt KDatenStrukt;

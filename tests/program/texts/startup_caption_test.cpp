@@ -1,6 +1,7 @@
 #include "platform/tempconfig.h"
 #include "program/texts/startup_caption.h"
 #include "program/texts/startup_sysdaten.h"
+#include "program/texts/textcatalogue.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,7 +30,39 @@ texts::SprachText titles()
 
 } // namespace
 
-TEST(Setze_FormCaption, CaptionAfterReadingTheSettings)
+TEST(Setze_FormCaption, CaptionAfterReadingTheSettingsWithTheProgramsTitles)
+{
+    struct Case {
+        QByteArray file;
+        QString caption; // after the title of the language
+        int language;
+    };
+    const Case cases[] = {
+        {"[SysDaten]\nSprache=1\n[Projekte]\nName1=/some/folder/Pump3.tpj\n",
+         QStringLiteral("Kelto-Line  V-1.4 i     active project:  Pump3"), 1},
+        {"[SysDaten]\nSprache=0\n", QStringLiteral("Kelto-Line  V-1.4 i     Geladenes Projekt:  unbenannt"), 0},
+        {"[SysDaten]\nSprache=4\n", QStringLiteral(" V-1.4 i     Geladenes Projekt:  unbenannt"), 4},
+    };
+    for (const Case& c : cases) {
+        TempConfig env;
+        env.writeSettings(c.file);
+        texts::AppState state;
+        texts::Init_SysDaten(state, QLocale(QLocale::English));
+        texts::Init_SysTexte(state.Texte);
+        FakeWindow window;
+        texts::Setze_FormCaption(&window, state.Texte, state.System);
+        if (c.language == 4) {
+            // Russian: the title is text 500 of the Russian string table.
+            const QString russianTitle = texts::compiledStringTable().entry(4, 500).value_or(QString());
+            ASSERT_FALSE(russianTitle.isEmpty());
+            EXPECT_EQ(window.caption, russianTitle + c.caption);
+        } else {
+            EXPECT_EQ(window.caption, c.caption) << c.file.constData();
+        }
+    }
+}
+
+TEST(Setze_FormCaption, CaptionOfEveryLanguageGroup)
 {
     struct Case {
         QByteArray file;
@@ -50,8 +83,9 @@ TEST(Setze_FormCaption, CaptionAfterReadingTheSettings)
         env.writeSettings(c.file);
         texts::AppState state;
         texts::Init_SysDaten(state, QLocale(QLocale::English));
+        state.Texte.Titel_Text = titles();
         FakeWindow window;
-        texts::Setze_FormCaption(&window, titles(), state.SprachNr, state.System);
+        texts::Setze_FormCaption(&window, state.Texte, state.System);
         EXPECT_EQ(window.caption, c.caption) << c.file.constData();
     }
 }
@@ -61,8 +95,10 @@ TEST(Setze_FormCaption, LanguageSeventeenHasNoTitleAndNoWindowIsLeftAlone)
     EXPECT_EQ(texts::FormCaption(titles(), 17, QStringLiteral("P")), QStringLiteral(" V-1.4 i     Geladenes Projekt:  P"));
     EXPECT_EQ(texts::FormCaption(titles(), -5, QString()), QStringLiteral(" V-1.4 i     Geladenes Projekt:  unbenannt"));
     texts::System sys;
-    texts::Setze_FormCaption(nullptr, titles(), 1, sys); // no main window yet: nothing to do, no crash
+    texts::Texte texte;
+    texte.Titel_Text = titles();
+    texts::Setze_FormCaption(nullptr, texte, sys); // no main window yet: nothing to do, no crash
     FakeWindow window;
-    texts::Setze_FormCaption(&window, titles(), 1, sys);
+    texts::Setze_FormCaption(&window, texte, sys);
     EXPECT_EQ(window.calls, 1);
 }

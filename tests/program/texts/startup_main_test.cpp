@@ -21,7 +21,7 @@ TEST(Main, FirstCopyReadsTheSettingsAndShowsTheWindowWhileStarting)
     const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] {
         ++loads;
         initActiveDuringLoad = state.System.Init_aktiv;
-        languageSeenByLoad = QString::number(state.SprachNr);
+        languageSeenByLoad = QString::number(state.Texte.SprachNr);
     });
     EXPECT_EQ(result, texts::StartResult::Started);
     EXPECT_EQ(loads, 1);
@@ -55,7 +55,7 @@ TEST(Main, SecondCopyIsRefusedAndLeavesTheSettingsAlone)
     EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
     EXPECT_EQ(loads, 0);
     EXPECT_TRUE(state.System.IniDatei.isEmpty()); // the settings file was never looked at
-    EXPECT_EQ(state.SprachNr, 1);
+    EXPECT_EQ(state.Texte.SprachNr, texts::Texte{}.SprachNr); // untouched
     EXPECT_FALSE(state.Region_US);
     EXPECT_EQ(env.settingsBytes(), kSettings);
     EXPECT_TRUE(running.isHeld());

@@ -63,7 +63,7 @@ TEST(Init_SysDaten, StoredLanguage)
         {sysDaten("Sprache= 4 "), german, 4},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(startWith(c.file, c.locale).SprachNr, c.expected) << c.file.constData();
+        EXPECT_EQ(startWith(c.file, c.locale).Texte.SprachNr, c.expected) << c.file.constData();
 }
 
 TEST(Init_SysDaten, ABadLanguageDoesNotStopTheOtherKeys)
@@ -71,7 +71,7 @@ TEST(Init_SysDaten, ABadLanguageDoesNotStopTheOtherKeys)
     const texts::AppState s = startWith("[SysDaten]\nSprache=99999\nUserPath=/home/u/data/\nDokVorlage=/t/a.dotx\n"
                                         "UseVorlage=1\nRegion=US\n[UserInfo]\nFirma=Acme GmbH\nWeb=www.acme.example\n"
                                         "[Projekte]\nName1=/p/Pump3.tpj\n");
-    EXPECT_EQ(s.SprachNr, 1);
+    EXPECT_EQ(s.Texte.SprachNr, 1);
     EXPECT_EQ(s.System.Projekt_Pfad, QStringLiteral("/home/u/data/"));
     EXPECT_EQ(s.System.Vorlage_Datei, QStringLiteral("/t/a.dotx"));
     EXPECT_TRUE(s.System.Vorlage_benutzen);
@@ -154,7 +154,7 @@ TEST(Init_SysDaten, ProjectNameIsTheFileNameWithoutItsLastExtension)
 TEST(Init_SysDaten, NoSettingsFileLeavesEverythingAtItsStart)
 {
     const texts::AppState s = startWith(QByteArray(), QLocale(QLocale::Swedish, QLocale::Sweden));
-    EXPECT_EQ(s.SprachNr, 1);
+    EXPECT_EQ(s.Texte.SprachNr, 1);
     EXPECT_FALSE(s.Region_US || s.Haendler_drucken || s.System.Vorlage_benutzen || s.System.SW_Graphik_Flag);
     EXPECT_EQ(s.Haendler_US_Idx, 0);
     EXPECT_TRUE(s.System.Projekt_Pfad.isEmpty() && s.System.Vorlage_Datei.isEmpty() && s.System.User_Firma.isEmpty()

@@ -52,13 +52,21 @@ texts::SprachText filled(const QString& prefix)
     return t;
 }
 
+texts::Texte messages(qint16 SprachNr)
+{
+    texts::Texte texte;
+    texte.SprachNr = SprachNr;
+    texte.Text_112 = filled(QStringLiteral("Text112-"));
+    texte.Text_113 = filled(QStringLiteral("Text113-"));
+    return texte;
+}
+
 } // namespace
 
 TEST(Word_Version_pruefen, VersionsOlderThanNineWarnAndTheCheckGoesOn)
 {
-    const texts::SprachText t112 = filled(QStringLiteral("Text112-"));
-    texts::SprachText t113 = filled(QStringLiteral("Text113-"));
-    t113[1] = QStringLiteral(" found!\r\nPlease install Word-2000 or higher");
+    texts::Texte texte = messages(1);
+    texte.Text_113[1] = QStringLiteral(" found!\r\nPlease install Word-2000 or higher");
     struct Case {
         QString version;
         QString message; // empty: none
@@ -73,7 +81,7 @@ TEST(Word_Version_pruefen, VersionsOlderThanNineWarnAndTheCheckGoesOn)
     for (const Case& c : cases) {
         Trace trace;
         common::RecordingMessageBoxes boxes;
-        texts::Word_Version_pruefen(boxes, 1, t112, t113,
+        texts::Word_Version_pruefen(boxes, texte,
                                     [&] { return std::make_unique<FakeWord>(c.version, trace); });
         if (c.message.isEmpty()) {
             EXPECT_TRUE(boxes.shown.empty()) << c.version.toStdString();
@@ -91,8 +99,6 @@ TEST(Word_Version_pruefen, VersionsOlderThanNineWarnAndTheCheckGoesOn)
 
 TEST(Word_Version_pruefen, FailuresShowTheFailureTextAndReleaseWithoutQuitting)
 {
-    const texts::SprachText t112 = filled(QStringLiteral("Text112-"));
-    const texts::SprachText t113 = filled(QStringLiteral("Text113-"));
     struct Case {
         const char* what;
         QString version;
@@ -106,7 +112,7 @@ TEST(Word_Version_pruefen, FailuresShowTheFailureTextAndReleaseWithoutQuitting)
     for (const Case& c : cases) {
         Trace trace;
         common::RecordingMessageBoxes boxes;
-        texts::Word_Version_pruefen(boxes, 4, t112, t113,
+        texts::Word_Version_pruefen(boxes, messages(4),
                                     [&] { return std::make_unique<FakeWord>(c.version, trace, c.addFails); });
         ASSERT_EQ(boxes.shown.size(), 1u) << c.what;
         EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Text112-4")) << c.what;
@@ -115,7 +121,7 @@ TEST(Word_Version_pruefen, FailuresShowTheFailureTextAndReleaseWithoutQuitting)
     }
 
     common::RecordingMessageBoxes boxes;
-    texts::Word_Version_pruefen(boxes, 0, t112, t113, []() -> std::unique_ptr<wp::Application> {
+    texts::Word_Version_pruefen(boxes, messages(0), []() -> std::unique_ptr<wp::Application> {
         common::raise(429, QStringLiteral("CreateObject"), QStringLiteral("cannot create object"));
     });
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -125,6 +131,6 @@ TEST(Word_Version_pruefen, FailuresShowTheFailureTextAndReleaseWithoutQuitting)
 TEST(Word_Version_pruefen, OurOwnLayerPassesSilently)
 {
     common::RecordingMessageBoxes boxes;
-    texts::Word_Version_pruefen(boxes, 1, filled("a"), filled("b"));
+    texts::Word_Version_pruefen(boxes, messages(1));
     EXPECT_TRUE(boxes.shown.empty());
 }

@@ -469,7 +469,7 @@ TEST(WindowStart, UnusableDataFolderDoesNotStopTheStart)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     texts::AppState start;
-    start.SprachNr = 0;
+    start.Texte.SprachNr = 0;
     start.System.Init_aktiv = true;
     ui::Programmzustand z(start);
     common::RecordingMessageBoxes boxes;

@@ -25,7 +25,7 @@ struct WindowFixture : ::testing::Test {
     // Builds and shows the window as the program entry does; `prepare` adjusts the start state first.
     void open(int sprache = 0, bool regionUS = false)
     {
-        start.SprachNr = static_cast<qint16>(sprache);
+        start.Texte.SprachNr = static_cast<qint16>(sprache);
         start.Region_US = regionUS;
         start.System.Projekt_Pfad = config.root() + QStringLiteral("/Data/");
         start.System.Init_aktiv = true;
