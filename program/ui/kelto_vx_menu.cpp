@@ -292,7 +292,8 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     Init_MediumListe();
     Setze_MenueTexte();
 
-    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n); };
+    // Captions lose the padding blanks some languages carry; Qt sizes controls to their text.
+    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n).trimmed(); };
     lb_StdProgram->setText(tx(t.Text_GlobalStandard));
     LA_Durchfluss->setText(tx(t.Text_130));
     LA_T_Umgebung->setText(tx(t.Text_140));
@@ -304,6 +305,7 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     CB_Leistung_T_out->setText(tx(t.Text_146));
     CBox_Kuehler_autom->setText(tx(t.Text_147));
     setMotorVarianteCaption();
+    setNoiseCaption();
     OBox_DCD->setText(tx(t.Text_516));
     OBox_AC->setText(tx(t.Text_152));
     OBox_HC->setText(tx(t.Text_153));
@@ -349,7 +351,7 @@ void Kelto_VX_Menu::Setze_MenueTexte()
     const int n = t.SprachNr;
     const auto set = [this, n](const char* key, const texts::SprachText& s) {
         if (QAction* a = menuItem(QString::fromLatin1(key)))
-            a->setText(slotText(s, n));
+            a->setText(slotText(s, n).trimmed());
     };
     set("Menu-Datei", t.Text_250);
     set("ProjNeu", t.Text_251);

@@ -232,6 +232,7 @@ private:
     void clearCharts();
     void redrawOpenView();
     void setMotorVarianteCaption();
+    void setNoiseCaption();
     void Progexit();
     QString unitName(std::span<const texts::SprachText> names, int unit) const;
     static void setGridCell(QTableWidget* grid, int row, int col, const QString& text);

@@ -71,7 +71,7 @@ void Kelto_VX_Menu::createControls()
     lb_StdProgram->setAutoFillBackground(true);
     lb_StdProgram->setAlignment(Qt::AlignCenter);
     PicBox_VX_Typ = label(FR_GSP_Select, QStringLiteral("PicBox_VX_Typ"), {});
-    PicBox_VX_Typ->setFixedHeight(48);
+    PicBox_VX_Typ->setFixedHeight(44);
     PicBox_VX_Typ->setAlignment(Qt::AlignCenter);
     auto* selTop = new QVBoxLayout(FR_GSP_Select);
     selTop->addWidget(lb_StdProgram);
@@ -182,7 +182,7 @@ void Kelto_VX_Menu::createControls()
     fhc->addWidget(UpDown_HydroRPM);
     fhc->addWidget(LA_FanDrehzahl);
 
-    Frame2 = named(new QGroupBox(QStringLiteral("Luftrichtung"), zentral), QStringLiteral("Frame2"));
+    Frame2 = named(new QGroupBox(zentral), QStringLiteral("Frame2"));
     Frame2->setAutoFillBackground(true);
     OBox_Saugend = named(new QRadioButton(QStringLiteral("saugend"), Frame2), QStringLiteral("OBox_Saugend"));
     OBox_drueckend = named(new QRadioButton(QStringLiteral("drückend"), Frame2), QStringLiteral("OBox_drueckend"));
@@ -277,7 +277,7 @@ void Kelto_VX_Menu::createControls()
     TB_Info = field(tab0, QStringLiteral("TB_Info"), true);
     TB_Info->setStyleSheet(QStringLiteral("QLineEdit { color: rgb(192,0,0); font-weight: bold; }"));
     TB_Info->hide();
-    LA_BestNr = label(tab0, QStringLiteral("LA_BestNr"), QStringLiteral("Bestell-Nr.: ---------"));
+    LA_BestNr = label(tab0, QStringLiteral("LA_BestNr"), {});
     LA_BestNr->setTextInteractionFlags(Qt::TextSelectableByMouse);
     CB_Ergebnisdatei = named(new QPushButton(QStringLiteral("Spezifikation"), tab0), QStringLiteral("CB_Ergebnisdatei"));
     CB_Ergebnisdatei->setAutoFillBackground(true);
@@ -342,6 +342,13 @@ void Kelto_VX_Menu::createControls()
     setTabOrder(TB_KLeistung, CB_Leistung_d_TempA);
     setTabOrder(CB_Leistung_d_TempA, CB_Leistung_T_out);
     setTabOrder(CB_Leistung_T_out, OBox_DCD);
+
+    // The input frames keep the window's own light background whatever colour the window takes.
+    for (QGroupBox* f : {inputs, FR_Leistung, Fr_FanTyp, Fr_FanDC, FR_FanAC, FR_FanHC, Frame2}) {
+        QPalette pal = f->palette();
+        pal.setColor(QPalette::Window, pal.color(QPalette::Window));
+        f->setPalette(pal);
+    }
 
     // Design start states.
     FR_Leistung->setEnabled(false);

@@ -65,7 +65,8 @@ void Kelto_VX_Menu::buildMenuItems(const QString& topKey)
         action->setData(e.key);
         action->setCheckable(e.checkable);
         action->setEnabled(e.enabled);
-        if (!e.image.isEmpty())
+        // A picture on a menu-bar title would replace its caption; items show theirs beside the text.
+        if (!e.image.isEmpty() && !e.parent.isEmpty())
             action->setIcon(QIcon(QStringLiteral(":/menu/%1.svg").arg(e.image)));
         if (!e.shortcut.isEmpty())
             action->setShortcut(QKeySequence(e.shortcut));

@@ -119,7 +119,7 @@ void Kelto_VX_Menu::showBanner(int number)
     if (pic.isNull())
         PicBox_VX_Typ->clear();
     else
-        PicBox_VX_Typ->setPixmap(pic.scaled(PicBox_VX_Typ->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        PicBox_VX_Typ->setPixmap(pic.scaledToHeight(PicBox_VX_Typ->maximumHeight(), Qt::SmoothTransformation));
     m_bannerShown = number;
 }
 

@@ -59,13 +59,26 @@ void Kelto_VX_Menu::initCatalogue()
     // The region comes from the settings for the whole run.
     z.KDaten_Tab.Region_US = z.Start.Region_US;
     setMotorVarianteCaption();
+    setNoiseCaption();
 }
 
 void Kelto_VX_Menu::setMotorVarianteCaption()
 {
     const QString caption = inSprache(m_zustand.KDaten_Uebers.UebersText_MotorVariante, m_zustand.Texte.SprachNr);
+    if (!caption.trimmed().isEmpty())
+        Fr_FanTyp->setTitle(caption.trimmed());
+}
+
+void Kelto_VX_Menu::setNoiseCaption()
+{
+    // The overview's noise heading without its bracketed unit; the unit label stands beside the field.
+    QString caption = inSprache(m_zustand.KDaten_Uebers.UebersText_Schalldruck, m_zustand.Texte.SprachNr);
+    const qsizetype bracket = caption.indexOf(QLatin1Char('['));
+    if (bracket > 0)
+        caption.truncate(bracket);
+    caption = caption.trimmed();
     if (!caption.isEmpty())
-        Fr_FanTyp->setTitle(caption);
+        LA_Noise->setText(caption);
 }
 
 bool Kelto_VX_Menu::regionUS() const

@@ -455,10 +455,10 @@ TEST_F(WindowFixture, LanguageSwitchRelabels)
     EXPECT_EQ(t.FontCharset_akt, 128);
     EXPECT_TRUE(w->menuItem("Menu_Ex_Sp_Japan")->isChecked());
     EXPECT_FALSE(w->menuItem("Menu_Ex_Sp_dt")->isChecked());
-    EXPECT_EQ(w->LA_T_in->text(), t.Text_141[15]);
+    EXPECT_EQ(w->LA_T_in->text(), t.Text_141[15].trimmed());
     EXPECT_FALSE(w->LA_T_in->text().isEmpty());
-    EXPECT_EQ(w->menuItem("Menu-Datei")->text(), t.Text_250[15]);
-    EXPECT_EQ(w->SSTab1->tabText(0), t.Text_158[15]);
+    EXPECT_EQ(w->menuItem("Menu-Datei")->text(), t.Text_250[15].trimmed());
+    EXPECT_EQ(w->SSTab1->tabText(0), t.Text_158[15].trimmed());
     EXPECT_TRUE(config.settingsBytes().contains("Sprache=15"));
 }
 

@@ -29,6 +29,7 @@ struct WindowFixture : ::testing::Test {
         start.Region_US = regionUS;
         start.System.Projekt_Pfad = config.root() + QStringLiteral("/Data/");
         start.System.Init_aktiv = true;
+        start.System.BildID_Offset = 10; // as the program entry sets it
         zustand = std::make_unique<ui::Programmzustand>(start);
         zustand->locale = QLocale(QLocale::English, QLocale::UnitedStates);
         QDir().mkpath(start.System.Projekt_Pfad);
