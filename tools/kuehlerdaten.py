@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Generates the compiled-in performance catalogue (program/catalogue/*_daten.cpp).
 
-The rows the product documentation fixes are entered verbatim below; every other size is derived
+The measured rows of the catalogue are entered verbatim below; every other size is derived
 from a simple cooler model (oil-side film conductance in series with the air-side capacity) or as a
 blend of its given neighbours, then fitted to the catalogue's curve shape and checked against the
 catalogue's rules before anything is written. Run from the repository root:
@@ -10,6 +10,8 @@ catalogue's rules before anything is written. Run from the repository root:
 import math
 import os
 import sys
+
+sys.dont_write_bytecode = True
 
 sys.path.insert(0, os.path.dirname(__file__))
 from kuehlerdaten_modell import Kurve, fit, fit_pinned, grid, kurve_nach_regel, ln, modell, poly, sig  # noqa: E402
@@ -54,7 +56,7 @@ def druck(b1, a1, qs=10000, b2=0.0, a2=0.0):
 
 
 # --------------------------------------------------------------------------------------------
-# Hydraulic per-size data (flows, pressure drop, permitted steps), as documented.
+# Hydraulic per-size data (flows, pressure drop, permitted steps) of the measured sizes.
 HY_US = [  # Q_Umschalt, Q_min, Q_max, druck, Stufe_min, Stufe_max
     (37.9, 19, 113.5, druck(1.0819, 2.508), 4, 7),
     (37.9, 19, 113.5, druck(1.1014, 1.9912), 4, 7),

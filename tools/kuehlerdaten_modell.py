@@ -83,15 +83,6 @@ def steigt_bis(c, qmax):
     return c[2] >= 0 or -c[1] / (2 * c[2]) > ln(qmax) + 0.05
 
 
-def fit_fixed_c0(f, q0, q1, c0):
-    """c0 + c1 ln Q with c0 fixed, c1 by least squares over [q0, q1]."""
-    qs = grid(q0, q1)
-    xs = [ln(q) for q in qs]
-    ys = [f(q) - c0 for q in qs]
-    c1 = sum(x * y for x, y in zip(xs, ys)) / sum(x * x for x in xs)
-    return [c0, c1, 0.0]
-
-
 class Kurve:
     """Specific heat rejection of one size: k1 up to and including qu, k2 above (kW/K)."""
 

@@ -23,6 +23,11 @@ void Init_MediumDaten(KDatenStrukt& ks, const texts::SprachText& Text_173, const
     fuelleMedium(ks.Medium_Liste[1], Text_174, "Wasser/Glykol", "water/glykol", "eau/glykol", 1);
 }
 
+void Init_MediumDaten(KDatenStrukt& ks, const texts::Texte& texte)
+{
+    Init_MediumDaten(ks, texte.Text_173, texte.Text_174);
+}
+
 void Init_OelSorten(KDatenStrukt& ks)
 {
     static constexpr const char* namen[OelSortenAnzahl] = {"ISO VG32",  "ISO VG46",  "ISO VG68", "ISO VG100",

@@ -1,6 +1,7 @@
 #pragma once
 // The medium list (oil, water-glycol) with the name in every language, and the oil grades offered.
 #include "program/texts/sprachtext.h"
+#include "program/texts/texte.h"
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -29,6 +30,9 @@ struct KDatenStrukt {
 // Fills both media from the texts 173 (oil) and 174 (water-glycol) of the text store. Slots 0 to 2
 // always hold the program's own German, English and French names, whatever the text store holds.
 void Init_MediumDaten(KDatenStrukt& ks, const texts::SprachText& Text_173, const texts::SprachText& Text_174);
+
+// The same from the program-wide texts (Text_173, Text_174), which must be filled already.
+void Init_MediumDaten(KDatenStrukt& ks, const texts::Texte& texte);
 
 // The seven grades ISO VG32 to ISO VG320, codes 0 to 6.
 void Init_OelSorten(KDatenStrukt& ks);

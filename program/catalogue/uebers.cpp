@@ -1,4 +1,5 @@
 #include "program/catalogue/uebers.h"
+#include "program/texts/restexte.h"
 #include <cstddef>
 
 namespace catalogue {
@@ -41,7 +42,7 @@ UebersichtTabelle UebersichtTab_holen(const KDaten_Uebers& d, long Kuehler_Baure
     return tab ? *tab : UebersichtTabelle{};
 }
 
-void Init_UebersichtTexte(KDaten_Uebers& d, const TextLader& lade)
+void Init_UebersichtTexte(KDaten_Uebers& d, const texts::StringTable& table)
 {
     struct Eintrag {
         texts::SprachText* text;
@@ -69,15 +70,14 @@ void Init_UebersichtTexte(KDaten_Uebers& d, const TextLader& lade)
     };
     for (const Eintrag& e : eintraege) {
         setze(*e.text, e.de, e.en, e.fr);
-        if (lade)
-            lade(*e.text, e.nr);
+        texts::Lade_ResTexte(*e.text, static_cast<qint16>(e.nr), table);
     }
 }
 
-void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const UebersichtKatalogTexte& k, const UebersichtLage& lage,
+void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const texts::Texte& k, const UebersichtLage& lage,
                               FlexGrid& grid, Beschriftung& label)
 {
-    const int s = lage.SprachNr;
+    const int s = k.SprachNr;
     label.setCaption(slot(k.Text_162, s));
     grid.Clear();
 
@@ -115,10 +115,10 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const UebersichtKatalogTex
     }
     grid.writeCell(0, 1, slot(*antrieb, s));
 
-    // No size, or a size the selected table does not hold: no values. The cleared cells stay empty,
-    // and they are written empty as the grid's owner expects every value cell to be set.
+    // No size, or an index that names no size of the selected table: no values. The last record of
+    // every table is a spare slot that holds no size, so it counts as outside.
     const int r = lage.Typ_Index;
-    if (r < 0 || static_cast<std::size_t>(r) >= T.size()) {
+    if (r < 0 || static_cast<std::size_t>(r) + 1 >= T.size()) {
         for (int row = 1; row <= 8; ++row)
             grid.writeCell(row, 1, QString());
         return;
@@ -126,11 +126,14 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const UebersichtKatalogTex
     UebersichtSatz& satz = T[static_cast<std::size_t>(r)];
 
     // A hydraulic size shows the fan speed and noise of its current result, i.e. of the speed step the
-    // result was computed for. A noise of "0" is the result's way of saying it has none.
+    // result was computed for. A slot without a size shows neither, and a noise of "0" is the result's
+    // way of saying it has none.
     if (lage.Kuehler_Baureihe == Hydro_Optim || lage.Kuehler_Baureihe == Hydro_Rough) {
-        const std::optional<HydroErgebnis> e = lage.ergebnis ? lage.ergebnis(r) : std::nullopt;
-        satz.Ventilatordrehzahl[dir] = e ? QString::number(e->Drehzahl) : QString();
-        satz.Schalldruckpegel[dir] = e && e->Geraeusch != QLatin1String("0") ? e->Geraeusch : QString();
+        const rating::KErgebnisSatz* e =
+            static_cast<std::size_t>(r) < lage.KErgebnis.size() ? &lage.KErgebnis[static_cast<std::size_t>(r)] : nullptr;
+        const bool mitErgebnis = e != nullptr && !e->TypCode.isEmpty();
+        satz.Ventilatordrehzahl[dir] = mitErgebnis ? QString::number(e->Zusatzwert) : QString();
+        satz.Schalldruckpegel[dir] = mitErgebnis && e->Geraeusch != QLatin1String("0") ? e->Geraeusch : QString();
     }
 
     grid.writeCell(1, 1, satz.Ventilatordrehzahl[dir]);

@@ -4,11 +4,13 @@
 // writes the current size's sheet into the overview grid.
 #include "program/catalogue/grid.h"
 #include "program/catalogue/ktabsatz.h"
+#include "program/rating/kuehlerdaten.h"
 #include "program/texts/sprachtext.h"
+#include "program/texts/stringtable.h"
+#include "program/texts/texte.h"
 #include <QString>
 #include <array>
-#include <functional>
-#include <optional>
+#include <span>
 #include <vector>
 
 namespace catalogue {
@@ -88,44 +90,23 @@ void Init_UebersTab_Hydro_Rough_EU(KDaten_Uebers& d);
 // A copy of the table of the series and region; empty for a series code outside 1..8.
 UebersichtTabelle UebersichtTab_holen(const KDaten_Uebers& daten, long Kuehler_Baureihe, bool Region_US);
 
-// Fills slots 3..16 of a text from the string table under its text number.
-using TextLader = std::function<void(texts::SprachText& text, int textNr)>;
-
-// The ten headings: slots 0..2 German, English, French, then the loader (when given).
-void Init_UebersichtTexte(KDaten_Uebers& daten, const TextLader& Lade_ResTexte);
-
-// The texts of the program-wide text catalogue that the overview shows.
-struct UebersichtKatalogTexte {
-    texts::SprachText Text_162; // label: "Datenübersicht"
-    texts::SprachText Text_517; // " (approx.)"
-    texts::SprachText Text_550; // 12 V DC
-    texts::SprachText Text_551; // 24 V DC
-    texts::SprachText Text_152; // three-phase AC
-    texts::SprachText Text_153; // hydraulic
-    texts::SprachText Text_127; // "not selected"
-};
-
-// What a result slot tells the overview of a hydraulic size: the fan speed in 1/min and the noise.
-struct HydroErgebnis {
-    qint16 Drehzahl = 0;
-    QString Geraeusch;
-};
+// The ten headings: slots 0..2 German, English, French, slots 3..16 from the string table under
+// their text numbers. A missing string-table entry raises its error to the caller.
+void Init_UebersichtTexte(KDaten_Uebers& daten, const texts::StringTable& table = texts::compiledStringTable());
 
 // The program state the overview reads.
 struct UebersichtLage {
-    int SprachNr = 1;
     bool Region_US = false;
     long Kuehler_Baureihe = 0;
     int Typ_Index = -1;
     bool LuefterDrueckend = false;
-    // The result list slot of a size; nothing when the slot has no result.
-    std::function<std::optional<HydroErgebnis>(int slot)> ergebnis;
+    // The result list of the last search: fan speed and noise of a hydraulic size come from it.
+    std::span<const rating::KErgebnisSatz> KErgebnis;
 };
 
-// Writes the overview of the current size into the grid (rows 0..8, columns 0 and 1) and sets the
-// label's caption. A size outside the selected table shows no values.
-void Datenuebersicht_anzeigen(const KDaten_Uebers& daten, const UebersichtKatalogTexte& katalog,
-                              const UebersichtLage& lage, FlexGrid& FG_Datenuebersicht,
-                              Beschriftung& LA_DatenUebersicht);
+// Writes the overview of the current size into the grid (rows 0..8, columns 0 and 1) in language
+// texte.SprachNr and sets the label's caption. A size outside the selected table shows no values.
+void Datenuebersicht_anzeigen(const KDaten_Uebers& daten, const texts::Texte& texte, const UebersichtLage& lage,
+                              FlexGrid& FG_Datenuebersicht, Beschriftung& LA_DatenUebersicht);
 
 } // namespace catalogue

@@ -1,6 +1,7 @@
 #include "program/catalogue/zubehoer.h"
 #include "program/catalogue/ktabsatz.h"
 #include "program/catalogue/zubehoer_daten.h"
+#include "program/texts/restexte.h"
 #include <cstddef>
 
 namespace catalogue {
@@ -90,7 +91,7 @@ const ZubehoerTabelle* ZubehoerTabelle_von(const Zubehoer& z, long baureihe, boo
     }
 }
 
-void Init_ZubehoerTexte(Zubehoer& z, const ZubehoerTextLader& lade)
+void Init_ZubehoerTexte(Zubehoer& z, const texts::StringTable& table)
 {
     struct Eintrag {
         texts::SprachText* text;
@@ -112,16 +113,15 @@ void Init_ZubehoerTexte(Zubehoer& z, const ZubehoerTextLader& lade)
         (*e.text)[0] = QString::fromUtf8(e.de);
         (*e.text)[1] = QString::fromUtf8(e.en);
         (*e.text)[2] = QString::fromUtf8(e.fr);
-        if (lade)
-            lade(*e.text, e.nr);
+        texts::Lade_ResTexte(*e.text, static_cast<qint16>(e.nr), table);
     }
 }
 
-void Zubehoer_anzeigen(const Zubehoer& z, const texts::SprachText& Text_163, const ZubehoerLage& lage,
+void Zubehoer_anzeigen(const Zubehoer& z, const texts::Texte& texte, const ZubehoerLage& lage,
                        FlexGrid& grid, Beschriftung& label)
 {
-    const int s = lage.SprachNr;
-    label.setCaption(slot(Text_163, s));
+    const int s = texte.SprachNr;
+    label.setCaption(slot(texte.Text_163, s));
     const std::size_t d = lage.OBox_drueckend ? 1 : 0; // read now: the option button decides
 
     grid.Clear();

@@ -4,9 +4,10 @@
 // direction), their headings, and the display that writes the current size's numbers into a grid.
 #include "program/catalogue/grid.h"
 #include "program/texts/sprachtext.h"
+#include "program/texts/stringtable.h"
+#include "program/texts/texte.h"
 #include <QString>
 #include <array>
-#include <functional>
 #include <vector>
 
 namespace catalogue {
@@ -67,15 +68,12 @@ void Init_ZubehoerTab_Hydro_Rough_EU(Zubehoer& z);
 // The stored table of a series and region, or nullptr for a series code outside 1..8.
 const ZubehoerTabelle* ZubehoerTabelle_von(const Zubehoer& z, long Kuehler_Baureihe, bool Region_US);
 
-// Fills slots 3..16 of a text from the string table under its text number.
-using ZubehoerTextLader = std::function<void(texts::SprachText& text, int textNr)>;
-
-// The seven headings: slots 0..2 German, English, French, then the loader (when given).
-void Init_ZubehoerTexte(Zubehoer& z, const ZubehoerTextLader& Lade_ResTexte);
+// The seven headings: slots 0..2 German, English, French, slots 3..16 from the string table under
+// their text numbers. A missing string-table entry raises its error to the caller.
+void Init_ZubehoerTexte(Zubehoer& z, const texts::StringTable& table = texts::compiledStringTable());
 
 // The program state the spare-parts display reads.
 struct ZubehoerLage {
-    int SprachNr = 1;
     bool Region_US = false;
     long Kuehler_Baureihe = 0;
     int Typ_Index = -1;
@@ -83,9 +81,9 @@ struct ZubehoerLage {
 };
 
 // Writes the label caption (Text_163), the headings and the order numbers of the current size into
-// the grid (rows 0..6, columns 0 and 1). No series, a negative size or one beyond the table: the six
-// value cells stay empty.
-void Zubehoer_anzeigen(const Zubehoer& z, const texts::SprachText& Text_163, const ZubehoerLage& lage,
+// the grid (rows 0..6, columns 0 and 1) in language texte.SprachNr. No series, a negative size or
+// one beyond the table: the six value cells stay empty.
+void Zubehoer_anzeigen(const Zubehoer& z, const texts::Texte& texte, const ZubehoerLage& lage,
                        FlexGrid& FG_ErsatzTeile, Beschriftung& LA_Zubehoer);
 
 } // namespace catalogue

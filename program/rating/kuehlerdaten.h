@@ -2,6 +2,7 @@
 // The program-wide values of the rating engine: the operating point in internal units
 // (°C, K, l/min, W, Pa, kJ/(kg·K), kg/m³, cSt), the display-unit selectors with their names,
 // the medium, the selected series and size, and the result list of the last search.
+#include "common/colour.h"
 #include "program/texts/sprachtext.h"
 #include <QString>
 #include <QtGlobal>
@@ -88,6 +89,14 @@ struct KuehlerDaten {
     // Selected series (catalogue::Baureihe) and the result list of the last search.
     long Kuehler_Baureihe = 0;
     std::array<KErgebnisSatz, KErgebnisSlots> KErgebnis{};
+
+    // Kept beside the series for the main window, the overview and the report; the engine's
+    // calculations do not read them.
+    common::ColourValue Farbe_Antrieb = 0;     // colour of the chosen drive
+    common::ColourValue Farbe_Titelleiste = 0; // colour of the caption bar
+    common::ColourValue Farbe_Standard = 0;    // base colour of the windows
+    bool LuefterDrueckend = false;             // the fan pushes the air through the cooler
+    bool HydroRPM_in_Arbeit = false;           // the hydraulic-speed handler is running
 
     Medium medium() const { return {Medium_Typ, Medium_Subindex}; }
 };

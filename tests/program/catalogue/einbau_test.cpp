@@ -1,5 +1,6 @@
 // Installation-dimension tables: table selection, copies, and the formats of every stored cell.
 #include "program/catalogue/einbau.h"
+#include "grid_test_support.h"
 #include "program/catalogue/ktabsatz.h"
 #include <gtest/gtest.h>
 #include <QRegularExpression>

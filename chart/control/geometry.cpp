@@ -1,0 +1,105 @@
+#include "chart/control/geometry.h"
+#include <cmath>
+
+namespace vexachart {
+
+namespace {
+
+bool strictlyInside(double x, double y, const Borders& b)
+{
+    return x > b.X_Left && x < b.X_Right && y > b.Y_Bottom && y < b.Y_Top;
+}
+
+// Clips the segment to the display rectangle (Liang-Barsky); false when nothing is left.
+bool clipSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b)
+{
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    double t0 = 0.0;
+    double t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 - b.X_Left, b.X_Right - x1, y1 - b.Y_Bottom, b.Y_Top - y1};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0.0) {
+            if (r > t1)
+                return false;
+            if (r > t0)
+                t0 = r;
+        } else {
+            if (r < t0)
+                return false;
+            if (r < t1)
+                t1 = r;
+        }
+    }
+    const double ox = x1;
+    const double oy = y1;
+    if (t1 < 1.0) {
+        x2 = ox + t1 * dx;
+        y2 = oy + t1 * dy;
+    }
+    if (t0 > 0.0) {
+        x1 = ox + t0 * dx;
+        y1 = oy + t0 * dy;
+    }
+    return true;
+}
+
+} // namespace
+
+void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
+    const GeometryOptions& opt, PlotGeometry& out)
+{
+    const int n = points.count();
+    if (n == 0)
+        return;
+    const double* X = points.xs().data() - 1; // 1-based views
+    const double* Y = points.ys().data() - 1;
+    if (n == 1) {
+        if (opt.markers && strictlyInside(X[1], Y[1], b))
+            out.markers.emplace_back(mx.map(X[1]), my.map(Y[1]));
+        return;
+    }
+    const auto range = points.findPlotRange(b.X_Left, b.X_Right);
+    if (!range)
+        return;
+    const int last = range->last;
+    bool haveEnd = false;
+    double endX = 0.0;
+    double endY = 0.0;
+    for (int k = range->first; k <= last; ++k) {
+        const double x1 = X[k];
+        const double y1 = Y[k];
+        double x2 = X[k + 1];
+        double y2 = Y[k + 1];
+        while (std::fabs(x2 - x1) < opt.dx2 && std::fabs(y2 - y1) < opt.dy2 && k <= last - 1) {
+            ++k;
+            x2 = X[k + 1];
+            y2 = Y[k + 1];
+        }
+        endX = x2;
+        endY = y2;
+        haveEnd = true;
+        if ((y1 > b.Y_Top && y2 > b.Y_Top) || (y1 < b.Y_Bottom && y2 < b.Y_Bottom) || x1 > b.X_Right
+            || x2 < b.X_Left)
+            continue;
+        if (opt.lines) {
+            double cx1 = x1, cy1 = y1, cx2 = x2, cy2 = y2;
+            if (clipSegment(cx1, cy1, cx2, cy2, b))
+                out.lines.emplace_back(mx.map(cx1), my.map(cy1), mx.map(cx2), my.map(cy2));
+        }
+        // A clipped end lies on a border, so only points strictly inside get a marker.
+        if (opt.markers && strictlyInside(x1, y1, b))
+            out.markers.emplace_back(mx.map(x1), my.map(y1));
+    }
+    if (opt.markers && haveEnd && strictlyInside(endX, endY, b))
+        out.markers.emplace_back(mx.map(endX), my.map(endY));
+}
+
+} // namespace vexachart

@@ -1,0 +1,49 @@
+#pragma once
+// What the redraw draws of one plot: its visible stretch, thinned to points at least two pixels
+// apart, clipped to the display borders, with a marker at every drawn point strictly inside.
+#include "chart/control/plotdata.h"
+#include <QLineF>
+#include <QPointF>
+#include <vector>
+
+namespace vexachart {
+
+struct Borders {
+    double X_Left = 0.01;
+    double X_Right = 100.0;
+    double Y_Bottom = 0.01;
+    double Y_Top = 100.0;
+    double xSpan() const { return X_Right - X_Left; }
+    double ySpan() const { return Y_Top - Y_Bottom; }
+    bool operator==(const Borders&) const = default;
+};
+
+// Maps a stored value to an output coordinate: origin + (v - lo) * scale.
+struct AxisMap {
+    double lo = 0.0;
+    double origin = 0.0;
+    double scale = 1.0;
+    double map(double v) const { return origin + (v - lo) * scale; }
+};
+
+struct PlotGeometry {
+    std::vector<QLineF> lines;
+    std::vector<QPointF> markers;
+    void clear()
+    {
+        lines.clear();
+        markers.clear();
+    }
+};
+
+struct GeometryOptions {
+    double dx2 = 0.0; // two pixels in axis units
+    double dy2 = 0.0;
+    bool lines = true;
+    bool markers = false;
+};
+
+void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
+    const GeometryOptions& opt, PlotGeometry& out);
+
+} // namespace vexachart

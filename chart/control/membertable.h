@@ -1,0 +1,55 @@
+#pragma once
+// The chart's automation members with their fixed dispatch identifiers: the single source for the
+// dispatcher, the property pages and the tests.
+#include <QString>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+#include <span>
+
+namespace vexachart {
+
+enum class MemberKind { Method, Property, Variable, Event };
+enum class InvokeKind { Method, Get, Let, Set };
+
+namespace access {
+inline constexpr int Get = 1;
+inline constexpr int Let = 2;
+inline constexpr int Set = 4;
+}
+namespace memberflag {
+inline constexpr int Hidden = 1;
+inline constexpr int NonBrowsable = 2;
+}
+
+enum class ParamType { Integer, Long, Single, Boolean, Byte, String, Variant, Colour, Font };
+
+struct ParamInfo {
+    const char* name = nullptr;
+    ParamType type = ParamType::Variant;
+    bool optional = false;
+    bool byRef = false;
+};
+
+struct MemberInfo {
+    const char* name;
+    qint32 dispid;
+    MemberKind kind;
+    int accessors; // properties: access::Get | Let | Set
+    int flags;
+    int paramCount;
+    std::array<ParamInfo, 9> params;
+    ParamType valueType; // property type or method result (Variant when none)
+};
+
+std::span<const MemberInfo> memberTable();
+const MemberInfo* memberById(qint32 dispid);
+// Case-insensitive; empty when no member has the name.
+std::optional<qint32> idOfName(const QString& name);
+
+namespace dispid {
+inline constexpr qint32 DisplayRangeChanged = 1;
+inline constexpr qint32 CursorXY = 2;
+}
+
+} // namespace vexachart

@@ -1,0 +1,35 @@
+#pragma once
+// The chart's stored properties: an ordered key -> value store with the reader's and writer's
+// defaults, and a UTF-8 text form (one "Key = value" line per key) that a container keeps in its file.
+#include "chart/control/variant.h"
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace vexachart {
+
+class PropertyBag {
+public:
+    // Writes the key unless the value equals the given writer default.
+    void write(const QString& key, const Variant& value, const std::optional<Variant>& writerDefault = std::nullopt);
+    // The stored value, or the reader default when the key is missing.
+    Variant read(const QString& key, const Variant& readerDefault = Variant()) const;
+    bool contains(const QString& key) const;
+    QStringList keys() const;
+    void set(const QString& key, const Variant& value); // replaces or appends, whatever the default
+
+    // Numbers plain ("0.01"), texts quoted with doubled quotes, True/False, fonts as Font("...").
+    QString toText() const;
+    // Lines that cannot be read are skipped and named in `bad` when given.
+    static PropertyBag fromText(const QString& text, QStringList* bad = nullptr);
+
+private:
+    std::vector<std::pair<QString, Variant>> m_items;
+};
+
+// Numbers compare by value whatever their numeric kind.
+bool sameValue(const Variant& a, const Variant& b);
+
+} // namespace vexachart

@@ -1,0 +1,46 @@
+#pragma once
+// Text measurement in twips, injected so that layout and tick density are testable by value.
+#include <QFont>
+#include <QString>
+
+namespace vexachart {
+
+class TextMetrics {
+public:
+    virtual ~TextMetrics() = default;
+    virtual double width(const QFont& font, const QString& text) const = 0;
+    virtual double height(const QFont& font, const QString& text) const = 0;
+};
+
+// Measures with the font's real metrics at the given resolution (logical dots per inch).
+class FontTextMetrics : public TextMetrics {
+public:
+    explicit FontTextMetrics(double dpi = 96.0) : m_dpi(dpi) {}
+    double width(const QFont& font, const QString& text) const override;
+    double height(const QFont& font, const QString& text) const override;
+    double dpi() const { return m_dpi; }
+
+private:
+    double m_dpi;
+};
+
+// Fixed sizes for tests: every character `charWidth` twips wide, every text `lineHeight` high,
+// both scaled by the font's point size relative to `basePointSize`.
+class FixedTextMetrics : public TextMetrics {
+public:
+    FixedTextMetrics(double charWidth = 100.0, double lineHeight = 200.0, double basePointSize = 0.0)
+        : m_charWidth(charWidth), m_lineHeight(lineHeight), m_base(basePointSize) {}
+    double width(const QFont& font, const QString& text) const override
+    {
+        return m_charWidth * scale(font) * static_cast<double>(text.size());
+    }
+    double height(const QFont& font, const QString&) const override { return m_lineHeight * scale(font); }
+
+private:
+    double scale(const QFont& font) const { return m_base > 0 ? font.pointSizeF() / m_base : 1.0; }
+    double m_charWidth;
+    double m_lineHeight;
+    double m_base;
+};
+
+} // namespace vexachart

@@ -1,0 +1,89 @@
+// Pictures rendered offscreen: probes of colours at places the layout fixes.
+#include "chart/control/render.h"
+#include "chart/control/widget.h"
+#include "chartfixture.h"
+#include <QDir>
+#include <cmath>
+
+using namespace vexachart;
+using namespace vexachart::testing;
+
+namespace {
+
+// A chart with four plots, legend, logarithmic y axis and markers, drawn with the real fonts.
+std::unique_ptr<Vexachart> showcase(QSize size = QSize(800, 600))
+{
+    auto c = std::make_unique<Vexachart>(nullptr);
+    c->setLocale(QLocale::c());
+    c->initNew();
+    c->setTitle(QStringLiteral("Performance"));
+    c->setXAxisLabel(QStringLiteral("Oil flow [l/min]"));
+    c->setYAxisLabel(QStringLiteral("Heat [kW]"));
+    c->SetGlobalBorders(0.0, 200.0, 0.1, 1000.0, qint16(0), qint16(1));
+    for (int p = 1; p <= 4; ++p) {
+        std::vector<double> ys;
+        for (int i = 1; i <= 200; ++i)
+            ys.push_back(0.2 * p * std::pow(1.0 + i / 20.0, 1.0 + p * 0.5));
+        c->InsertSingleDataArray(static_cast<qint16>(p), Variant::array1(ys));
+    }
+    c->SetPlotAspects(1, Variant::missing(), 200, 0, 0, 2, 1, 3);
+    c->SetPlotAspects(3, Variant::missing(), Variant::missing(), Variant::missing(), Variant::missing(), 1, 7, 4);
+    c->resizeTo(size);
+    return c;
+}
+
+QColor at(const QImage& img, int x, int y) { return QColor(img.pixel(x, y)); }
+
+} // namespace
+
+TEST(ChartPicture, PlotColoursStayInsideThePlotArea)
+{
+    auto c = showcase();
+    const QImage& img = c->picture();
+    ASSERT_EQ(img.size(), QSize(800, 600));
+    if (const char* dir = std::getenv("VEXACHART_SNAPSHOT_DIR"))
+        img.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("chart-screen.png")));
+    const QRect g = toPixels(c->scene().layout.graph, c->twipsPerPixel());
+    const QColor plot4(0, 0, 240);
+    int inside = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (at(img, x, y) == plot4) {
+                const QRect legend = toPixels(c->scene().layout.legend, c->twipsPerPixel());
+                EXPECT_TRUE(g.contains(x, y) || legend.contains(x, y)) << x << "," << y;
+                inside += g.contains(x, y) ? 1 : 0;
+            }
+    EXPECT_GT(inside, 100);
+    // Background of the plot area is the chart colour; the frame around it the control colour.
+    EXPECT_EQ(at(img, g.left() + 3, g.top() + 3), QColor(0x3D, 0xBA, 0xEF));
+}
+
+TEST(ChartPicture, TurnedYLabelAndLegendAreDrawn)
+{
+    auto c = showcase();
+    const QImage& img = c->picture();
+    const QRect label = toPixels(c->scene().layout.labY, c->twipsPerPixel());
+    ASSERT_GT(label.height(), label.width()); // turned: taller than wide
+    int ink = 0;
+    for (int y = label.top(); y <= label.bottom(); ++y)
+        for (int x = label.left(); x <= label.right(); ++x)
+            ink += at(img, x, y) == QColor(Qt::black) ? 1 : 0;
+    EXPECT_GT(ink, 20);
+    EXPECT_EQ(c->scene().legend.entries.size(), 4u);
+    const QRect legend = toPixels(c->scene().layout.legend, c->twipsPerPixel());
+    EXPECT_TRUE(QRect(QPoint(0, 0), img.size()).contains(legend));
+}
+
+TEST(ChartPicture, OutputPictureIsTheEnlargedFramedChart)
+{
+    auto c = showcase();
+    const QImage out = c->outputPicture();
+    EXPECT_EQ(out.size(), QSize(831, 565)); // 12500 x 8500 twips at 96 dpi, less the border
+    if (const char* dir = std::getenv("VEXACHART_SNAPSHOT_DIR"))
+        out.save(QDir(QString::fromLocal8Bit(dir)).filePath(QStringLiteral("chart-output.png")));
+    // The chart on screen is untouched by the output.
+    EXPECT_EQ(c->picture().size(), QSize(800, 600));
+    c->setShowLegend(false);
+    const QImage noLegend = c->outputPicture();
+    EXPECT_NE(noLegend, out);
+}
