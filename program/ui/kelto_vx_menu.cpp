@@ -111,7 +111,10 @@ void Kelto_VX_Menu::Form_Load()
     loadStep(QStringLiteral("QuickInfo"));
     // 7. Texts.
     texts::Init_MeldungsTexte(t);
-    texts::Init_SysTexte(t);
+    texts::HeadingFillers headings;
+    headings.Init_ZubehoerTexte = [this] { catalogue::Init_ZubehoerTexte(m_zustand.Zubehoer); };
+    headings.Init_UebersichtTexte = [this] { catalogue::Init_UebersichtTexte(m_zustand.KDaten_Uebers); };
+    texts::Init_SysTexte(t, headings);
     loadStep(QStringLiteral("Texte"));
     // 8.
     InitSystemDaten();

@@ -7,7 +7,6 @@
 #include "program/catalogue/kdaten_tab.h"
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
-#include "program/texts/restexte.h"
 #include "program/texts/startup_forms.h"
 #include "program/ui/programmzustand.h"
 
@@ -24,15 +23,6 @@ namespace {
 const QString& inSprache(const texts::SprachText& t, int n)
 {
     return t[static_cast<std::size_t>(qBound(0, n, texts::SprachSlots - 1))];
-}
-
-void ladeTexte(texts::SprachText& text, int nr)
-{
-    try {
-        texts::Lade_ResTexte(text, static_cast<qint16>(nr));
-    } catch (const std::exception&) {
-        // A missing translation leaves those slots empty; the start goes on.
-    }
 }
 
 } // namespace
@@ -54,8 +44,6 @@ void Kelto_VX_Menu::initCatalogue()
         &z.KDaten_Tab.KTab_AC_Optim_LowNoise_US, &z.KDaten_Tab.KTab_AC_Rough_US, &z.KDaten_Tab.KTab_AC_Rough_LowNoise_US};
     catalogue::Init_UebersichtTabellen(z.KDaten_Uebers, ziele);
     catalogue::Init_UebersichtTabellen(z.KDaten_Uebers, ziele);
-    catalogue::Init_UebersichtTexte(z.KDaten_Uebers, ladeTexte);
-    catalogue::Init_ZubehoerTexte(z.Zubehoer, ladeTexte);
     // The region comes from the settings for the whole run.
     z.KDaten_Tab.Region_US = z.Start.Region_US;
     setMotorVarianteCaption();
