@@ -39,7 +39,7 @@ namespace quickinfo {
 class clsQuickInfo;
 }
 namespace vexachart {
-class Vexachart;
+class VexachartWidget;
 }
 
 namespace ui {
@@ -197,8 +197,8 @@ public:
     QLabel* LA_Einbaumase = nullptr;
     QLabel* Pic_Zeichnung = nullptr;
     QTableWidget* FG_EinbauMasse = nullptr;
-    vexachart::Vexachart* pChart = nullptr;
-    vexachart::Vexachart* LChart = nullptr;
+    vexachart::VexachartWidget* pChart = nullptr; // pressure drop
+    vexachart::VexachartWidget* LChart = nullptr; // performance
     QLabel* LA_DatenUebersicht = nullptr;
     QTableWidget* FG_Datenuebersicht = nullptr;
     QLabel* LA_Zubehoer = nullptr;

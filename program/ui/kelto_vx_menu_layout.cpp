@@ -2,6 +2,7 @@
 // Captions here are the German design texts; the language switch replaces them.
 #include "program/ui/kelto_vx_menu.h"
 #include "program/ui/widgets/updown.h"
+#include "chart/control/widget.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -307,8 +308,10 @@ void Kelto_VX_Menu::createControls()
 
     auto* tab2 = named(new QWidget, QStringLiteral("SSTab1_2"));
     auto* tab3 = named(new QWidget, QStringLiteral("SSTab1_3"));
-    new QVBoxLayout(tab2);
-    new QVBoxLayout(tab3);
+    pChart = named(new vexachart::VexachartWidget(tab2), QStringLiteral("pChart"));
+    LChart = named(new vexachart::VexachartWidget(tab3), QStringLiteral("LChart"));
+    (new QVBoxLayout(tab2))->addWidget(pChart);
+    (new QVBoxLayout(tab3))->addWidget(LChart);
 
     auto* tab4 = named(new QWidget, QStringLiteral("SSTab1_4"));
     LA_DatenUebersicht = label(tab4, QStringLiteral("LA_DatenUebersicht"), QStringLiteral("Datenübersicht"));

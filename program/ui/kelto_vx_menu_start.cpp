@@ -9,6 +9,7 @@
 #include "program/catalogue/zubehoer.h"
 #include "program/texts/startup_forms.h"
 #include "program/ui/programmzustand.h"
+#include "chart/control/widget.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -111,11 +112,27 @@ void Kelto_VX_Menu::fillOilGrades()
 
 void Kelto_VX_Menu::Init_Chart_Fonts()
 {
-    // The two charts take their fonts when they are placed.
+    QFont title(QStringLiteral("Arial"), 12);
+    title.setBold(true);
+    const QFont labels(QStringLiteral("Arial"), 11);
+    const QFont plot(QStringLiteral("Arial"), 10);
+    const QFont legend(QStringLiteral("Arial"), 10);
+    for (vexachart::VexachartWidget* c : {LChart, pChart}) {
+        c->chart().setFontTitle(title);
+        c->chart().setFontLabels(labels);
+        c->chart().setFontPlot(plot);
+        c->chart().setFontLegend(legend);
+    }
     loadStep(QStringLiteral("DiagrammSchriften"));
 }
 
-void Kelto_VX_Menu::clearCharts() {}
+void Kelto_VX_Menu::clearCharts()
+{
+    for (vexachart::VexachartWidget* c : {pChart, LChart}) {
+        c->chart().ClearAllPlotData();
+        c->chart().Refresh();
+    }
+}
 
 void Kelto_VX_Menu::initGrids()
 {

@@ -3,6 +3,7 @@
 #include "program/catalogue/kdaten_tab.h"
 #include "program/ui/widgets/updown.h"
 #include "tooltip/clsquickinfo.h"
+#include "chart/control/widget.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -79,6 +80,11 @@ TEST_F(WindowFixture, LoadSequenceControlsAndStartState)
              "LA_Temp_EH_3", "LA_Q_EH_0", "LA_Leistung_EH_0", "LA_Leistung_EH_1", "LA_Druck_EH_0", "LA_Proz_EH_0", "LA_dB_1",
              "PicBox_VX_Typ", "Pic_Zeichnung", "lb_StdProgram", "LA_BestNr"})
         EXPECT_NE(w->findChild<QLabel*>(n), nullptr) << n;
+    ASSERT_NE(w->findChild<vexachart::VexachartWidget*>("pChart"), nullptr);
+    ASSERT_NE(w->findChild<vexachart::VexachartWidget*>("LChart"), nullptr);
+    EXPECT_EQ(w->LChart->chart().FontTitle().pointSize(), 12);
+    EXPECT_TRUE(w->pChart->chart().FontTitle().bold());
+    EXPECT_EQ(w->pChart->chart().FontLabels().pointSize(), 11);
     ASSERT_NE(w->findChild<QTabWidget*>("SSTab1"), nullptr);
     EXPECT_EQ(w->SSTab1->count(), 5);
 
