@@ -176,10 +176,13 @@ void Kelto_VX_Menu::Form_Activate()
     common::UserActionScope scope(m_boxes);
     m.Erst_Aktivierung = false;
     Set_Start_Colors();
-    // The region stays as the settings gave it; the list shows it and stays disabled.
+    // The list changes run no handler while the program starts: the region stays as the settings
+    // gave it for the whole run, and the list is switched off.
     {
         const QSignalBlocker b(CBox_Location);
-        CBox_Location->setCurrentIndex(regionUS() ? 1 : 0);
+        if (regionUS())
+            CBox_Location->setCurrentIndex(1);
+        CBox_Location->setCurrentIndex(0);
     }
     CBox_Location->setEnabled(false);
     // A new, empty project: the medium handler runs once (the list handlers are idle otherwise).
@@ -319,7 +322,7 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     CBox_AC_LowNoise->setText(tx(t.Text_172));
     FR_FanHC->setTitle(tx(t.Text_518));
     Fr_FanDC->setTitle(tx(t.Text_519));
-    FR_FanAC->setTitle(tx(t.Text_520) + (regionUS() ? QStringLiteral(" (60Hz)") : QStringLiteral(" (50Hz)")));
+    FR_FanAC->setTitle(tx(t.Text_520));
     OBox_12V->setText(tx(t.Text_550));
     OBox_24V->setText(tx(t.Text_551));
     OBox_Saugend->setText(tx(t.Text_156));

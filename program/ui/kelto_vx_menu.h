@@ -93,6 +93,8 @@ public:
     // The order key and the view of the current result tab (the result-view stage).
     std::function<void()> typSchluesselAnzeigen;
     std::function<void(int previousTab)> ergebnisAnsichtZeigen;
+    // The headings of the three result grids (the result-view stage).
+    std::function<void()> ergebnisGitterEinrichten;
     // Called by the constructor before the load runs, so tests can set the hooks below first.
     static inline std::function<void(Kelto_VX_Menu&)> testHooks;
     // Replaces the word-processor check of the start (tests); empty = the real check.

@@ -136,7 +136,8 @@ void Kelto_VX_Menu::clearCharts()
 
 void Kelto_VX_Menu::initGrids()
 {
-    // Grid headings come with the result-view stage; until then the grids keep their design state.
+    if (ergebnisGitterEinrichten)
+        ergebnisGitterEinrichten();
 }
 
 void Kelto_VX_Menu::TypSchluessel_anzeigen()

@@ -114,10 +114,15 @@ TEST_F(WindowFixture, RegionFromTheSettingsStaysForTheRun)
 {
     open(1, true);
     EXPECT_TRUE(zustand->KDaten_Tab.Region_US);
-    EXPECT_EQ(w->CBox_Location->currentIndex(), 1);
+    EXPECT_EQ(w->CBox_Location->currentIndex(), 0); // the list is not the region's source
+    EXPECT_EQ(w->CBox_Location->currentText(), "Europe");
     EXPECT_FALSE(w->CBox_Location->isEnabled());
     EXPECT_EQ(k().EH_Temp, 0); // the default units until a project says otherwise
     EXPECT_EQ(k().EH_Durchfluss, 2);
+    // The searches use the US tables.
+    referencePoint();
+    ASSERT_GE(k().Typ_Index, 0);
+    EXPECT_EQ(w->TB_Kuehlertyp->text(), catalogue::oelSatz(zustand->KDaten_Tab.KTab_DC_US, k().Typ_Index).TypBez);
 }
 
 TEST_F(WindowFixture, SizeSpinnerStepsThroughNeighbours)
@@ -412,6 +417,7 @@ TEST_F(WindowFixture, DriveOptionsShowOneFrameAndTheirColours)
         EXPECT_EQ(w->FR_Kuehlerdaten->palette().color(QPalette::Window),
             QColor(common::redOf(c.colour), common::greenOf(c.colour), common::blueOf(c.colour)));
     }
+    w->OBox_AC->click();
     EXPECT_TRUE(w->FR_FanAC->title().endsWith(" (50Hz)"));
     // AC with low noise gives the low-noise series and its banner.
     w->OBox_AC->click();
