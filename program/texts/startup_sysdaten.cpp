@@ -87,7 +87,7 @@ void Init_SysDaten(AppState& state, const QLocale& userLocale)
         state.Haendler_drucken = true;
     state.Haendler_US_Idx = haendlerIndexAus(sysDaten(QStringLiteral("DealerUSIdx")));
     state.Haendler_EU_Idx = haendlerIndexAus(sysDaten(QStringLiteral("DealerEUIdx")));
-    state.Region_US = sysDaten(QStringLiteral("Region")) == QStringLiteral("US");
+    state.KDaten_Tab.Region_US = sysDaten(QStringLiteral("Region")) == QStringLiteral("US");
 
     const std::array<std::pair<const char*, QString*>, 12> address{{
         {"Firma", &sys.User_Firma}, {"Abteilung", &sys.User_Abteilung}, {"Vorname", &sys.User_Vorname},

@@ -1,219 +1,112 @@
-#include "chart/control/cursorcontroller.h"
-#include "chart/control/cursorreadout.h"
+// Cursor read-out cases beyond the main paths: value texts on log and date axes and where 10^v
+// overflows, the label kept inside at the right and bottom edges, the plot-name tick snapping the
+// horizontal line to the plot, and a pointer at a vertical step of one plot.
+#include "chart/control/interaction.h"
+#include "chartfixture.h"
 #include "common/dateserial.h"
 #include "testsupport.h"
+#include <QSignalSpy>
 #include <gtest/gtest.h>
-#include <cmath>
-#include <vector>
 
 using namespace vexachart;
+using vexachart::testing::makeChart;
 
-namespace {
-
-const QLocale english(QLocale::English, QLocale::UnitedStates);
-const CursorAxis linear{};
-const CursorAxis logAxis{true, 0};
-const CursorAxis dateAxis{false, 2};
-
-// Plots built from vectors the test keeps alive.
-struct PlotFixture {
-    std::vector<std::vector<double>> xs, ys;
-    std::vector<CursorPlotView> views;
-
-    void add(QString label, std::vector<double> x, std::vector<double> y, bool visible = true)
-    {
-        xs.push_back(std::move(x));
-        ys.push_back(std::move(y));
-        views.push_back({visible, std::move(label), {}, {}});
-        for (std::size_t i = 0; i < views.size(); ++i) {
-            views[i].x = xs[i];
-            views[i].y = ys[i];
-        }
-    }
-};
-
-} // namespace
-
-TEST(CursorReadout, ValueTexts)
+TEST(CursorReadout, ValueTextsOnLogAndDateAxes)
 {
-    struct Case {
-        double stored;
-        CursorAxis axis;
-        const char* text;
-    };
-    const Case cases[] = {
-        {1234.5, linear, " 1.2345E+03"},
-        {-0.5, linear, "-5.0000E-01"},
-        {0.0, linear, " 0.0000E+00"},
-        {1.5, CursorAxis{false, 1}, " 1.5000E+00"},
-        {2.0, logAxis, " 1.0000E+02"},
-        {common::serialFromParts(2024, 3, 5, 14, 7, 0), dateAxis, " 05.03.2024 14:07"},
-        {1.0, CursorAxis{false, 3}, ""},
-        {400.0, logAxis, ""}, // 10^400 is not a number to show
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(cursorValueText(c.stored, c.axis, "dd.mm.yyyy hh:nn", english), QString(c.text));
-    }
+    auto c = makeChart();
+    c->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    ChartInteraction z(*c);
+    c->SetGlobalBorders(1.0, 1000.0, 1.0, 1000.0, qint16(1), qint16(0));
+    EXPECT_EQ(z.valuesCaption(2.0, 0.5), QString(" x = 1.0000E+02 \n  y = 5.0000E-01 "));
+    EXPECT_EQ(z.valuesCaption(400.0, 0.0), QString(" x = \n  y = 0.0000E+00 ")) << "10^400 shows nothing";
+
+    c->SetGlobalBorders(0.0, 10.0, 0.0, 10.0, qint16(0), qint16(0));
+    c->setXScalingNotation(2);
+    c->setTimeFormatCursor("dd.mm.yyyy hh:nn");
+    EXPECT_EQ(z.valuesCaption(common::serialFromParts(2024, 3, 5, 14, 7), 1.5),
+              QString(" x = 05.03.2024 14:07 \n  y = 1.5000E+00 "));
 }
 
-TEST(CursorReadout, ValuesCaptionLinesUpBothSigns)
+TEST(CursorReadout, AnOverflowingPositionRaisesNoEvent)
 {
-    EXPECT_EQ(cursorValuesCaption({1234.5, -0.5}, linear, linear, {}, english),
-              QString(" x = 1.2345E+03 \n  y =-5.0000E-01 "));
-    EXPECT_EQ(cursorValuesCaption({0.25, 0.0}, linear, linear, {}, QLocale(QLocale::German, QLocale::Germany)),
-              QString(" x = 2,5000E-01 \n  y = 0,0000E+00 "));
+    auto c = makeChart();
+    c->SetGlobalBorders(1.0, 1e300, 1.0, 10.0, qint16(1), qint16(0));
+    ChartInteraction z(*c);
+    QSignalSpy xy(c.get(), &Vexachart::CursorXY);
+    z.move(25000, 0);
+    EXPECT_EQ(xy.count(), 1);
+    c->SetDisplayBorders(1e299, 1e300, 1.0, 10.0);
+    z.move(25000, 0);
+    EXPECT_EQ(xy.count(), 2);
+    // Beyond the right edge of a display ending at 10^300 the value overflows.
+    z.move(5e6, 0);
+    EXPECT_EQ(xy.count(), 2);
 }
 
-TEST(CursorReadout, EventValuesInUserUnits)
+TEST(CursorReadout, LabelKeptInsideAtTheRightAndBottomEdges)
 {
-    CursorController cursor;
-    // A log axis showing 1..1000, the pointer in the middle: 10^1.5.
-    auto v = cursor.mouseMove({25000, 25000}, {0, 3, -1, 1}, logAxis, linear);
-    ASSERT_TRUE(v);
-    EXPECT_NEAR(v->first.toDouble(), 31.6227766, 1e-6);
-    EXPECT_DOUBLE_EQ(v->second.toDouble(), 0.0);
-    EXPECT_DOUBLE_EQ(cursor.cursorPosition().x(), 1.5);
-
-    // A date axis: the event carries the date-time text, to the second (no single-precision loss).
-    const double start = common::serialFromParts(2024, 1, 1);
-    v = cursor.mouseMove({12500, 0}, {start, start + 10, 0, 1}, dateAxis, linear);
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->first.toString(), QString("2024/01/03/12/00/00"));
-    EXPECT_EQ(v->first.typeId(), QMetaType::QString);
-
-    // Linear: the plain number, in double precision.
-    v = cursor.mouseMove({10000, 40000}, {0, 1, 0, 1}, linear, linear);
-    ASSERT_TRUE(v);
-    EXPECT_DOUBLE_EQ(v->first.toDouble(), 0.2);
-    EXPECT_DOUBLE_EQ(v->second.toDouble(), 0.8);
-
-    // 10^v overflows: the event is dropped, the position is still kept.
-    EXPECT_FALSE(cursor.mouseMove({50000, 0}, {0, 400, 0, 1}, logAxis, linear));
-    EXPECT_DOUBLE_EQ(cursor.cursorPosition().x(), 400);
-}
-
-TEST(CursorReadout, LabelPlacement)
-{
-    const QSizeF label(6000, 3000), charX(150, 400);
+    auto c = makeChart();
+    c->SetGlobalBorders(0.0, 100.0, 0.0, 100.0);
+    c->SetCursor(1);
+    ChartInteraction z(*c);
     struct Case {
         const char* what;
-        QPointF crossing;
+        QPointF pointer;
         QPointF topLeft;
     };
     const Case cases[] = {
         {"free: right of and below the crossing", {10000, 30000}, {10225, 29700}},
         {"near the right edge: ends at the edge", {49000, 30000}, {44000, 29700}},
         {"near the bottom edge: rests on it", {10000, 1000}, {10225, 3000}},
-        {"bottom-right corner: flips to the upper left", {49000, 1000}, {42100, 5200}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QPointF got = placeCursorLabel(c.crossing, label, charX);
-        EXPECT_DOUBLE_EQ(got.x(), c.topLeft.x());
-        EXPECT_DOUBLE_EQ(got.y(), c.topLeft.y());
+    for (const auto& cs : cases) {
+        SCOPED_TRACE(cs.what);
+        z.move(cs.pointer.x(), cs.pointer.y());
+        const CursorOverlay o = z.cursorTick(QSizeF(6000, 3000), QSizeF(150, 400));
+        EXPECT_NEAR(o.labelLeft, cs.topLeft.x(), 1e-6);
+        EXPECT_NEAR(o.labelTop, cs.topLeft.y(), 1e-6);
     }
 }
 
-TEST(CursorReadout, NearestPlot)
+TEST(CursorReadout, PlotNameTickSnapsTheLineAndHidesTheLabelFarAway)
 {
-    PlotFixture f;
-    f.add("  low  ", {0, 10, 20, 30}, {0, 10, 20, 30});
-    f.add("high", {0, 10, 20, 30}, {5, 15, 25, 35});
-    f.add("hidden", {0, 10, 20, 30}, {12, 12, 12, 12}, false);
-    f.add("two points", {0, 30}, {12.1, 12.1});
-    const double ySpan = 100; // 3 % = 3
+    auto c = makeChart();
+    c->SetGlobalBorders(0.0, 100.0, 0.0, 100.0);
+    c->ClearAllPlotData();
+    for (double x : {0.0, 50.0, 100.0})
+        c->AddNewDataPoint(1, x, 10.0 + x / 5.0);
+    c->SetPlotLegendText(1, "  word  ");
+    c->SetCursor(2);
+    ChartInteraction z(*c);
 
-    struct Case {
-        const char* what;
-        double x, y;
-        int plot; // 0: none
-        double yAt;
-    };
-    const Case cases[] = {
-        {"nearest of two", 12, 13, 1, 12},
-        {"the other one", 12, 16.5, 2, 17},
-        {"equal distances keep the lower number", 10, 12.5, 1, 10},
-        {"hidden and two-point plots are never named", 25, 12, 0, 0},
-        {"left of every first point", -1, 0, 0, 0},
-        {"right of every last point", 31, 30, 0, 0},
-        {"pointer exactly at the last x", 30, 31, 1, 30},
-        {"farther than 3 %", 15, 20.1, 2, 20},
-        {"just beyond 3 %", 15, 23.0, 0, 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        const auto got = findNearestPlot(f.views, c.x, c.y, ySpan);
-        if (c.plot == 0) {
-            EXPECT_FALSE(got) << got->plot;
-            continue;
-        }
-        ASSERT_TRUE(got);
-        EXPECT_EQ(got->plot, c.plot);
-        EXPECT_DOUBLE_EQ(got->yAt, c.yAt);
-    }
-    EXPECT_EQ(findNearestPlot(f.views, 12, 13, ySpan)->name, QString("low"));
+    z.move(25000, 10500); // (50, 21): one above the plot's 20
+    CursorOverlay o = z.cursorTick(QSizeF(1200, 1000), QSizeF(100, 800));
+    EXPECT_TRUE(o.labelVisible);
+    EXPECT_EQ(o.caption, QString(" word "));
+    EXPECT_NEAR(o.w, 10000, 1e-6) << "the horizontal line sits on the plot";
+
+    z.move(25000, 40000);
+    o = z.cursorTick(QSizeF(1200, 1000), QSizeF(100, 800));
+    EXPECT_TRUE(o.linesVisible);
+    EXPECT_FALSE(o.labelVisible);
+    EXPECT_NEAR(o.w, 40000, 1e-6);
 }
 
-// A plot with a repeated x (a vertical step) beside another plot must not block the search.
-TEST(CursorReadout, DuplicateXNeitherDividesByZeroNorBlocksOtherPlots)
+TEST(CursorReadout, VerticalStepOfOnePlotNeitherDividesByZeroNorBlocksAnother)
 {
-    PlotFixture f;
-    f.add("step", {0, 10, 10, 20}, {0, 0, 50, 50});
-    f.add("line", {0, 10, 20}, {40, 40, 40});
-    for (double x : {10.0, 9.999, 10.001}) {
+    auto c = makeChart();
+    c->SetGlobalBorders(0.0, 100.0, 0.0, 100.0);
+    c->ClearAllPlotData();
+    for (auto [x, y] : {std::pair{0.0, 0.0}, {10.0, 0.0}, {10.0, 50.0}, {20.0, 50.0}})
+        c->AddNewDataPoint(1, x, y);
+    for (double x : {0.0, 10.0, 20.0})
+        c->AddNewDataPoint(2, x, 40.0);
+    ChartInteraction z(*c);
+    for (double x : {9.999, 10.0, 10.001}) {
         SCOPED_TRACE(x);
-        const auto got = findNearestPlot(f.views, x, 41, 100);
-        ASSERT_TRUE(got);
-        EXPECT_EQ(got->plot, 2);
+        EXPECT_EQ(z.FindNearestPlotName(x, 41.0), QString("Plot 2"));
     }
-    const auto onStep = findNearestPlot(f.views, 10.0, 49, 100);
-    ASSERT_TRUE(onStep);
-    EXPECT_EQ(onStep->plot, 1);
-    EXPECT_DOUBLE_EQ(onStep->yAt, 50);
-}
-
-TEST(CursorReadout, TickShowsValuesOrTheNearestPlotName)
-{
-    PlotFixture f;
-    f.add("  word  ", {0, 50, 100}, {10, 20, 30});
-    CursorController cursor;
-    const ZoomBorders display{0, 100, 0, 100};
-    cursor.mouseMove({25000, 10000}, display, linear, linear); // (50, 20)
-
-    CursorTickInput in;
-    in.display = display;
-    in.locale = english;
-    in.plots = f.views;
-    in.measure = [](const QString& s) { return QSizeF(200.0 * s.size(), 1000); };
-    in.charX = QSizeF(100, 800);
-
-    in.mode = CursorMode::Values;
-    cursor.tick(in);
-    EXPECT_TRUE(cursor.overlay().linesVisible);
-    EXPECT_TRUE(cursor.overlay().labelVisible);
-    EXPECT_DOUBLE_EQ(cursor.overlay().verticalLineU, 25000);
-    EXPECT_DOUBLE_EQ(cursor.overlay().horizontalLineW, 10000);
-    EXPECT_EQ(cursor.overlay().caption, QString(" x = 5.0000E+01 \n  y = 2.0000E+01 "));
-    EXPECT_DOUBLE_EQ(cursor.overlay().labelTopLeft.x(), 25150);
-    EXPECT_DOUBLE_EQ(cursor.overlay().labelTopLeft.y(), 9400);
-
-    in.mode = CursorMode::PlotName;
-    cursor.mouseMove({25000, 10500}, display, linear, linear); // 1 above the plot
-    cursor.tick(in);
-    EXPECT_TRUE(cursor.overlay().labelVisible);
-    EXPECT_EQ(cursor.overlay().caption, QString(" word "));
-    EXPECT_DOUBLE_EQ(cursor.overlay().horizontalLineW, 10000) << "the line snaps to the plot";
-    EXPECT_DOUBLE_EQ(cursor.overlay().labelSize.width(), 1200);
-
-    cursor.hideLabel();
-    EXPECT_FALSE(cursor.overlay().labelVisible);
-    cursor.mouseMove({25000, 40000}, display, linear, linear); // far from the plot
-    cursor.tick(in);
-    EXPECT_FALSE(cursor.overlay().labelVisible);
-    EXPECT_TRUE(cursor.overlay().linesVisible);
-
-    in.mode = CursorMode::Off;
-    cursor.tick(in);
-    EXPECT_EQ(cursor.overlay(), CursorOverlay{});
+    double at = 0.0;
+    EXPECT_EQ(z.FindNearestPlotName(10.0, 49.0, &at), QString("Plot 1"));
+    EXPECT_DOUBLE_EQ(at, 50.0);
 }

@@ -1,38 +1,40 @@
-#include "chart/control/exportdata.h"
-#include "common/checked.h"
-#include "common/dateserial.h"
-#include "common/error.h"
+// Data export cases beyond the main paths: the exact clipboard form of the two-plot example, empty
+// fields for short plots, log values as entered, non-Latin text in the file, a folder that cannot
+// be written and a clipboard that refuses the text.
+#include "chartfixture.h"
 #include "exporttestsupport.h"
 #include "testsupport.h"
-#include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QFile>
-#include <QGuiApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <functional>
-#include <vector>
 
 using namespace vexachart;
+using vexachart::testing::errorOf;
 
 namespace {
 
-const QLocale english(QLocale::English, QLocale::UnitedStates);
+// Plots A (three points) and B (one point), title T, axis labels X and Y.
+struct ExportFixture {
+    CountingServices services;
+    std::unique_ptr<Vexachart> chart = vexachart::testing::makeChart();
 
-// The table of the two-plot example: A with three points, B with one, title T, labels X and Y.
-struct ExampleTable {
-    std::vector<double> ax{1, 2, 3}, ay{10, 20.5, -0.00003}, bx{7}, by{1e20};
-    ExportTable table;
-
-    ExampleTable()
+    ExportFixture()
     {
-        table.title = "T";
-        table.xAxisLabel = " X ";
-        table.yAxisLabel = "Y";
-        table.today = QDate(2026, 12, 10);
-        table.locale = english;
-        table.plots = {{"  A ", ax, ay}, {"B", bx, by}};
+        chart->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        services.fixedNow = QDateTime(QDate(2026, 12, 10), QTime(9, 5));
+        chart->setServices(&services);
+        chart->setMaxCountOfPlots(2);
+        chart->ClearAllPlotData();
+        chart->setTitle("T");
+        chart->setXAxisLabel("X");
+        chart->setYAxisLabel("Y");
+        chart->SetPlotLegendText(1, "A");
+        chart->SetPlotLegendText(2, "B");
+        chart->AddNewDataPoint(1, 1.0, 10.0);
+        chart->AddNewDataPoint(1, 2.0, 20.5);
+        chart->AddNewDataPoint(1, 3.0, -0.00003);
+        chart->AddNewDataPoint(2, 7.0, 1e20);
     }
 };
 
@@ -46,147 +48,63 @@ QString readFile(const QString& path)
 
 } // namespace
 
-TEST(ExportText, TheTwoPlotExampleInFileAndClipboardForm)
+TEST(DataExport, ClipboardFormOfTheTwoPlotExample)
 {
-    ExampleTable ex;
-    EXPECT_EQ(exportText(ex.table, ExportLineEnds::File),
-              QString("T\t12/10/26\rA.X\tA.Y\tB.X\tB.Y\r\n"
-                      "1\t10\t7\t1E+20\r\n"
-                      "2\t20.5\t\t\r\n"
-                      "3\t-3E-05\t\t\r\n"));
-    EXPECT_EQ(exportText(ex.table, ExportLineEnds::Clipboard),
-              QString("T\t12/10/26\nA.X\tA.Y\tB.X\tB.Y\n"
-                      "1\t10\t7\t1E+20\n"
-                      "2\t20.5\t\t\n"
-                      "3\t-3E-05\t\t\n"));
+    ExportFixture f;
+    f.chart->CopyDataToClipboard();
+    EXPECT_EQ(f.services.clipboardText, QString("T\t12/10/26\nA.X\tA.Y\tB.X\tB.Y\n"
+                                                "1\t10\t7\t1E+20\n"
+                                                "2\t20.5\t\t\n"
+                                                "3\t-3E-05\t\t\n"));
 }
 
-TEST(ExportText, EveryRecordHasTwoFieldsPerPlot)
+TEST(DataExport, FourPlotsWithOnlyTheFirstFilledGiveSevenTabsARecord)
 {
-    std::vector<double> x{1, 2}, y{3, 4};
-    ExportTable t;
-    t.title = "T";
-    t.locale = english;
-    t.today = QDate(2026, 1, 2);
-    t.plots = {{"p1", x, y}, {"p2", {}, {}}, {"p3", {}, {}}, {"p4", {}, {}}};
-    const QStringList lines = exportText(t, ExportLineEnds::Clipboard).split('\n');
-    ASSERT_EQ(lines.size(), 5); // title, names, two records, the empty rest after the last line end
-    EXPECT_EQ(lines[2], QString("1\t3\t\t\t\t\t\t"));
-    EXPECT_EQ(lines[3].count('\t'), 7);
-    EXPECT_EQ(lines[4], QString());
-
-    t.plots = {{"p1", {}, {}}, {"p2", {}, {}}};
-    EXPECT_EQ(exportText(t, ExportLineEnds::File), QString("T\t1/2/26\rp1.\tp1.\tp2.\tp2.\r\n"))
-        << "no points: the head record alone";
+    ExportFixture f;
+    f.chart->setMaxCountOfPlots(4);
+    f.chart->ClearSinglePlotDataArray(2);
+    const QStringList lines = f.chart->exportText(true).split('\n');
+    ASSERT_EQ(lines.size(), 6); // title, names, three records, nothing after the last line end
+    EXPECT_EQ(lines[2], QString("1\t10\t\t\t\t\t\t"));
+    for (int i = 2; i <= 4; ++i)
+        EXPECT_EQ(lines[i].count('\t'), 7);
 }
 
-TEST(ExportText, ValuesAsTheUserSeesThem)
+TEST(DataExport, LogValuesComeBackAsEntered)
 {
-    struct Case {
-        const char* what;
-        double stored;
-        CursorAxis axis;
-        QLocale locale;
-        const char* text;
-    };
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const Case cases[] = {
-        {"linear, 15 digits", 1.0 / 3.0, {}, english, "0.333333333333333"},
-        {"linear, German separator", 1.5, {}, german, "1,5"},
-        {"log: stored 2", 2.0, {true, 0}, english, "100"},
-        {"log: an inserted 100", common::checkedLog10(100), {true, 0}, english, "100"},
-        {"log: an inserted 5", common::checkedLog10(5), {true, 0}, english, "5"},
-        {"log: an inserted 1000", common::checkedLog10(1000), {true, 0}, english, "1000"},
-        {"log: an inserted 0.00123", common::checkedLog10(0.00123), {true, 0}, english, "0.00123"},
-        {"date-time axis", common::serialFromParts(2024, 3, 5, 14, 7, 9), {false, 2}, english,
-         "2024/03/05/14/07/09"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        EXPECT_EQ(exportValueText(c.stored, c.axis, c.locale), QString(c.text));
-    }
+    ExportFixture f;
+    f.chart->ClearAllPlotData();
+    f.chart->SetGlobalBorders(0.001, 1000.0, 0.5, 2000.0, qint16(1), qint16(1));
+    for (double v : {0.00123, 5.0, 100.0, 1000.0})
+        f.chart->AddNewDataPoint(1, v, v);
+    EXPECT_EQ(f.chart->exportText(true).section('\n', 2),
+              QString("0.00123\t0.00123\t\t\n5\t5\t\t\n100\t100\t\t\n1000\t1000\t\t\n"));
 }
 
-TEST(SaveData, ToANamedNewFileInUtf8WithoutADialog)
+TEST(DataExport, NonLatinTextSurvivesInTheFile)
 {
     QTemporaryDir dir;
-    ExampleTable ex;
-    ex.table.title = QString::fromUtf8("Кривая мощности");
-    FakeChartDialogs dialogs;
+    ExportFixture f;
+    f.chart->setTitle(QString::fromUtf8("Кривая мощности"));
+    f.chart->SetPlotLegendText(1, QString::fromUtf8("油冷却器"));
     QString name = dir.filePath("data.txt");
-    const QString passed = name;
-    saveData(name, ex.table, dialogs);
-    EXPECT_EQ(name, passed);
-    EXPECT_TRUE(dialogs.saveRequests.empty());
-    EXPECT_EQ(readFile(passed), exportText(ex.table, ExportLineEnds::File));
-    EXPECT_TRUE(readFile(passed).startsWith(QString::fromUtf8("Кривая мощности\t")));
+    f.chart->SaveData(&name);
+    const QString text = readFile(name);
+    EXPECT_EQ(text, f.chart->exportText(false));
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("Кривая мощности\t12/10/26\r油冷却器.X\t")));
 }
 
-TEST(SaveData, AnExistingFileIsRefusedAndLeftUntouched)
+TEST(DataExport, WriteAndClipboardFailuresAreRaisedWithTheEntrysSource)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("old.txt");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("keep me");
-    }
-    ExampleTable ex;
-    FakeChartDialogs dialogs;
-    QString name = path;
-    const common::Error e = errorOf([&] { saveData(name, ex.table, dialogs); });
-    EXPECT_EQ(e.number(), 9999);
-    EXPECT_EQ(e.source(), QString("Vexachart.SaveData"));
-    EXPECT_EQ(e.description(), QString("File already exists"));
-    EXPECT_EQ(readFile(path), QString("keep me"));
-}
+    ExportFixture f;
+    QString bad = QStringLiteral("/nonexistent-folder-of-the-test/data.txt");
+    const auto w = errorOf([&] { f.chart->SaveData(&bad); });
+    EXPECT_EQ(w.number, 75);
+    EXPECT_EQ(w.source, QString("Vexachart.SaveData"));
+    EXPECT_FALSE(QFileInfo::exists(bad));
 
-TEST(SaveData, EmptyNameAsksTheDialog)
-{
-    QTemporaryDir dir;
-    ExampleTable ex;
-
-    FakeChartDialogs cancel;
-    QString name;
-    EXPECT_NO_THROW(saveData(name, ex.table, cancel));
-    ASSERT_EQ(cancel.saveRequests.size(), 1u);
-    EXPECT_EQ(cancel.saveRequests[0].title, QString("Save numeric Data to File"));
-    EXPECT_EQ(cancel.saveRequests[0].filter, QString("Text (*.txt)"));
-    EXPECT_TRUE(name.isEmpty());
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-
-    FakeChartDialogs choose;
-    choose.saveAnswer = dir.filePath("chosen.txt");
-    saveData(name, ex.table, choose);
-    EXPECT_EQ(name, *choose.saveAnswer);
-    EXPECT_EQ(readFile(name), exportText(ex.table, ExportLineEnds::File));
-}
-
-TEST(SaveData, AnUnwritableFolderIsReportedAndLeavesNoFile)
-{
-    ExampleTable ex;
-    FakeChartDialogs dialogs;
-    QString name = QStringLiteral("/nonexistent-folder-of-the-test/data.txt");
-    const common::Error e = errorOf([&] { saveData(name, ex.table, dialogs); });
-    EXPECT_EQ(e.number(), 75);
-    EXPECT_EQ(e.source(), QString("Vexachart.SaveData"));
-    EXPECT_FALSE(QFileInfo::exists(name));
-}
-
-TEST(SaveData, ClipboardRoundTrip)
-{
-    ExampleTable ex;
-    FakeChartDialogs dialogs;
-    QGuiApplication::clipboard()->setText("before");
-    copyDataToClipboard(ex.table, dialogs);
-    const QString text = QGuiApplication::clipboard()->text();
-    EXPECT_EQ(text, exportText(ex.table, ExportLineEnds::Clipboard));
-    EXPECT_FALSE(text.contains('\r'));
-    EXPECT_TRUE(text.endsWith('\n'));
-
-    QGuiApplication::clipboard()->setText("before");
-    QString target = ClipboardTarget;
-    saveData(target, ex.table, dialogs);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
-    EXPECT_TRUE(dialogs.saveRequests.empty());
+    f.services.clipboardWorks = false;
+    EXPECT_EQ(errorOf([&] { f.chart->CopyDataToClipboard(); }).source, QString("Vexachart.CopyDataToClipboard"));
+    QString target = QStringLiteral("(Clipboard)");
+    EXPECT_EQ(errorOf([&] { f.chart->SaveData(&target); }).source, QString("Vexachart.SaveData"));
 }

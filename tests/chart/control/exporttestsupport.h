@@ -1,42 +1,19 @@
 #pragma once
-// Test helpers of the output commands: dialogs answered by the test (a scripted save-file answer,
-// a printer dialog that either cancels or sends the page to a PDF file) and the error a call raises.
-#include "chart/control/exportdialogs.h"
-#include "common/error.h"
-#include <functional>
-#include <QPrinter>
-#include <optional>
-#include <vector>
+// The output fake of the chart tests, extended by a clipboard that can fail and a count of the
+// times the chart asked its host to let pending messages run.
+#include "fakeservices.h"
 
-struct FakeChartDialogs : vexachart::ChartDialogs {
-    std::optional<QString> saveAnswer; // nothing: Cancel
-    std::vector<vexachart::SaveDialogRequest> saveRequests;
-    std::optional<QString> printToPdf; // nothing: Cancel
-    int printerDialogs = 0;
+struct CountingServices : vexachart::testing::FakeServices {
+    bool clipboardWorks = true;
+    int pumps = 0;
 
-    std::optional<QString> saveFileName(const vexachart::SaveDialogRequest& r) override
+    void pumpMessages() override { ++pumps; }
+    bool setClipboardImage(const QImage& image) override
     {
-        saveRequests.push_back(r);
-        return saveAnswer;
+        return clipboardWorks && FakeServices::setClipboardImage(image);
     }
-    bool choosePrinter(QPrinter& printer) override
+    bool setClipboardText(const QString& text) override
     {
-        ++printerDialogs;
-        if (!printToPdf)
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(*printToPdf);
-        return true;
+        return clipboardWorks && FakeServices::setClipboardText(text);
     }
 };
-
-// The error that `run` raises; number 0 when it raises none.
-inline common::Error errorOf(const std::function<void()>& run)
-{
-    try {
-        run();
-    } catch (const common::Error& e) {
-        return e;
-    }
-    return common::Error(0, "none", "no error raised");
-}

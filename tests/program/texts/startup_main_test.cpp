@@ -30,7 +30,7 @@ TEST(Main, FirstCopyReadsTheSettingsAndShowsTheWindowWhileStarting)
     EXPECT_FALSE(state.System.Init_aktiv);
     EXPECT_FALSE(state.System.Word_aktiv);
     EXPECT_EQ(state.System.BildID_Offset, 10);
-    EXPECT_TRUE(state.Region_US);
+    EXPECT_TRUE(state.KDaten_Tab.Region_US);
     EXPECT_EQ(state.System.Projekt_Name, QStringLiteral("Pump3"));
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(instance.isHeld());
@@ -56,7 +56,7 @@ TEST(Main, SecondCopyIsRefusedAndLeavesTheSettingsAlone)
     EXPECT_EQ(loads, 0);
     EXPECT_TRUE(state.System.IniDatei.isEmpty()); // the settings file was never looked at
     EXPECT_EQ(state.Texte.SprachNr, texts::Texte{}.SprachNr); // untouched
-    EXPECT_FALSE(state.Region_US);
+    EXPECT_FALSE(state.KDaten_Tab.Region_US);
     EXPECT_EQ(env.settingsBytes(), kSettings);
     EXPECT_TRUE(running.isHeld());
 }

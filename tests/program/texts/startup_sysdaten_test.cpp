@@ -75,7 +75,7 @@ TEST(Init_SysDaten, ABadLanguageDoesNotStopTheOtherKeys)
     EXPECT_EQ(s.System.Projekt_Pfad, QStringLiteral("/home/u/data/"));
     EXPECT_EQ(s.System.Vorlage_Datei, QStringLiteral("/t/a.dotx"));
     EXPECT_TRUE(s.System.Vorlage_benutzen);
-    EXPECT_TRUE(s.Region_US);
+    EXPECT_TRUE(s.KDaten_Tab.Region_US);
     EXPECT_EQ(s.System.User_Firma, QStringLiteral("Acme GmbH"));
     EXPECT_EQ(s.System.User_Web, QStringLiteral("www.acme.example"));
     EXPECT_EQ(s.System.Projekt_Name, QStringLiteral("Pump3"));
@@ -120,9 +120,9 @@ TEST(Init_SysDaten, SwitchesRegionAndDealerIndices)
     const texts::AppState on = startWith("[SysDaten]\nUseVorlage=1\nSW_Graphik=1\nDealerFlag=1\n");
     EXPECT_TRUE(on.System.Vorlage_benutzen && on.System.SW_Graphik_Flag && on.Haendler_drucken);
 
-    EXPECT_TRUE(startWith(sysDaten("Region=US")).Region_US);
+    EXPECT_TRUE(startWith(sysDaten("Region=US")).KDaten_Tab.Region_US);
     for (const char* region : {"us", "EU", "", "USA"})
-        EXPECT_FALSE(startWith(sysDaten(QByteArray("Region=") + region)).Region_US) << region;
+        EXPECT_FALSE(startWith(sysDaten(QByteArray("Region=") + region)).KDaten_Tab.Region_US) << region;
 
     const std::pair<const char*, qint16> dealers[] = {{"1", 1}, {"2", 2}, {"0", 0}, {"7", 0}, {"x", 0}, {"", 0}, {"-1", 0}};
     for (const auto& [stored, index] : dealers) {
@@ -155,7 +155,7 @@ TEST(Init_SysDaten, NoSettingsFileLeavesEverythingAtItsStart)
 {
     const texts::AppState s = startWith(QByteArray(), QLocale(QLocale::Swedish, QLocale::Sweden));
     EXPECT_EQ(s.Texte.SprachNr, 1);
-    EXPECT_FALSE(s.Region_US || s.Haendler_drucken || s.System.Vorlage_benutzen || s.System.SW_Graphik_Flag);
+    EXPECT_FALSE(s.KDaten_Tab.Region_US || s.Haendler_drucken || s.System.Vorlage_benutzen || s.System.SW_Graphik_Flag);
     EXPECT_EQ(s.Haendler_US_Idx, 0);
     EXPECT_TRUE(s.System.Projekt_Pfad.isEmpty() && s.System.Vorlage_Datei.isEmpty() && s.System.User_Firma.isEmpty()
                 && s.System.Projekt_File.isEmpty() && s.System.Projekt_Name.isEmpty());
