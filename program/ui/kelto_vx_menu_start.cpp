@@ -45,8 +45,6 @@ void Kelto_VX_Menu::initCatalogue()
         &z.KDaten_Tab.KTab_AC_Optim_LowNoise_US, &z.KDaten_Tab.KTab_AC_Rough_US, &z.KDaten_Tab.KTab_AC_Rough_LowNoise_US};
     catalogue::Init_UebersichtTabellen(z.KDaten_Uebers, ziele);
     catalogue::Init_UebersichtTabellen(z.KDaten_Uebers, ziele);
-    // The region comes from the settings for the whole run.
-    z.KDaten_Tab.Region_US = z.Start.Region_US;
     setMotorVarianteCaption();
     setNoiseCaption();
 }
@@ -78,7 +76,6 @@ bool Kelto_VX_Menu::regionUS() const
 void Kelto_VX_Menu::setRegionUS(bool us)
 {
     m_zustand.KDaten_Tab.Region_US = us;
-    m_zustand.Start.Region_US = us;
 }
 
 void Kelto_VX_Menu::Init_CBox_Auswahlen()

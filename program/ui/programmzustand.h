@@ -2,12 +2,6 @@
 // The application state the main window works on: the start-up state and the module structs,
 // owned once (by main) and passed by reference. Tests build a fresh one.
 #include "common/colour.h"
-#include "program/catalogue/einbau.h"
-#include "program/catalogue/kdaten_hc_tab.h"
-#include "program/catalogue/kdaten_tab.h"
-#include "program/catalogue/medium_liste.h"
-#include "program/catalogue/uebers.h"
-#include "program/catalogue/zubehoer.h"
 #include "program/texts/startup_appstate.h"
 
 #include <QLocale>
@@ -29,17 +23,22 @@ struct MenuDaten {
 };
 
 struct Programmzustand {
-    explicit Programmzustand(texts::AppState& start) : Start(start), Texte(start.Texte), KuehlerDaten(start.KuehlerDaten) {}
+    explicit Programmzustand(texts::AppState& start)
+        : Start(start), Texte(start.Texte), KuehlerDaten(start.KuehlerDaten), KDaten_Tab(start.KDaten_Tab),
+          KDaten_HC_Tab(start.KDaten_HC_Tab), KDatenStrukt(start.KDatenStrukt), KDaten_Einbau(start.KDaten_Einbau),
+          KDaten_Uebers(start.KDaten_Uebers), Zubehoer(start.Zubehoer)
+    {
+    }
 
-    texts::AppState& Start; // settings read at start, System, texts, operating point, the window registry
+    texts::AppState& Start; // the modules' structs, the settings read at start, the window registry
     texts::Texte& Texte;
     rating::KuehlerDaten& KuehlerDaten;
-    catalogue::KDaten_Tab KDaten_Tab;
-    catalogue::KDaten_HC_Tab KDaten_HC_Tab;
-    catalogue::KDatenStrukt KDatenStrukt;
-    catalogue::KDaten_Einbau KDaten_Einbau;
-    catalogue::KDaten_Uebers KDaten_Uebers;
-    catalogue::Zubehoer Zubehoer;
+    catalogue::KDaten_Tab& KDaten_Tab;
+    catalogue::KDaten_HC_Tab& KDaten_HC_Tab;
+    catalogue::KDatenStrukt& KDatenStrukt;
+    catalogue::KDaten_Einbau& KDaten_Einbau;
+    catalogue::KDaten_Uebers& KDaten_Uebers;
+    catalogue::Zubehoer& Zubehoer;
     MenuDaten Menu;
     QLocale locale; // the user's locale: decimal separator of the fields and the formatter
 

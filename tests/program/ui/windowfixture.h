@@ -26,7 +26,7 @@ struct WindowFixture : ::testing::Test {
     void open(int sprache = 0, bool regionUS = false)
     {
         start.Texte.SprachNr = static_cast<qint16>(sprache);
-        start.Region_US = regionUS;
+        start.KDaten_Tab.Region_US = regionUS;
         start.System.Projekt_Pfad = config.root() + QStringLiteral("/Data/");
         start.System.Init_aktiv = true;
         start.System.BildID_Offset = 10; // as the program entry sets it
