@@ -6,6 +6,7 @@
 #include "chart/control/widget.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -322,6 +323,20 @@ TEST_F(WindowFixture, TemperatureMessageOncePerConfirmation)
     w->TB_Durchfluss->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(boxes.shown.size(), 1u);
+
+    // An edit is confirmed by leaving the field, but not when a popup or another window takes the focus.
+    w->TB_T_in->setFocus();
+    QTest::keyClicks(w->TB_T_in, "5");
+    const double before = k().T_in;
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(w->TB_T_in, &popup);
+    QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(w->TB_T_in, &deactivated);
+    EXPECT_EQ(k().T_in, before);
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(w->TB_T_in, &tab);
+    EXPECT_EQ(k().T_in, 305.0);
+    EXPECT_TRUE(w->FR_Leistung->isEnabled());
 }
 
 TEST_F(WindowFixture, FieldsFilterTheirKeys)
