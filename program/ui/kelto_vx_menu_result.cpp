@@ -172,6 +172,8 @@ void Kelto_VX_Menu::CB_Kuehler_suchen_Click()
     } catch (const common::Error& e) {
         m_boxes.show(e.description(), common::mb::Critical);
         Set_no_CoolerInfo();
+    } catch (const std::exception&) {
+        Set_no_CoolerInfo(); // never a half-shown result
     }
     CB_Kuehler_suchen->setEnabled(m_zustand.KuehlerDaten.KLeistung > 0);
     TB_Kuehlertyp->setEnabled(true);
@@ -207,6 +209,8 @@ void Kelto_VX_Menu::KuehlerDaten_Ergebnis()
     } catch (const common::Error& e) {
         m_boxes.show(e.description(), common::mb::Critical);
         Set_no_CoolerInfo();
+    } catch (const std::exception&) {
+        Set_no_CoolerInfo(); // never a half-shown result
     }
 }
 
