@@ -188,6 +188,8 @@ void Vexachart::buildPlots()
         opt.dy2 = 2.0 * m_ySpan / g.height();
         opt.lines = s.LineWidth > 0;
         opt.markers = s.Marker >= 1 && s.Marker <= 7;
+        opt.pixelOutput = true;
+        opt.collapseColumns = s.LineWidth <= 1;
         plotGeometry(m_data[i], m_display, mx, my, opt, plot.geometry);
     }
 }

@@ -51,6 +51,59 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, const Borders& 
     return true;
 }
 
+// Collects the drawn segments of one plot; in pixel output it merges connected runs that stay
+// inside one pixel column into one vertical span.
+class LineSink {
+public:
+    LineSink(std::vector<QLineF>& out, bool collapse) : m_out(out), m_collapse(collapse) {}
+    void add(double x1, double y1, double x2, double y2)
+    {
+        if (!m_collapse) {
+            m_out.emplace_back(x1, y1, x2, y2);
+            return;
+        }
+        const double column = std::floor(x1);
+        const bool inColumn = column == std::floor(x2);
+        if (m_open && inColumn && column == m_column && x1 == m_lastX && y1 == m_lastY) {
+            m_low = std::min(m_low, y2);
+            m_high = std::max(m_high, y2);
+            ++m_count;
+        } else {
+            flush();
+            if (inColumn) {
+                m_open = true;
+                m_column = column;
+                m_first = QLineF(x1, y1, x2, y2);
+                m_low = std::min(y1, y2);
+                m_high = std::max(y1, y2);
+                m_count = 1;
+            } else {
+                m_out.emplace_back(x1, y1, x2, y2);
+            }
+        }
+        m_lastX = x2;
+        m_lastY = y2;
+    }
+    void flush()
+    {
+        if (!m_open)
+            return;
+        if (m_count == 1)
+            m_out.push_back(m_first);
+        else
+            m_out.emplace_back(m_first.x1(), m_low, m_first.x1(), m_high);
+        m_open = false;
+    }
+
+private:
+    std::vector<QLineF>& m_out;
+    bool m_collapse;
+    bool m_open = false;
+    double m_column = 0.0, m_low = 0.0, m_high = 0.0, m_lastX = 0.0, m_lastY = 0.0;
+    QLineF m_first;
+    int m_count = 0;
+};
+
 } // namespace
 
 void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
@@ -71,6 +124,18 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
         return;
     const int last = range->last;
     bool haveEnd = false;
+    LineSink sink(out.lines, opt.pixelOutput && opt.collapseColumns);
+    QPointF lastMarker(-1e300, -1e300);
+    auto marker = [&](double x, double y) {
+        QPointF m(mx.map(x), my.map(y));
+        if (opt.pixelOutput) {
+            m = QPointF(std::floor(m.x()) + 0.5, std::floor(m.y()) + 0.5);
+            if (m == lastMarker)
+                return;
+            lastMarker = m;
+        }
+        out.markers.push_back(m);
+    };
     double endX = 0.0;
     double endY = 0.0;
     for (int k = range->first; k <= last; ++k) {
@@ -91,15 +156,18 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
             continue;
         if (opt.lines) {
             double cx1 = x1, cy1 = y1, cx2 = x2, cy2 = y2;
-            if (clipSegment(cx1, cy1, cx2, cy2, b))
-                out.lines.emplace_back(mx.map(cx1), my.map(cy1), mx.map(cx2), my.map(cy2));
+            const bool inside = x1 >= b.X_Left && x2 <= b.X_Right && std::min(y1, y2) >= b.Y_Bottom
+                && std::max(y1, y2) <= b.Y_Top;
+            if (inside || clipSegment(cx1, cy1, cx2, cy2, b))
+                sink.add(mx.map(cx1), my.map(cy1), mx.map(cx2), my.map(cy2));
         }
         // A clipped end lies on a border, so only points strictly inside get a marker.
         if (opt.markers && strictlyInside(x1, y1, b))
-            out.markers.emplace_back(mx.map(x1), my.map(y1));
+            marker(x1, y1);
     }
+    sink.flush();
     if (opt.markers && haveEnd && strictlyInside(endX, endY, b))
-        out.markers.emplace_back(mx.map(endX), my.map(endY));
+        marker(endX, endY);
 }
 
 } // namespace vexachart

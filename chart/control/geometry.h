@@ -41,6 +41,11 @@ struct GeometryOptions {
     double dy2 = 0.0;
     bool lines = true;
     bool markers = false;
+    // Output in device pixels with a one-pixel pen: runs of segments that stay in one pixel column
+    // become one vertical span (the same pixels, far fewer lines), and markers sit on pixel centres
+    // so that a marker repeated on the same pixel is drawn once.
+    bool pixelOutput = false;
+    bool collapseColumns = false;
 };
 
 void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
