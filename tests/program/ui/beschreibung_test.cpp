@@ -1,0 +1,84 @@
+// The description document: which file a language opens, where it is looked for, and what the
+// user sees when it is missing.
+#include "common/messages.h"
+#include "platform/apppaths.h"
+#include "program/ui/beschreibung.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ui;
+
+namespace {
+
+struct FakeOeffner : DokumentOeffner {
+    QStringList opened;
+    bool result = true;
+    bool oeffnen(const QString& pfad) override
+    {
+        opened << pfad;
+        return result;
+    }
+};
+
+} // namespace
+
+TEST(Beschreibung, DocumentByLanguage)
+{
+    const struct {
+        int sprache;
+        const char* datei;
+    } cases[] = {{0, "keltoline-ger.html"}, {1, "keltoline-eng.html"}, {2, "keltoline-fra.html"},
+        {7, "keltoline-eng.html"}, {16, "keltoline-eng.html"}, {17, "keltoline-eng.html"}, {-1, "keltoline-eng.html"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Beschreibung_Datei(c.sprache), QString::fromLatin1(c.datei)) << c.sprache;
+}
+
+TEST(Beschreibung, OpensTheFoundFileOrNamesThePathLookedFor)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("system");
+    QFile f(dir.path() + "/system/KeltoLine-Eng.HTML");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    const platform::AppPaths pfade(dir.path());
+    FakeOeffner oeffner;
+    common::RecordingMessageBoxes boxes;
+
+    // Spanish opens the English document, found whatever its case.
+    Word_Beschreibung_anzeigen(pfade, 7, oeffner, boxes);
+    EXPECT_EQ(oeffner.opened, QStringList{dir.path() + "/system/KeltoLine-Eng.HTML"});
+    EXPECT_TRUE(boxes.shown.empty());
+
+    // No French document: the message names the full path; nothing is opened.
+    oeffner.opened.clear();
+    Word_Beschreibung_anzeigen(pfade, 2, oeffner, boxes);
+    EXPECT_TRUE(oeffner.opened.isEmpty());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, "File not found!\r\n" + dir.path() + "/system/keltoline-fra.html");
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
+
+    // A desktop that cannot show it: no message.
+    boxes.clear();
+    oeffner.result = false;
+    Word_Beschreibung_anzeigen(pfade, 1, oeffner, boxes);
+    EXPECT_EQ(oeffner.opened.size(), 1);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(Beschreibung, ProgramShipsTheThreeDocuments)
+{
+    const platform::AppPaths pfade = platform::AppPaths::forRunningProgram();
+    for (int sprache : {0, 1, 2}) {
+        const QString pfad = pfade.systemFile(Beschreibung_Datei(sprache));
+        ASSERT_FALSE(pfad.isEmpty()) << sprache;
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray html = f.readAll();
+        EXPECT_TRUE(html.startsWith("<!DOCTYPE html>"));
+        EXPECT_TRUE(html.contains("<h1>Kelto-Line</h1>"));
+    }
+}
