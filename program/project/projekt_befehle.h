@@ -2,6 +2,16 @@
 // What the project commands of the main window do apart from their dialogs: where a project is
 // saved, when a file dialog counts as cancelled, and loading and saving with the messages of the
 // current language. The project's name and file change only after a successful read or write.
+//
+// How the window's commands use them:
+//   Save:     target = Projekt_Speicherziel (after Projekt_DatenordnerBereit); empty -> Save As;
+//             else Projekt_Schreiben(target, record gathered from the window).
+//   Save As:  Projekt_DatenordnerBereit; propose Projekt_NameVorschlag(input) in the save dialog;
+//             Dateidialog_abgebrochen(answer) -> stop; else Projekt_Schreiben(answer, record).
+//   Open:     Dateidialog_abgebrochen(answer) -> stop; else Projekt_Lesen(answer) and, when it
+//             returns a record, apply it in one pass (Projekt_inKuehlerDaten, units through the
+//             setters, report options, option buttons, region rule), then validate and search.
+//   Recent:   Projekt_Lesen(entry) as for Open (it reports a vanished file itself).
 #include "common/messages.h"
 #include "program/project/projektdatei.h"
 #include "program/texts/system.h"
@@ -28,7 +38,8 @@ bool Dateidialog_abgebrochen(const QString& dateiName);
 bool Projekt_DatenordnerBereit(texts::System& sys, const QString& standardOrdner);
 
 // Where Save writes without asking: the current project file when there is one, else
-// Projekt_Pfad & Projekt_Name & ".tpj". Empty when the project is untitled (Save As must ask).
+// Projekt_Pfad & Projekt_Name & ".tpj" (so make the data folder ready first). Empty when the
+// project is untitled (Save As must ask).
 QString Projekt_Speicherziel(const texts::System& sys);
 
 // Writes the project to pfad (the previous file kept as ".bak"). On success Projekt_File := pfad
