@@ -194,6 +194,8 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
     const double ascent = QFontMetricsF(in.fonts.legend, p.device()).ascent();
     const QColor chartBack = colour(c.ClrChartBackGround());
     for (const LegendEntry& e : l.entries) {
+        if (e.plot < 1 || e.plot > c.MaxCountOfPlots())
+            continue; // the number of plots changed since the legend was laid out
         const PlotStyle& s = c.plotStyle(e.plot);
         const double x = area.left() + e.x / tpp;
         const double y = area.top() + e.y / tpp;

@@ -7,6 +7,7 @@
 #include "common/messages.h"
 #include "program/rating/curves.h"
 #include "program/rating/enginemessages.h"
+#include "program/rating/selection.h"
 #include "program/rating/sizesearch.h"
 #include "program/rating/stoffwerte.h"
 #include "program/rating/units.h"
@@ -141,14 +142,18 @@ void Kelto_VX_Menu::CB_Kuehler_suchen_Click()
         PicBox_VX_Typ->setVisible(false);
 
     int ergebnis = 0;
-    const catalogue::KTabelle* tabelle = nullptr;
     try {
+        catalogue::KDaten_Tab& kd = m_zustand.KDaten_Tab;
         if (k.Kuehler_Baureihe != 0) {
-            catalogue::Hydro_Stufe_anwenden(m_zustand.KDaten_Tab, m_zustand.KDaten_HC_Tab);
-            int typMax = 0;
-            tabelle = catalogue::waehleTabelle(m_zustand.KDaten_Tab, k.Kuehler_Baureihe, typMax);
-            k.Typ_MaxIndex = typMax;
-            ergebnis = rating::Groessen_bewerten(k, tabelle, typMax, rating::Durchlauf::Suche, m_boxes);
+            // The tables hold the current hydraulic speed before any size is rated.
+            catalogue::Hydro_Stufe_anwenden(kd, m_zustand.KDaten_HC_Tab);
+            rating::Get_KuehlerTabelle(k, kd);
+            if (k.Kuehler_Baureihe == catalogue::DC_12V)
+                ergebnis = rating::Kuehler_suchen_DC(k, kd, kd.Region_US, m_boxes);
+            else if (k.Kuehler_Baureihe == catalogue::DC_24V)
+                ergebnis = rating::Kuehler_suchen_DC24(k, kd, kd.Region_US, m_boxes);
+            else
+                ergebnis = rating::Kuehler_suchen(k, kd, m_boxes);
         }
 
         if (!FR_Leistung->isEnabledTo(this)) {
@@ -159,8 +164,7 @@ void Kelto_VX_Menu::CB_Kuehler_suchen_Click()
         }
         if (ergebnis >= 0 && k.Kuehler_Baureihe != 0) {
             k.Typ_Index = ergebnis;
-            rating::Groessen_bewerten(k, tabelle, k.Typ_MaxIndex, rating::Durchlauf::Vervollstaendigung, m_boxes);
-            k.Typ_Index = ergebnis;
+            rating::KuehlerErgebnis_berechnen(k, kd, m_boxes);
             KuehlerDaten_Ergebnis();
         } else {
             Set_no_CoolerInfo();
@@ -168,6 +172,8 @@ void Kelto_VX_Menu::CB_Kuehler_suchen_Click()
     } catch (const common::Error& e) {
         m_boxes.show(e.description(), common::mb::Critical);
         Set_no_CoolerInfo();
+    } catch (const std::exception&) {
+        Set_no_CoolerInfo(); // never a half-shown result
     }
     CB_Kuehler_suchen->setEnabled(m_zustand.KuehlerDaten.KLeistung > 0);
     TB_Kuehlertyp->setEnabled(true);
@@ -203,6 +209,8 @@ void Kelto_VX_Menu::KuehlerDaten_Ergebnis()
     } catch (const common::Error& e) {
         m_boxes.show(e.description(), common::mb::Critical);
         Set_no_CoolerInfo();
+    } catch (const std::exception&) {
+        Set_no_CoolerInfo(); // never a half-shown result
     }
 }
 
@@ -214,12 +222,9 @@ void Kelto_VX_Menu::ergebnisBerechnen()
     k.Stoffwert_Fehler = false;
 
     // The table first: it fixes Typ_MaxIndex, so a size beyond it or a missing series is no result.
-    int typMax = 0;
-    const catalogue::KTabelle* tabelle = catalogue::waehleTabelle(m_zustand.KDaten_Tab, k.Kuehler_Baureihe, typMax);
-    if (tabelle != nullptr)
-        k.Typ_MaxIndex = typMax;
-    if (k.KLeistung <= 0 || !k.Eingabe_OK || k.Typ_Index < 0 || k.Kuehler_Baureihe == 0 || tabelle == nullptr
-        || k.Typ_Index > k.Typ_MaxIndex) {
+    const catalogue::KTabelle& tabelle = rating::Get_KuehlerTabelle(k, m_zustand.KDaten_Tab);
+    if (k.KLeistung <= 0 || !k.Eingabe_OK || k.Typ_Index < 0 || k.Kuehler_Baureihe == 0 || tabelle.empty()
+        || k.Typ_Index > k.Typ_MaxIndex || k.Typ_Index >= static_cast<int>(tabelle.size())) {
         TB_Info->hide();
         Set_no_CoolerInfo();
         return;
@@ -237,22 +242,17 @@ void Kelto_VX_Menu::ergebnisBerechnen()
     }
     // The current speed step is in the tables before anything is read from them.
     catalogue::Hydro_Stufe_anwenden(m_zustand.KDaten_Tab, m_zustand.KDaten_HC_Tab);
-    const catalogue::KTabSatz& satz = catalogue::oelSatz(*tabelle, k.Typ_Index);
+    const catalogue::KTabSatz& satz = catalogue::oelSatz(tabelle, k.Typ_Index);
     if (!satz.isAvailable()) {
         TB_Info->hide();
         Set_no_CoolerInfo();
         return;
     }
 
-    const rating::Meldungen meldungen{m_boxes, t.Text_117, t.Text_118, t.SprachNr, inSprache(t.Titel_Text, t.SprachNr)};
+    const rating::Meldungen meldungen = rating::meldungenAus(t, m_boxes);
     const double Q = k.Durchfluss;
     ErgebnisFunktionen f;
-    f.kuehlleistung = [&](double dT) {
-        if (!(Q > 0) || !std::isfinite(Q))
-            return 0.0;
-        const double P = rating::spezifischeLeistung(satz, Q, std::log(Q)) * dT * 1000;
-        return std::isfinite(P) ? P : 0.0;
-    };
+    f.kuehlleistung = [&](double dT) { return rating::Kuehlleistung_berechnen(k, m_zustand.KDaten_Tab, k.Typ_Index, dT); };
     f.cp = [&](double T) { return rating::Stoffwert_cp(T, k.medium(), k, meldungen); };
     f.dichte = [&](double T) { return rating::Stoffwert_Dichte(T, k.medium()); };
     f.viskositaet = [&](double T) { return rating::Stoffwert_Viskositaet(T, k.Medium_Subindex, k, m_boxes); };

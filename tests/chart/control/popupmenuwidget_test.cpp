@@ -1,5 +1,5 @@
 // The context menu through real mouse presses on the widget.
-#include "widgettestsupport.h"
+#include "zoomwidgetfixture.h"
 #include <QAction>
 #include <QMenu>
 #include <QTimer>

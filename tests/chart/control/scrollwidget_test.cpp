@@ -1,5 +1,5 @@
 // The widget's scroll bars: set from the display range, and moving them moves the display.
-#include "widgettestsupport.h"
+#include "zoomwidgetfixture.h"
 #include <QScrollBar>
 #include <gtest/gtest.h>
 

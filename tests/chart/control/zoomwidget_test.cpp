@@ -1,6 +1,6 @@
 // Zooming through the widget's mouse events: a double click goes back to the global range without
 // starting a drag of its own, and a click without movement never zooms.
-#include "widgettestsupport.h"
+#include "zoomwidgetfixture.h"
 #include <QTimer>
 #include <gtest/gtest.h>
 

@@ -523,3 +523,24 @@ TEST(WindowStart, UnusableDataFolderDoesNotStopTheStart)
     EXPECT_FALSE(z2.Menu.datenordnerFehlt);
     EXPECT_TRUE(QFileInfo(config.root() + "/home/Kelto-Line/Data").isDir());
 }
+
+TEST_F(WindowFixture, AutomaticSearchOnAnInvalidPointClearsAndStaysOff)
+{
+    open();
+    referencePoint();
+    w->CBox_Kuehler_autom->click();
+    ASSERT_TRUE(zustand->Menu.Auto_Suche);
+    ASSERT_NE(w->TB_Kuehlertyp->text(), "---");
+    type(w->TB_Durchfluss, "0");
+    EXPECT_FALSE(k().Eingabe_OK);
+    EXPECT_EQ(w->TB_Kuehlertyp->text(), "---");
+    EXPECT_TRUE(w->TB_T_out->text().isEmpty());
+    EXPECT_FALSE(w->CB_Kuehler_suchen->isEnabled());
+    EXPECT_FALSE(w->TB_Kuehlertyp->isEnabled());
+    EXPECT_FALSE(w->UpDn_Kuehlertyp->isEnabled());
+    // A valid flow brings the result back at once.
+    type(w->TB_Durchfluss, "50");
+    EXPECT_EQ(k().Typ_Index, 1);
+    EXPECT_TRUE(w->CB_Kuehler_suchen->isEnabled());
+    EXPECT_TRUE(w->UpDn_Kuehlertyp->isEnabled());
+}
