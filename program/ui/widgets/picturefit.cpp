@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "program/texts/picturefit.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -15,6 +16,36 @@ namespace ui {
 namespace {
 constexpr long InvalidPicture = 481;
 constexpr double DotsPerMetreAt96Dpi = 96.0 / 0.0254;
+
+// Kept beside a box (as its child) to fit its picture again after a resize.
+class Refitter : public QObject {
+public:
+    Refitter(QLabel& box, Bild picture, bool fit, bool centre)
+        : QObject(&box), m_box(box), m_picture(std::move(picture)), m_fit(fit), m_centre(centre)
+    {
+        setObjectName(QStringLiteral("Bild_einpassen_bleibend"));
+        box.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_box && event->type() == QEvent::Resize)
+            Bild_einpassen(m_box, m_picture, m_fit, m_centre);
+        return false;
+    }
+
+private:
+    QLabel& m_box;
+    Bild m_picture;
+    bool m_fit;
+    bool m_centre;
+};
+
+void dropRefitter(QLabel& box)
+{
+    delete box.findChild<Refitter*>(QStringLiteral("Bild_einpassen_bleibend"), Qt::FindDirectChildrenOnly);
+}
 }
 
 Bild Bild::ausBild(const QImage& image)
@@ -80,6 +111,23 @@ void Bild_einpassen(QLabel& box, const Bild& picture, bool fit, bool centre, int
         picture.zeichne(painter, *place);
     }
     box.setPixmap(surface);
+}
+
+} // namespace ui
+
+namespace ui {
+
+void Bild_einpassen_bleibend(QLabel& box, const Bild& picture, bool fit, bool centre)
+{
+    dropRefitter(box);
+    Bild_einpassen(box, picture, fit, centre);
+    new Refitter(box, picture, fit, centre);
+}
+
+void Bild_entfernen(QLabel& box)
+{
+    dropRefitter(box);
+    box.clear();
 }
 
 } // namespace ui

@@ -39,4 +39,10 @@ private:
 // not used (callers pass 0).
 void Bild_einpassen(QLabel& box, const Bild& picture, bool fit, bool centre, int unused = 0);
 
+// Bild_einpassen, and again whenever the box changes its size, from the kept picture, until the
+// next call for the same box replaces the picture or Bild_entfernen drops it.
+void Bild_einpassen_bleibend(QLabel& box, const Bild& picture, bool fit, bool centre);
+// Drops the kept picture and clears the box.
+void Bild_entfernen(QLabel& box);
+
 } // namespace ui

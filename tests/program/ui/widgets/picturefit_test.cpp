@@ -98,3 +98,27 @@ TEST(Bild_einpassen, PictureFiles)
         }
     }
 }
+
+TEST(Bild_einpassen, KeptPictureIsFittedAgainAfterAResize)
+{
+    QLabel box;
+    box.resize(400, 300);
+    box.show(); // a hidden widget gets its resize events only when shown
+    ui::Bild_einpassen_bleibend(box, ui::Bild::ausBild(roteFlaeche()), true, true);
+    box.resize(200, 400);
+    QImage surface = box.pixmap().toImage();
+    ASSERT_EQ(surface.size(), QSize(200, 400));
+    const QRect place = *texts::fitRect(200, 400, 10000, 5000, true, true, box.logicalDpiX(), box.logicalDpiY());
+    EXPECT_TRUE(istRot(surface, place.center().x(), place.center().y()));
+    EXPECT_FALSE(istRot(surface, 100, place.top() - 2));
+
+    // A second picture replaces the first; after removal a resize draws nothing.
+    QImage blau = roteFlaeche();
+    blau.fill(Qt::blue);
+    ui::Bild_einpassen_bleibend(box, ui::Bild::ausBild(blau), true, true);
+    box.resize(300, 300);
+    EXPECT_EQ(box.pixmap().toImage().pixelColor(150, 150), QColor(Qt::blue));
+    ui::Bild_entfernen(box);
+    box.resize(250, 250);
+    EXPECT_TRUE(box.pixmap().isNull());
+}
