@@ -191,6 +191,8 @@ void Kelto_VX_Menu::Form_Activate()
     sys.Init_aktiv = false;
     CBox_Medium_Click();
     sys.Init_aktiv = wasInit;
+    // The last project, or an empty one.
+    Projektfile_Load();
 }
 
 void Kelto_VX_Menu::showEvent(QShowEvent* event)

@@ -7,6 +7,7 @@
 #include "program/ui/ergebnisrechnung.h"
 #include "program/texts/sprachtext.h"
 #include "program/ui/menutree.h"
+#include "program/project/projektdatei.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -46,6 +47,9 @@ namespace ui {
 
 class UpDown;
 struct Programmzustand;
+class ProjektBefehle;
+class ProjektDialoge;
+class DokumentOeffner;
 
 class Kelto_VX_Menu : public QMainWindow {
     Q_OBJECT
@@ -101,6 +105,31 @@ public:
     std::function<void()> wordCheck;
     // Replaces the default data folder (tests); empty = the user's default folder.
     std::function<QString()> dataFolderDefault;
+
+    // --- projects, description and chart printing (projekt_fenster.cpp) ---
+    void Projekt_Neu();
+    void Projekt_Load();
+    bool Projekt_Save(); // true when the project was saved
+    bool Projekt_SaveAs();
+    void Projekt_load_Liste(int ProjNr);
+    void Set_ProjHistory(const QString& ProjFile);
+    void Projektfile_Load();
+    void Projekt_Neu_Init();
+    // The project as the file keeps it, from the program-wide values and the controls.
+    project::ProjektSatz ProjektFile_Schreiben() const;
+    // Applies a read project in one pass, then validates and searches once.
+    void ProjektFile_Lesen(const project::ProjektSatz& satz);
+    void Schreibe_Menudaten_in_Oberflaeche();
+    void Word_Beschreibung_anzeigen();
+    void Ausdruck_DrkVerlust();
+    void Ausdruck_Leistg();
+    ProjektBefehle& projektBefehle();
+    // Dialogs of the project commands and the opener of the description; tests set fakes
+    // (testHooks). Null: the desktop's.
+    ProjektDialoge* projektDialoge = nullptr;
+    DokumentOeffner* dokumentOeffner = nullptr;
+    // The report options a project keeps (the report's record once it is connected here).
+    std::function<project::Word_Optionen&()> wordOptionen;
 
     // Colours of the caption painter (kept as state; the native title bar is not painted).
     struct GradTitel {
@@ -282,6 +311,15 @@ private:
     // Units.
     void rewriteTemperatures();
 
+    // Shared pointers: their types stay incomplete where the window is destroyed.
+    class ProjektAblageFenster;
+    project::Word_Optionen& berichtOptionen();
+    const project::Word_Optionen& berichtOptionen() const;
+    std::shared_ptr<ProjektAblageFenster> m_projektAblage;
+    std::shared_ptr<ProjektDialoge> m_projektDialogeQt;
+    std::shared_ptr<DokumentOeffner> m_dokumentOeffnerQt;
+    std::shared_ptr<ProjektBefehle> m_projekt;
+    project::Word_Optionen m_wordOptionen{};
     std::unique_ptr<Programmzustand> m_ownZustand;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;

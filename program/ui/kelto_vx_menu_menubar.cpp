@@ -89,11 +89,11 @@ void Kelto_VX_Menu::MenuBar1_ItemClick(const QString& key)
     const MenuBefehl b = befehlFuer(key);
     switch (b.befehl) {
     case Befehl::Keiner: break;
-    case Befehl::ProjektNeu: showModal(QStringLiteral("Projekt_Neu")); break;
-    case Befehl::ProjektLaden: showModal(QStringLiteral("Projekt_Load")); break;
-    case Befehl::ProjektSpeichern: showModal(QStringLiteral("Projekt_Save")); break;
-    case Befehl::ProjektSpeichernUnter: showModal(QStringLiteral("Projekt_SaveAs")); break;
-    case Befehl::ProjektListe: showModal(QStringLiteral("Projekt_load_Liste %1").arg(b.arg)); break;
+    case Befehl::ProjektNeu: Projekt_Neu(); break;
+    case Befehl::ProjektLaden: Projekt_Load(); break;
+    case Befehl::ProjektSpeichern: Projekt_Save(); break;
+    case Befehl::ProjektSpeichernUnter: Projekt_SaveAs(); break;
+    case Befehl::ProjektListe: Projekt_load_Liste(b.arg); break;
     case Befehl::Beenden: Progexit(); break;
     case Befehl::Temperatur: {
         int i = b.arg;
@@ -117,11 +117,11 @@ void Kelto_VX_Menu::MenuBar1_ItemClick(const QString& key)
     }
     case Befehl::Sprache: Sprache_setzen(b.arg); break;
     case Befehl::Datenblatt: showModal(QStringLiteral("Word_Dokument_erstellen 0")); break;
-    case Befehl::DruckDiagramm: showModal(QStringLiteral("Ausdruck_DrkVerlust")); break;
-    case Befehl::LeistungDiagramm: showModal(QStringLiteral("Ausdruck_Leistg")); break;
+    case Befehl::DruckDiagramm: Ausdruck_DrkVerlust(); break;
+    case Befehl::LeistungDiagramm: Ausdruck_Leistg(); break;
     case Befehl::Optionen: showModal(QStringLiteral("Optionen")); break;
     case Befehl::Info: showModal(QStringLiteral("Info_ProgVers_frm")); break;
-    case Befehl::Beschreibung: showModal(QStringLiteral("Word_Beschreibung_anzeigen")); break;
+    case Befehl::Beschreibung: Word_Beschreibung_anzeigen(); break;
     }
 }
 

@@ -161,7 +161,7 @@ void Kelto_VX_Menu::Progexit()
     const texts::Texte& t = m_zustand.Texte;
     const int answer = m_boxes.show(inSprache(t.Text_100, t.SprachNr), common::mb::YesNo | common::mb::Question,
         inSprache(t.Titel_Text, t.SprachNr));
-    if (answer == common::mb::Yes && !(projektSpeichern && projektSpeichern()))
+    if (answer == common::mb::Yes && !(projektSpeichern ? projektSpeichern() : Projekt_Save()))
         return; // the chosen save did not complete: keep running
     close();
 }

@@ -1,8 +1,10 @@
 #include "platform/tempconfig.h"
 #include "program/texts/startup_main.h"
 #include "program/texts/stringtable.h"
+#include "program/project/projektdatei.h"
 #include "program/ui/kelto_vx_menu.h"
 #include <QCoreApplication>
+#include <QFile>
 #include <QPointer>
 #include <gtest/gtest.h>
 
@@ -33,14 +35,29 @@ TEST(StartupWindow, ShowsTheCaptionOfTheStoredLanguageAndProject)
         int titleLanguage;
     };
     const Case cases[] = {
-        {"[SysDaten]\nSprache=1\n[Projekte]\nName1=/some/folder/Pump3.tpj\n",
+        {"[SysDaten]\nSprache=1\n[Projekte]\nName1=@/Pump3.tpj\n",
          QStringLiteral("Kelto-Line  V-1.4 i     active project:  Pump3"), -1},
         {"[SysDaten]\nSprache=0\n", QStringLiteral("Kelto-Line  V-1.4 i     Geladenes Projekt:  unbenannt"), -1},
         {"[SysDaten]\nSprache=4\n", QStringLiteral(" V-1.4 i     Geladenes Projekt:  unbenannt"), 4},
     };
     for (const Case& c : cases) {
         TempConfig env;
-        env.writeSettings(c.settings);
+        QByteArray settings = c.settings;
+        if (settings.contains('@')) {
+            // The stored project exists and loads at the first activation.
+            project::ProjektSatz satz;
+            satz.T_in = 60;
+            satz.T_Umgebung = 30;
+            satz.Durchfluss = 50;
+            satz.KLeistung = 3000;
+            satz.Knoepfe[project::OBox_DCD] = satz.Knoepfe[project::OBox_12V] = satz.Knoepfe[project::OBox_Saugend] = true;
+            QFile f(env.root() + "/Pump3.tpj");
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(project::kodiereProjekt(satz));
+            f.close();
+            settings.replace('@', env.root().toUtf8());
+        }
+        env.writeSettings(settings);
         texts::AppState state;
         platform::SingleInstance instance;
         common::RecordingMessageBoxes boxes;

@@ -4,6 +4,7 @@
 #include "common/messages.h"
 #include "platform/tempconfig.h"
 #include "program/ui/kelto_vx_menu.h"
+#include "program/ui/projekt_befehle.h"
 #include "program/ui/programmzustand.h"
 #include "testsupport.h"
 
@@ -12,7 +13,26 @@
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <deque>
 #include <memory>
+
+// File and name dialogs of the project commands answered from a script ("" = cancelled).
+struct ScriptedProjektDialoge : ui::ProjektDialoge {
+    std::deque<QString> answers;
+    QStringList asked; // the titles, in order
+    QString answer(const QString& titel)
+    {
+        asked << titel;
+        if (answers.empty())
+            return {};
+        QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    QString speichernUnter(const QString& titel, const QString&, const QString&) override { return answer(titel); }
+    QString oeffnen(const QString& titel, const QString&) override { return answer(titel); }
+    QString eingabe(const QString& titel, const QString&) override { return answer(titel); }
+};
 
 struct WindowFixture : ::testing::Test {
     TempConfig config;
@@ -21,6 +41,7 @@ struct WindowFixture : ::testing::Test {
     common::RecordingMessageBoxes boxes;
     std::unique_ptr<ui::Kelto_VX_Menu> w;
     QStringList commands;
+    ScriptedProjektDialoge projektDialoge;
 
     // Builds and shows the window as the program entry does; `prepare` adjusts the start state first.
     void open(int sprache = 0, bool regionUS = false)
@@ -36,6 +57,7 @@ struct WindowFixture : ::testing::Test {
         ui::Kelto_VX_Menu::testHooks = [this](ui::Kelto_VX_Menu& win) {
             win.wordCheck = [] {};
             win.showModal = [this](const QString& c) { commands << c; };
+            win.projektDialoge = &projektDialoge;
         };
         w = std::make_unique<ui::Kelto_VX_Menu>(*zustand, boxes);
         ui::Kelto_VX_Menu::testHooks = nullptr;
