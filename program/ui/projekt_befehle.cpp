@@ -131,8 +131,10 @@ void ProjektBefehle::Projekt_load_Liste(int ProjNr)
         m_boxes.show(text(m_texte.Text_106) + QLatin1Char('\r') + eintrag, common::mb::Critical);
         return;
     }
-    // Choosing the current project again reloads it as saved, without the question.
-    if (eintrag != m_sys.Projekt_File && !Sicherungsfrage())
+    // Choosing the current project again reloads it as saved, without the question. After New the
+    // file name is still the last one, but the untitled project on screen is another one.
+    const bool aktuell = !m_sys.Projekt_Name.isEmpty() && eintrag == m_sys.Projekt_File;
+    if (!aktuell && !Sicherungsfrage())
         return;
     if (!m_ablage.laden(eintrag))
         return;

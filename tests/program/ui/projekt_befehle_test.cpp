@@ -315,6 +315,13 @@ TEST_F(ProjektBefehleTest, RecentItems)
     EXPECT_EQ(sys.Projekt_Name, "b");
     EXPECT_EQ(befehle.Projekt_History().mid(0, 3), (QStringList{b, a, gone}));
 
+    // After New the untitled project is not the saved one: asked about, even for its old file.
+    ablage.neu();
+    boxes.clear();
+    boxes.answers = {common::mb::No};
+    befehle.Projekt_load_Liste(1);
+    EXPECT_EQ(boxes.shown.size(), 1u);
+
     // Empty items and numbers outside 1 to 9 do nothing.
     ablage.log.clear();
     befehle.Projekt_load_Liste(4);

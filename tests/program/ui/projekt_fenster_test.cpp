@@ -1,0 +1,253 @@
+// Projects on the real window: saving and loading bring the whole selection back, refused files
+// change nothing, the recent items follow, the exit question saves, and the description and chart
+// print items reach their services.
+#include "windowfixture.h"
+
+#include "chart/control/chartservices.h"
+#include "chart/control/widget.h"
+#include "program/project/projektdatei.h"
+#include "program/ui/beschreibung.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace ui;
+
+namespace {
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct ProjektFenster : WindowFixture {
+    QString data() const { return start.System.Projekt_Pfad; }
+
+    // What the user sees of the selection.
+    QStringList shown() const
+    {
+        QStringList s;
+        // The flow as a value: a typed "50" comes back formatted as "50.0".
+        for (QLineEdit* f : {w->TB_T_in, w->TB_T_Umgebung, w->TB_KLeistung, w->TB_Kuehlertyp})
+            s << f->text();
+        s << QString::number(zustand->KuehlerDaten.Durchfluss);
+        s << w->CBox_Medium->currentText() << w->CBox_Medium_Typ->currentText();
+        for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{w->OBox_DCD, w->OBox_AC, w->OBox_HC,
+                 w->OBox_12V, w->OBox_24V, w->OBox_AC_Optim, w->OBox_AC_Rough, w->CBox_AC_LowNoise, w->OBox_Saugend,
+                 w->OBox_drueckend})
+            s << QString::number(b->isChecked());
+        s << w->windowTitle();
+        return s;
+    }
+
+    // Save As with a typed name and the dialog's answer.
+    bool saveAs(const QString& name)
+    {
+        projektDialoge.answers = {name, data() + name + ".tpj"};
+        return w->Projekt_SaveAs();
+    }
+};
+
+} // namespace
+
+TEST_F(ProjektFenster, SavedSelectionComesBackWhole)
+{
+    open();
+    referencePoint();
+    w->OBox_AC->click();
+    w->OBox_AC_Rough->click();
+    w->CBox_AC_LowNoise->click();
+    w->OBox_drueckend->click();
+    w->MenuBar1_ItemClick("Menu_EH_Temp_F");
+    w->MenuBar1_ItemClick("Menu_EH_Druck_bar");
+    ASSERT_NE(w->TB_Kuehlertyp->text(), "---");
+    ASSERT_TRUE(saveAs("cooler A&B"));
+    EXPECT_EQ(projektDialoge.asked, (QStringList{zustand->Texte.Text_120[0], zustand->Texte.Text_100[0]}));
+    const QStringList saved = shown();
+    EXPECT_TRUE(w->windowTitle().endsWith("cooler A&B"));
+    EXPECT_EQ(w->menuItem("Projekt1")->text(), "1: cooler A&&B.tpj");
+    EXPECT_TRUE(w->menuItem("Projekt1")->isEnabled());
+    EXPECT_EQ(w->menuItem("Projekt1")->toolTip(), data() + "cooler A&B.tpj");
+    for (int n = 2; n <= 9; ++n) {
+        EXPECT_EQ(w->menuItem(QStringLiteral("Projekt%1").arg(n))->text(), QStringLiteral("%1: ").arg(n));
+        EXPECT_FALSE(w->menuItem(QStringLiteral("Projekt%1").arg(n))->isEnabled());
+    }
+
+    // New (no save): an empty, untitled project with the metric default drive.
+    boxes.answers = {common::mb::No};
+    w->menuItem("ProjNeu")->trigger();
+    EXPECT_TRUE(w->TB_T_in->text().isEmpty());
+    EXPECT_EQ(w->TB_Kuehlertyp->text(), "---");
+    EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
+    EXPECT_EQ(k().KLeistung, 0);
+
+    // The recent item brings everything back, the result included. The new project is not the
+    // saved one, so it is asked about first.
+    boxes.clear();
+    boxes.answers = {common::mb::No};
+    w->menuItem("Projekt1")->trigger();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(shown(), saved);
+    EXPECT_EQ(k().EH_Temp, 1);
+    EXPECT_EQ(k().EH_Druck, 5);
+    EXPECT_TRUE(w->menuItem("Menu_EH_Druck_bar")->isChecked());
+}
+
+TEST_F(ProjektFenster, SaveKeepsThePreviousFileAsBackup)
+{
+    open();
+    referencePoint();
+    ASSERT_TRUE(saveAs("pump"));
+    const QByteArray first = bytesOf(data() + "pump.tpj");
+    type(w->TB_Durchfluss, "80");
+    w->menuItem("ProjSave")->trigger();
+    EXPECT_EQ(bytesOf(data() + "pump.bak"), first);
+    EXPECT_NE(bytesOf(data() + "pump.tpj"), first);
+    EXPECT_EQ(boxes.shown.size(), 0u);
+}
+
+TEST_F(ProjektFenster, RefusedFileChangesNothing)
+{
+    open();
+    referencePoint();
+    ASSERT_TRUE(saveAs("good"));
+    const QString bad = data() + "newer.tpj";
+    QByteArray bytes = bytesOf(data() + "good.tpj");
+    bytes[0] = 3; // a version this program does not know
+    {
+        QFile f(bad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    const QStringList before = shown();
+    boxes.clear();
+    boxes.answers = {common::mb::No};
+    projektDialoge.answers = {bad};
+    w->menuItem("ProjLoad")->trigger();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].prompt, zustand->Texte.Text_101[0] + "\r\n" + zustand->Texte.Text_102[0]);
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(start.System.Projekt_Name, "good");
+    EXPECT_EQ(w->menuItem("Projekt1")->text(), "1: good.tpj");
+    EXPECT_FALSE(w->menuItem("Projekt2")->isEnabled());
+
+    // Save still writes the project's own file, never the refused one.
+    w->menuItem("ProjSave")->trigger();
+    EXPECT_EQ(bytesOf(bad), bytes);
+}
+
+TEST_F(ProjektFenster, NewProjectSavesNoEarlierValues)
+{
+    open();
+    referencePoint();
+    boxes.answers = {common::mb::No};
+    w->Projekt_Neu();
+    ASSERT_TRUE(saveAs("empty"));
+    referencePoint();
+    boxes.answers = {common::mb::No};
+    w->Projekt_load_Liste(1);
+    EXPECT_EQ(k().T_in, 0);
+    EXPECT_EQ(k().Durchfluss, 0);
+    EXPECT_EQ(k().KLeistung, 0);
+    EXPECT_EQ(w->TB_Kuehlertyp->text(), "---");
+}
+
+TEST(ProjektStart, MissingLastProjectGivesAnUntitledOne)
+{
+    TempConfig config;
+    texts::AppState start;
+    start.System.Init_aktiv = true;
+    const QString gone = config.root() + "/Data/gone.tpj";
+    start.System.Projekt_File = gone;
+    start.System.Projekt_Name = "gone";
+    start.System.Projekt_Pfad = config.root() + "/Data/";
+    ui::Programmzustand z(start);
+    common::RecordingMessageBoxes boxes;
+    ui::Kelto_VX_Menu::testHooks = [](ui::Kelto_VX_Menu& win) { win.wordCheck = [] {}; };
+    ui::Kelto_VX_Menu win(z, boxes);
+    ui::Kelto_VX_Menu::testHooks = nullptr;
+    win.show();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, z.Texte.Text_106[0] + "\r" + gone);
+    EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
+    EXPECT_FALSE(win.menuItem("Projekt1")->isEnabled());
+}
+
+TEST_F(ProjektFenster, ExitSavesWhenAskedTo)
+{
+    open();
+    referencePoint();
+    // Yes on an untitled project and no name: the program keeps running.
+    boxes.answers = {common::mb::Yes};
+    w->menuItem("Progexit")->trigger();
+    EXPECT_TRUE(w->isVisible());
+
+    // Yes with a name: saved, then the windows close.
+    boxes.answers = {common::mb::Yes};
+    projektDialoge.answers = {"last", data() + "last.tpj"};
+    QPointer<Kelto_VX_Menu> alive(w.get());
+    w->menuItem("Progexit")->trigger();
+    EXPECT_TRUE(QFileInfo(data() + "last.tpj").isFile());
+    EXPECT_FALSE(w->isVisible());
+    w.release(); // the unload deletes the window
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
+
+namespace {
+
+struct RecordingOeffner : DokumentOeffner {
+    QStringList opened;
+    bool oeffnen(const QString& pfad) override
+    {
+        opened << pfad;
+        return true;
+    }
+};
+
+struct NoPrinter : vexachart::ChartServices {
+    int asked = 0;
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    bool printDialog(QPrinter&) override { return false; }
+    bool defaultPrinter(QPrinter&) override
+    {
+        ++asked;
+        return false;
+    }
+    bool setClipboardImage(const QImage&) override { return false; }
+    bool setClipboardText(const QString&) override { return false; }
+    void showError(const QString&) override {}
+};
+
+} // namespace
+
+TEST_F(ProjektFenster, DescriptionAndChartPrintItems)
+{
+    open(7); // Spanish
+    RecordingOeffner oeffner;
+    w->dokumentOeffner = &oeffner;
+    w->menuItem("Menu_In_Descript")->trigger();
+    ASSERT_EQ(oeffner.opened.size(), 1);
+    EXPECT_TRUE(oeffner.opened[0].endsWith("/system/keltoline-eng.html")) << oeffner.opened[0].toStdString();
+
+    // Each print item reaches its own chart; a missing printer is reported, the program goes on.
+    NoPrinter druck, leistung;
+    w->pChart->setServices(&druck);
+    w->LChart->setServices(&leistung);
+    boxes.clear();
+    w->menuItem("Menu_DRK_Drk_Diagramm")->trigger();
+    EXPECT_EQ(druck.asked, 1);
+    EXPECT_EQ(leistung.asked, 0);
+    w->menuItem("Menu_DRK_Lstg_Diagramm")->trigger();
+    EXPECT_EQ(leistung.asked, 1);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].style, common::mb::Critical);
+    w->pChart->setServices(nullptr);
+    w->LChart->setServices(nullptr);
+}
