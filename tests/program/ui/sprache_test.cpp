@@ -1,0 +1,88 @@
+// Switching the language on the real window: the number kept, the check mark, the character set,
+// texts that only some languages have, and the result view that is redrawn.
+#include "windowfixture.h"
+
+#include "program/ui/menutree.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace ui;
+
+namespace {
+
+QStringList checkedLanguages(const Kelto_VX_Menu& w)
+{
+    QStringList on;
+    for (const QString& key : sprachSchluessel())
+        if (w.menuItem(key)->isChecked())
+            on << key;
+    return on;
+}
+
+} // namespace
+
+TEST_F(WindowFixture, LanguageOutsideTheListBecomesEnglish)
+{
+    open();
+    for (int sprache : {17, 99, -1, 32767}) {
+        w->Sprache_setzen(3);
+        w->Sprache_setzen(sprache);
+        EXPECT_EQ(zustand->Texte.SprachNr, 1) << sprache;
+        EXPECT_EQ(checkedLanguages(*w), QStringList{"Menu_Ex_Sp_Engl"}) << sprache;
+        EXPECT_TRUE(config.settingsBytes().contains("Sprache=1\n")) << sprache;
+        EXPECT_EQ(w->LA_T_in->text(), zustand->Texte.Text_141[1].trimmed());
+    }
+}
+
+TEST_F(WindowFixture, StoredLanguage17StartsInEnglish)
+{
+    open(17);
+    EXPECT_EQ(zustand->Texte.SprachNr, 1);
+    EXPECT_EQ(checkedLanguages(*w), QStringList{"Menu_Ex_Sp_Engl"});
+    EXPECT_EQ(w->CBox_Medium->itemText(0), zustand->KDatenStrukt.Medium_Liste[0].Name[1]);
+    EXPECT_FALSE(w->CBox_Medium->itemText(0).isEmpty());
+    EXPECT_TRUE(w->windowTitle().contains(zustand->Texte.Titel_Text[1].trimmed()));
+    EXPECT_TRUE(config.settingsBytes().contains("Sprache=1\n"));
+}
+
+TEST_F(WindowFixture, EveryLanguageItsMarkCharacterSetAndTexts)
+{
+    open();
+    const texts::Texte& t = zustand->Texte;
+    const auto& keys = sprachSchluessel();
+    for (int n = 0; n <= 16; ++n) {
+        w->MenuBar1_ItemClick(keys[static_cast<std::size_t>(n)]);
+        EXPECT_EQ(t.SprachNr, n);
+        EXPECT_EQ(checkedLanguages(*w), QStringList{keys[static_cast<std::size_t>(n)]});
+        EXPECT_TRUE(config.settingsBytes().contains(QStringLiteral("Sprache=%1\n").arg(n).toLatin1())) << n;
+        const int charset = (n == 4 || n == 14) ? 204 : n == 5 ? 238 : n == 15 ? 128 : 0;
+        EXPECT_EQ(t.FontCharset_akt, charset) << n;
+        // The data-sheet hint exists in German and English only, the standard-program label in the
+        // three built-in languages only.
+        EXPECT_EQ(w->CB_Ergebnisdatei->toolTip().isEmpty(), n >= 2) << n;
+        EXPECT_EQ(w->lb_StdProgram->text().isEmpty(), n >= 3) << n;
+        EXPECT_EQ(w->menuItem("Progexit")->text(), t.Text_255[static_cast<std::size_t>(n)].trimmed());
+        EXPECT_TRUE(w->menuItem("Progexit")->statusTip().contains(t.Text_256[static_cast<std::size_t>(n)])) << n;
+        EXPECT_EQ(w->menuItem("Menu_EH_Q_lm")->text(), k().EH_Durchfluss_Namen[2][static_cast<std::size_t>(n)]);
+        EXPECT_EQ(w->menuItem("Menu_EH_Temp_F")->text(), "Fahrenheit");
+    }
+}
+
+TEST_F(WindowFixture, LanguageSwitchRedrawsTheOpenResultView)
+{
+    open();
+    QList<int> redrawn;
+    w->ergebnisAnsichtZeigen = [&](int previous) { redrawn << previous; };
+    w->SSTab1->setCurrentIndex(0);
+    redrawn.clear();
+    w->Sprache_setzen(2);
+    EXPECT_TRUE(redrawn.isEmpty());
+    w->SSTab1->setCurrentIndex(4);
+    redrawn.clear();
+    w->Sprache_setzen(1);
+    EXPECT_EQ(redrawn, QList<int>{0});
+    EXPECT_EQ(w->SSTab1->tabText(4), zustand->Texte.Text_162[1].trimmed());
+}
