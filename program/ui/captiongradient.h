@@ -1,0 +1,30 @@
+#pragma once
+// Caption colours of the main window. The desktop's window manager draws the title bar, so the
+// program paints no caption of its own; the window keeps the colours it is given as state
+// (Kelto_VX_Menu::captionColours), and these functions turn that state into the colours of a
+// gradient: the start and end colour of the active or inactive caption, and the steps between.
+#include "common/colour.h"
+#include "program/ui/kelto_vx_menu.h"
+
+#include <QPalette>
+#include <vector>
+
+namespace ui {
+
+struct CaptionFarben {
+    common::ColourValue c1 = 0; // start
+    common::ColourValue c2 = 0; // end
+    bool operator==(const CaptionFarben&) const = default;
+};
+
+// Start and end colour of the caption in the active or inactive state, as RGB values: the own
+// colours when they are on, else black to the desktop's (active or inactive) title colour. System
+// colours are taken from the palette, never read as RGB bytes.
+CaptionFarben Get_CaptionColors(const Kelto_VX_Menu::GradTitel& farben, bool aktiv, const QPalette& palette);
+
+// Colours 0 to n from start towards end: per channel, entry i = start + (i + 1) * (end - start) / n,
+// clamped to 0..255 and rounded half to even. Entry n - 1 is the end colour; entry n lies one step
+// beyond it. The high byte of both colours is ignored. With n below 1 the one entry is the end.
+std::vector<common::ColourValue> Get_GradientColor(int n, common::ColourValue start, common::ColourValue ende);
+
+} // namespace ui
