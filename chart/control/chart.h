@@ -75,6 +75,8 @@ public:
     QSize frameSize() const { return m_framePx; }
     double twipsPerPixel() const { return 1440.0 / m_dpi; }
     void setDpi(double dpi);
+    // Device pixels per logical pixel of the screen picture (HiDPI screens get a sharp picture).
+    void setDevicePixelRatio(double ratio) { m_dpr = ratio > 0.0 ? ratio : 1.0; }
 
     // ---- automation: methods ----
     void SetDisplayBorders(const Variant& X_Left, const Variant& X_Right, const Variant& Y_Bottom, const Variant& Y_Top);
@@ -276,6 +278,7 @@ private:
     QLocale m_locale;
     ChartServices* m_services = nullptr;
     double m_dpi = 96.0;
+    double m_dpr = 1.0;
     QSize m_framePx{600, 400};
 
     std::vector<PlotPoints> m_data;

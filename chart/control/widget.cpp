@@ -102,15 +102,19 @@ VexachartWidget::VexachartWidget(QWidget* parent, std::shared_ptr<const TextMetr
     connect(m_timerCursor, &QTimer::timeout, this, &VexachartWidget::TimerCursor_Timer);
     // Scroll bars: their change events do nothing while the redraw sets them.
     connect(m_scrH, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_scrollUpdating)
+        if (!m_scrollUpdating && !m_chart->flashPending())
             runMenuCommand([&] { m_interaction.scrollH(v); });
     });
     connect(m_scrV, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_scrollUpdating)
+        if (!m_scrollUpdating && !m_chart->flashPending())
             runMenuCommand([&] { m_interaction.scrollV(v); });
     });
     connect(m_chart.get(), &Vexachart::pictureChanged, this, &VexachartWidget::updateControls);
     connect(m_chart.get(), &Vexachart::menuChanged, this, &VexachartWidget::updateMenu);
+    connect(m_chart.get(), &Vexachart::propertyChanged, this, [this](const QString& key) {
+        if (key == QLatin1String("Enabled"))
+            setEnabled(m_chart->Enabled());
+    });
     connect(m_chart.get(), &Vexachart::cursorModeChanged, this, [this] {
         updateMenu();
         if (m_chart->cursorMode() == CursorMode::Off || m_chart->flashPending()) {
@@ -270,6 +274,7 @@ void VexachartWidget::paintEvent(QPaintEvent*)
         p.setFont(m_chart->FontLegend());
         const QRectF text = QFontMetricsF(m_chart->FontLegend(), this).boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, m_overlay.caption);
         const QRectF box(tl, text.size() + QSizeF(4, 4));
+        m_labelRect = box;
         p.fillRect(box, common::toQColor(m_chart->ClrControlBackGround()));
         p.setPen(QPen(common::toQColor(m_chart->ClrLabels()), 0));
         p.drawRect(box);
@@ -279,11 +284,14 @@ void VexachartWidget::paintEvent(QPaintEvent*)
 
 void VexachartWidget::resizeEvent(QResizeEvent*)
 {
+    m_chart->setDevicePixelRatio(devicePixelRatioF());
     m_chart->resizeTo(size());
 }
 
 void VexachartWidget::mousePressEvent(QMouseEvent* e)
 {
+    if (m_chart->flashPending())
+        return; // the control takes no input while a message is shown
     const QPointF pos = e->position();
     const auto button = e->button() == Qt::LeftButton ? ChartInteraction::Button::Left
         : e->button() == Qt::RightButton             ? ChartInteraction::Button::Right
@@ -321,6 +329,11 @@ void VexachartWidget::mouseMoveEvent(QMouseEvent* e)
     }
     if (graphRect().contains(pos.toPoint()))
         m_interaction.move(u.x(), u.y());
+    // The pointer over the read-out hides it; the next tick shows it again elsewhere.
+    if (m_overlay.labelVisible && m_labelRect.contains(pos)) {
+        m_overlay.labelVisible = false;
+        update();
+    }
 }
 
 void VexachartWidget::mouseReleaseEvent(QMouseEvent* e)
