@@ -13,6 +13,7 @@
 #include "chart/control/variant.h"
 #include "common/colour.h"
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QLocale>
 #include <QObject>
@@ -154,6 +155,10 @@ public:
     void setFontLabels(const QFont& f);
     void setFontPlot(const QFont& f);
     void setFontTitle(const QFont& f);
+    // The character set a container gives a font (language switching) is accepted and kept;
+    // Qt picks glyphs by script itself. `font` is "FontTitle", "FontLabels", "FontPlot" or "FontLegend".
+    int FontCharset(const QString& font) const { return m_charsets.value(font, 0); }
+    void setFontCharset(const QString& font, int charset) { m_charsets.insert(font, charset); }
     bool ShowLegend() const { return m_showLegend; }
     void setShowLegend(bool on);
     qint16 MaxCountOfPlots() const { return static_cast<qint16>(m_styles.size()); }
@@ -309,6 +314,7 @@ private:
     QFont m_fontLabels;
     QFont m_fontPlot;
     QFont m_fontLegend;
+    QHash<QString, int> m_charsets;
     bool m_showLegend = true;
     bool m_menuZoom = true;
     bool m_menuSave = true;
