@@ -311,8 +311,9 @@ void VexachartWidget::mousePressEvent(QMouseEvent* e)
     }
     if (m_interaction.dragging()) {
         setCursor(Qt::CrossCursor);
-        m_overlay.labelVisible = false;
-        m_overlay.linesVisible = m_overlay.linesVisible && m_chart->cursorMode() != CursorMode::Values;
+        // In the x/y read-out the label and the lines give way to the band until the next tick.
+        if (m_chart->cursorMode() == CursorMode::Values)
+            m_overlay = CursorOverlay{};
     }
     update();
 }
@@ -372,14 +373,14 @@ void VexachartWidget::TimerCursor_Timer()
         return;
     const QRect g = graphRect();
     const QFontMetricsF fm(m_chart->FontLegend(), this);
-    const QString caption = m_chart->CursorOn()
-        ? m_interaction.valuesCaption(m_interaction.cursorPosition().x(), m_interaction.cursorPosition().y())
-        : QStringLiteral(" Plot ");
-    const QRectF text = fm.boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, caption);
     const double ux = 50000.0 / std::max(1, g.width());
     const double uy = 50000.0 / std::max(1, g.height());
     const QFontMetricsF plotFm(m_chart->FontPlot(), this);
-    const CursorOverlay o = m_interaction.cursorTick(QSizeF((text.width() + 4) * ux, (text.height() + 4) * uy),
+    const CursorOverlay o = m_interaction.cursorTick(
+        [&](const QString& caption) {
+            const QRectF text = fm.boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, caption);
+            return QSizeF((text.width() + 4) * ux, (text.height() + 4) * uy);
+        },
         QSizeF(plotFm.horizontalAdvance(QStringLiteral("X")) * ux, plotFm.height() * uy));
     setCursor(Qt::CrossCursor);
     if (o.linesVisible != m_overlay.linesVisible || o.u != m_overlay.u || o.w != m_overlay.w

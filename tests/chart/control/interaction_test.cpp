@@ -134,7 +134,7 @@ TEST(Cursor, ReadOutCaptionPlacementAndEvent)
     // Placement near the bottom-right corner flips to the upper left of the crossing.
     c->SetCursor(1);
     z.move(49000, 1000);
-    const CursorOverlay o = z.cursorTick(QSizeF(6000, 3000), QSizeF(150, 400));
+    const CursorOverlay o = z.cursorTick([](const QString&) { return QSizeF(6000, 3000); }, QSizeF(150, 400));
     EXPECT_DOUBLE_EQ(o.labelLeft, 42100);
     EXPECT_DOUBLE_EQ(o.labelTop, 5200);
     EXPECT_TRUE(o.labelVisible);
