@@ -49,6 +49,11 @@ public:
     // caption (the caption is made first, so the label is placed with its own size); `charSize`
     // is the size of "X" in the plot area's font, in user units.
     CursorOverlay cursorTick(const std::function<QSizeF(const QString&)>& labelSize, QSizeF charSize);
+    // The same with a label of a known size.
+    CursorOverlay cursorTick(QSizeF labelSize, QSizeF charSize)
+    {
+        return cursorTick([labelSize](const QString&) { return labelSize; }, charSize);
+    }
     QString FindNearestPlotName(double x, double y, double* valueAt = nullptr) const;
     // The x/y read-out's caption for a position in stored units.
     QString valuesCaption(double x, double y) const;

@@ -77,6 +77,19 @@ void QtChartServices::showError(const QString& text) { QMessageBox::warning(m_ow
 
 // ---------------------------------------------------------------- widget
 
+namespace {
+
+// The read-out label's rectangle in widget pixels: its caption in the legend font and a margin.
+QRectF cursorLabelRect(const VexachartWidget& w, const CursorOverlay& o)
+{
+    const QPointF topLeft = w.fromUser(QPointF(o.labelLeft, o.labelTop));
+    const QRectF text =
+        QFontMetricsF(w.chart().FontLegend(), &w).boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, o.caption);
+    return QRectF(topLeft, text.size() + QSizeF(4, 4));
+}
+
+} // namespace
+
 VexachartWidget::VexachartWidget(QWidget* parent, std::shared_ptr<const TextMetrics> metrics)
     : QWidget(parent), m_chart(std::make_unique<Vexachart>(nullptr, std::move(metrics))), m_interaction(*m_chart),
       m_qtServices(std::make_unique<QtChartServices>(this))
@@ -270,11 +283,8 @@ void VexachartWidget::paintEvent(QPaintEvent*)
         p.drawLine(QPointF(c.x(), g.top()), QPointF(c.x(), g.bottom()));
     }
     if (m_overlay.labelVisible) {
-        const QPointF tl = fromUser(QPointF(m_overlay.labelLeft, m_overlay.labelTop));
         p.setFont(m_chart->FontLegend());
-        const QRectF text = QFontMetricsF(m_chart->FontLegend(), this).boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, m_overlay.caption);
-        const QRectF box(tl, text.size() + QSizeF(4, 4));
-        m_labelRect = box;
+        const QRectF box = cursorLabelRect(*this, m_overlay);
         p.fillRect(box, common::toQColor(m_chart->ClrControlBackGround()));
         p.setPen(QPen(common::toQColor(m_chart->ClrLabels()), 0));
         p.drawRect(box);
@@ -328,13 +338,13 @@ void VexachartWidget::mouseMoveEvent(QMouseEvent* e)
         update();
         return;
     }
-    if (graphRect().contains(pos.toPoint()))
-        m_interaction.move(u.x(), u.y());
-    // The pointer over the read-out hides it; the next tick shows it again elsewhere.
-    if (m_overlay.labelVisible && m_labelRect.contains(pos)) {
+    if (m_overlay.labelVisible && cursorLabelRect(*this, m_overlay).contains(pos)) {
+        // The pointer over the read-out hides it until the next tick places it anew.
         m_overlay.labelVisible = false;
         update();
     }
+    if (graphRect().contains(pos.toPoint()))
+        m_interaction.move(u.x(), u.y());
 }
 
 void VexachartWidget::mouseReleaseEvent(QMouseEvent* e)

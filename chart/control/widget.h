@@ -93,7 +93,6 @@ private:
     bool m_moved = false;
     bool m_afterDoubleClick = false;
     bool m_scrollUpdating = false;
-    QRectF m_labelRect;
 };
 
 } // namespace vexachart

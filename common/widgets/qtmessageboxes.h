@@ -1,0 +1,30 @@
+#pragma once
+// The message interface shown with Qt message boxes: the style's buttons, icon and default
+// button, the title of the program when none is given, the answer as the style's answer code.
+#include "common/messages.h"
+#include <QMessageBox>
+#include <memory>
+
+class QWidget;
+
+namespace common {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
+
+    // The box a prompt and style show, not yet opened.
+    static std::unique_ptr<QMessageBox> buildBox(const QString& prompt, int style, const QString& title,
+                                                 QWidget* parent = nullptr);
+    // The answer code of a button; a box closed without a button gives Cancel where the style
+    // has one, else the answer of its first button.
+    static int answerOf(QMessageBox::StandardButton button, int style);
+
+protected:
+    int present(const QString& prompt, int style, const QString& title) override;
+
+private:
+    QWidget* m_parent;
+};
+
+} // namespace common

@@ -1,0 +1,232 @@
+#include "platform/profilefile.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QtDebug>
+#include <optional>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// One line of the file: its bytes as found (line ending included) and its decoded text.
+struct Line {
+    QByteArray raw;
+    QString text;
+};
+
+QByteArray lineEnding(const QByteArray& raw)
+{
+    if (raw.endsWith("\r\n"))
+        return QByteArrayLiteral("\r\n");
+    if (raw.endsWith('\n'))
+        return QByteArrayLiteral("\n");
+    if (raw.endsWith('\r'))
+        return QByteArrayLiteral("\r");
+    return {};
+}
+
+QString decodeLine(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+std::vector<Line> splitLines(const QByteArray& content)
+{
+    std::vector<Line> lines;
+    qsizetype start = 0;
+    while (start < content.size()) {
+        qsizetype end = content.indexOf('\n', start);
+        end = end < 0 ? content.size() : end + 1;
+        Line line;
+        line.raw = content.mid(start, end - start);
+        QByteArray body = line.raw;
+        body.chop(lineEnding(line.raw).size());
+        line.text = decodeLine(body);
+        lines.push_back(std::move(line));
+        start = end;
+    }
+    return lines;
+}
+
+bool sameName(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= u'A' && x <= u'Z')
+            x = static_cast<char16_t>(x + 32);
+        if (y >= u'A' && y <= u'Z')
+            y = static_cast<char16_t>(y + 32);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// The name of a section line "[Name]", or nothing for any other line.
+std::optional<QString> sectionOf(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (!t.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    qsizetype close = t.indexOf(QLatin1Char(']'));
+    if (close < 0)
+        close = t.size();
+    return t.mid(1, close - 1).trimmed();
+}
+
+struct KeyValue {
+    QString key;
+    QString value;
+};
+
+// A "Key=Value" line; comments (";") and lines without "=" give nothing.
+std::optional<KeyValue> keyValueOf(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.startsWith(QLatin1Char(';')))
+        return std::nullopt;
+    const qsizetype eq = t.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return std::nullopt;
+    return KeyValue{t.left(eq).trimmed(), t.mid(eq + 1).trimmed()};
+}
+
+bool isBlank(const Line& line)
+{
+    return line.text.trimmed().isEmpty();
+}
+
+// The file's bytes (none when it does not exist); nothing when it exists but cannot be read.
+std::optional<QByteArray> readWholeFile(const QString& filePath)
+{
+    QFile file(filePath);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace
+
+QString profileValueOnOneLine(const QString& value)
+{
+    QString v = value;
+    v.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    v.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    v.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return v;
+}
+
+QString readProfileString(const QString& filePath, const QString& section, const QString& key)
+{
+    if (key.isEmpty())
+        return {};
+    const std::optional<QByteArray> content = readWholeFile(filePath);
+    if (!content)
+        return {};
+    bool inSection = false;
+    for (const Line& line : splitLines(*content)) {
+        if (const auto name = sectionOf(line.text)) {
+            inSection = sameName(*name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (const auto kv = keyValueOf(line.text); kv && sameName(kv->key, key))
+            return kv->value;
+    }
+    return {};
+}
+
+ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
+                                const QString& value)
+{
+    if (key.isEmpty())
+        return ProfileWrite::IgnoredEmptyKey;
+    const auto holdsAny = [](const QString& s, QStringView chars) {
+        for (QChar c : chars)
+            if (s.contains(c))
+                return true;
+        return false;
+    };
+    if (holdsAny(key, u"=[\r\n") || section.trimmed().isEmpty() || holdsAny(section, u"]\r\n"))
+        return ProfileWrite::Refused;
+
+    const std::optional<QByteArray> content = readWholeFile(filePath);
+    if (!content) {
+        qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(filePath));
+        return ProfileWrite::Failed;
+    }
+    std::vector<Line> lines = splitLines(*content);
+    const QByteArray eol = content->contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    const QByteArray storedValue = profileValueOnOneLine(value).toUtf8();
+
+    // Find the first matching key inside a matching section, and where that section ends.
+    std::optional<std::size_t> keyLine;
+    std::optional<std::size_t> lastLineOfSection; // last non-blank line of the first matching section
+    bool inSection = false;
+    bool sectionSeen = false;
+    for (std::size_t i = 0; i < lines.size() && !keyLine; ++i) {
+        if (const auto name = sectionOf(lines[i].text)) {
+            const bool matches = sameName(*name, section);
+            inSection = matches && !sectionSeen;
+            if (inSection) {
+                sectionSeen = true;
+                lastLineOfSection = i;
+            }
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (!isBlank(lines[i]))
+            lastLineOfSection = i;
+        if (const auto kv = keyValueOf(lines[i].text); kv && sameName(kv->key, key))
+            keyLine = i;
+    }
+
+    if (keyLine) {
+        // Keep the key as spelled in the file and everything before "=".
+        Line& line = lines[*keyLine];
+        const QByteArray ending = lineEnding(line.raw);
+        line.raw = line.raw.left(line.raw.indexOf('=') + 1) + storedValue + ending;
+    } else {
+        const QByteArray newKey = key.toUtf8() + '=' + storedValue + eol;
+        if (lastLineOfSection) {
+            Line& before = lines[*lastLineOfSection];
+            if (lineEnding(before.raw).isEmpty())
+                before.raw += eol;
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastLineOfSection + 1), Line{newKey, {}});
+        } else {
+            if (!lines.empty() && lineEnding(lines.back().raw).isEmpty())
+                lines.back().raw += eol;
+            lines.push_back(Line{'[' + section.toUtf8() + ']' + eol, {}});
+            lines.push_back(Line{newKey, {}});
+        }
+    }
+
+    QByteArray out;
+    for (const Line& line : lines)
+        out += line.raw;
+
+    const QString folder = QFileInfo(filePath).absolutePath();
+    QSaveFile file(filePath);
+    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(out) != out.size()
+        || !file.commit()) {
+        qWarning("Settings file %s cannot be written; nothing stored", qUtf8Printable(filePath));
+        return ProfileWrite::Failed;
+    }
+    return ProfileWrite::Written;
+}
+
+} // namespace platform

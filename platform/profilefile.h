@@ -1,0 +1,31 @@
+#pragma once
+// Reader and writer of profile files (INI format: "[Section]" lines, then "Key=Value" lines).
+// Section and key names match ASCII case-insensitively, the first match wins. A write changes or
+// adds exactly one line and keeps every other byte of the file (comments, unknown sections and
+// keys, their order, the line endings). Files are UTF-8; a line that is not valid UTF-8 is read
+// as Latin-1. Values have no length limit.
+#include <QString>
+
+namespace platform {
+
+enum class ProfileWrite {
+    Written,
+    IgnoredEmptyKey, // nothing to store under an empty key
+    Refused,         // the key or section could inject another line: nothing written
+    Failed,          // the file could not be read or written
+};
+
+// The value of key in section, blanks around it removed; empty when the file, the section or the
+// key is missing or the key is empty (the file is not opened then).
+QString readProfileString(const QString& filePath, const QString& section, const QString& key);
+
+// Stores value under key in section, creating folder, file, section and key as needed. CR LF
+// pairs and lone CR or LF inside the value become one blank each. A key holding "=", "[", CR or
+// LF, or a section that is empty or holds "]", CR or LF, is refused. Written atomically.
+ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
+                                const QString& value);
+
+// The value as it will be stored: line breaks replaced by blanks.
+QString profileValueOnOneLine(const QString& value);
+
+} // namespace platform

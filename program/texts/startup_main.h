@@ -1,0 +1,25 @@
+#pragma once
+// The program entry's logic: refuse a second running copy, read the settings, load and show the
+// main window. The caller supplies the window (so this runs without widgets in tests).
+#include "common/messages.h"
+#include "platform/singleinstance.h"
+#include "program/texts/startup_appstate.h"
+#include <QLocale>
+#include <functional>
+
+namespace texts {
+
+inline const QString SchonGestartetMeldung = QStringLiteral(" Programm wurde schon gestartet");
+
+enum class StartResult {
+    Started,        // the main window is shown; the event loop takes over
+    AlreadyRunning, // another copy runs: refused with a message, nothing read or written
+};
+
+// Steps of the start: BildID_Offset, the single-instance check, the start-up flags,
+// Init_SysDaten, then loadAndShowMainWindow (whose load runs under Init_aktiv), then Init_aktiv
+// cleared. Messages of the whole start count as one user action.
+StartResult Main(AppState& state, platform::SingleInstance& instance, common::MessageBoxes& boxes,
+                 const QLocale& userLocale, const std::function<void()>& loadAndShowMainWindow);
+
+} // namespace texts

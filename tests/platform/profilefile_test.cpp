@@ -1,0 +1,153 @@
+#include "platform/profilefile.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using platform::ProfileWrite;
+using platform::readProfileString;
+using platform::writeProfileString;
+
+namespace {
+
+class ProfileFileTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.path() + QStringLiteral("/sub/Kelto_VX.ini");
+
+    void put(const QByteArray& bytes)
+    {
+        QDir().mkpath(dir.path() + QStringLiteral("/sub"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray bytes() const
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no file>");
+    }
+};
+
+const QByteArray kMixed = "; written by hand\r\n"
+                          "[SysDaten]\r\n"
+                          "Sprache=2\r\n"
+                          "  Unknown = keep me  \r\n"
+                          "\r\n"
+                          "[Other]\r\n"
+                          "Sprache=99\r\n"
+                          "UserPath=/other\r\n";
+
+} // namespace
+
+TEST_F(ProfileFileTest, MissingFileReadsEmptyAndFirstWriteCreatesFolderAndFile)
+{
+    EXPECT_EQ(readProfileString(path, "SysDaten", "Sprache"), QString());
+    EXPECT_EQ(writeProfileString(path, "SysDaten", "Sprache", "4"), ProfileWrite::Written);
+    EXPECT_EQ(bytes(), QByteArray("[SysDaten]\nSprache=4\n"));
+    EXPECT_EQ(readProfileString(path, "SysDaten", "Sprache"), QStringLiteral("4"));
+}
+
+TEST_F(ProfileFileTest, LookupIgnoresCaseAndBlanksAndStaysInItsSection)
+{
+    put(kMixed);
+    EXPECT_EQ(readProfileString(path, "sysdaten", "SPRACHE"), QStringLiteral("2"));
+    EXPECT_EQ(readProfileString(path, "SysDaten", "unknown"), QStringLiteral("keep me"));
+    EXPECT_EQ(readProfileString(path, "Other", "Sprache"), QStringLiteral("99"));
+    EXPECT_EQ(readProfileString(path, "SysDaten", "UserPath"), QString());
+    EXPECT_EQ(readProfileString(path, "Missing", "Sprache"), QString());
+    EXPECT_EQ(readProfileString(path, "SysDaten", "; written by hand"), QString());
+}
+
+TEST_F(ProfileFileTest, WriteChangesOneLineAndKeepsEveryOtherByte)
+{
+    put(kMixed);
+    EXPECT_EQ(writeProfileString(path, "SYSDATEN", "sprache", "11"), ProfileWrite::Written);
+    QByteArray expected = kMixed;
+    expected.replace("Sprache=2\r\n", "Sprache=11\r\n");
+    EXPECT_EQ(bytes(), expected);
+
+    // A new key goes to the end of its section (before the blank separator), CR LF kept.
+    EXPECT_EQ(writeProfileString(path, "SysDaten", "Region", "US"), ProfileWrite::Written);
+    expected.replace("  Unknown = keep me  \r\n", "  Unknown = keep me  \r\nRegion=US\r\n");
+    EXPECT_EQ(bytes(), expected);
+
+    // A new section goes to the end of the file.
+    EXPECT_EQ(writeProfileString(path, "Projekte", "Name1", "/p/a.tpj"), ProfileWrite::Written);
+    expected += "[Projekte]\r\nName1=/p/a.tpj\r\n";
+    EXPECT_EQ(bytes(), expected);
+}
+
+TEST_F(ProfileFileTest, AppendsAfterALastLineWithoutLineEnding)
+{
+    put("[A]\nx=1");
+    writeProfileString(path, "A", "y", "2");
+    writeProfileString(path, "B", "z", "3");
+    EXPECT_EQ(bytes(), QByteArray("[A]\nx=1\ny=2\n[B]\nz=3\n"));
+}
+
+TEST_F(ProfileFileTest, EmptyKeyReadsNothingAndWritesNothing)
+{
+    put(kMixed);
+    EXPECT_EQ(readProfileString(path, "SysDaten", ""), QString());
+    EXPECT_EQ(writeProfileString(path, "SysDaten", "", "x"), ProfileWrite::IgnoredEmptyKey);
+    EXPECT_EQ(bytes(), kMixed);
+}
+
+TEST_F(ProfileFileTest, ValuesRoundTripWholeInUtf8)
+{
+    struct Case {
+        QString written;
+        QString readBack;
+    };
+    const QString longPath = QStringLiteral("/home/user/") + QString(300, QLatin1Char('p')) + QStringLiteral(".tpj");
+    const Case cases[] = {
+        {QStringLiteral("Müller & Söhne"), QStringLiteral("Müller & Söhne")},
+        {longPath, longPath},
+        {QString(), QString()},
+        {QStringLiteral("\"quoted\""), QStringLiteral("\"quoted\"")},
+        {QStringLiteral("a=b"), QStringLiteral("a=b")},
+        {QStringLiteral("a\r\nb"), QStringLiteral("a b")},
+        {QStringLiteral("a\nb\rc"), QStringLiteral("a b c")},
+        {QStringLiteral("x\r\n[Evil]\r\nSprache=3"), QStringLiteral("x [Evil] Sprache=3")},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(writeProfileString(path, "UserInfo", "Firma", c.written), ProfileWrite::Written);
+        EXPECT_EQ(readProfileString(path, "UserInfo", "Firma"), c.readBack) << c.written.toStdString();
+        EXPECT_EQ(readProfileString(path, "Evil", "Sprache"), QString());
+    }
+    EXPECT_EQ(bytes(), QByteArray("[UserInfo]\nFirma=x [Evil] Sprache=3\n"));
+    writeProfileString(path, "UserInfo", "Firma", "");
+    EXPECT_EQ(bytes(), QByteArray("[UserInfo]\nFirma=\n"));
+}
+
+TEST_F(ProfileFileTest, KeysAndSectionsThatCouldInjectLinesAreRefused)
+{
+    put(kMixed);
+    const QString keys[] = {"a=b", "[x", "a\rb", "a\nb", "Sprache\r\n[Evil]"};
+    for (const QString& key : keys)
+        EXPECT_EQ(writeProfileString(path, "SysDaten", key, "1"), ProfileWrite::Refused) << key.toStdString();
+    const QString sections[] = {"", "  ", "a]b", "a\nb"};
+    for (const QString& section : sections)
+        EXPECT_EQ(writeProfileString(path, section, "Key", "1"), ProfileWrite::Refused) << section.toStdString();
+    EXPECT_EQ(bytes(), kMixed);
+}
+
+TEST_F(ProfileFileTest, LatinOneLineIsReadAsLatinOneAndKeptOnWrite)
+{
+    put("[UserInfo]\nOrt=K\xf6ln\n");
+    EXPECT_EQ(readProfileString(path, "UserInfo", "Ort"), QStringLiteral("Köln"));
+    writeProfileString(path, "UserInfo", "Tel", "123");
+    EXPECT_EQ(bytes(), QByteArray("[UserInfo]\nOrt=K\xf6ln\nTel=123\n"));
+}
+
+TEST_F(ProfileFileTest, WriteWhereNoFolderCanBeMadeFails)
+{
+    // The config folder's place is taken by a plain file: nothing can be stored.
+    QFile blocker(dir.path() + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString blocked = dir.path() + QStringLiteral("/blocker/Kelto_VX.ini");
+    EXPECT_EQ(writeProfileString(blocked, "A", "x", "2"), ProfileWrite::Failed);
+    EXPECT_EQ(readProfileString(blocked, "A", "x"), QString());
+}

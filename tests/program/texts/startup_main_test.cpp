@@ -1,0 +1,62 @@
+#include "platform/tempconfig.h"
+#include "program/texts/startup_main.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kSettings = "[SysDaten]\r\nSprache=2\r\nRegion=US\r\n[Projekte]\r\nName1=/p/Pump3.tpj\r\n";
+
+} // namespace
+
+TEST(Main, FirstCopyReadsTheSettingsAndShowsTheWindowWhileStarting)
+{
+    TempConfig env;
+    env.writeSettings(kSettings);
+    platform::SingleInstance instance; // the lock in the (temporary) runtime folder
+    common::RecordingMessageBoxes boxes;
+    texts::AppState state;
+    bool initActiveDuringLoad = false;
+    QString languageSeenByLoad;
+    int loads = 0;
+    const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] {
+        ++loads;
+        initActiveDuringLoad = state.System.Init_aktiv;
+        languageSeenByLoad = QString::number(state.Texte.SprachNr);
+    });
+    EXPECT_EQ(result, texts::StartResult::Started);
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(initActiveDuringLoad);
+    EXPECT_EQ(languageSeenByLoad, QStringLiteral("2")); // settings read before the window loads
+    EXPECT_FALSE(state.System.Init_aktiv);
+    EXPECT_FALSE(state.System.Word_aktiv);
+    EXPECT_EQ(state.System.BildID_Offset, 10);
+    EXPECT_TRUE(state.KDaten_Tab.Region_US);
+    EXPECT_EQ(state.System.Projekt_Name, QStringLiteral("Pump3"));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(instance.isHeld());
+}
+
+TEST(Main, SecondCopyIsRefusedAndLeavesTheSettingsAlone)
+{
+    TempConfig env;
+    env.writeSettings(kSettings);
+    platform::SingleInstance running; // the first copy
+    ASSERT_TRUE(running.tryAcquire());
+
+    platform::SingleInstance instance;
+    common::RecordingMessageBoxes boxes;
+    texts::AppState state;
+    int loads = 0;
+    const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] { ++loads; });
+
+    EXPECT_EQ(result, texts::StartResult::AlreadyRunning);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral(" Programm wurde schon gestartet"));
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
+    EXPECT_EQ(loads, 0);
+    EXPECT_TRUE(state.System.IniDatei.isEmpty()); // the settings file was never looked at
+    EXPECT_EQ(state.Texte.SprachNr, texts::Texte{}.SprachNr); // untouched
+    EXPECT_FALSE(state.KDaten_Tab.Region_US);
+    EXPECT_EQ(env.settingsBytes(), kSettings);
+    EXPECT_TRUE(running.isHeld());
+}

@@ -1,0 +1,77 @@
+#include "platform/tempconfig.h"
+#include "program/texts/startup_main.h"
+#include "program/texts/stringtable.h"
+#include "program/ui/kelto_vx_menu.h"
+#include <QCoreApplication>
+#include <QPointer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Starts the program as its entry does, with the given settings file, and returns the shown
+// main window (nullptr when the start was refused).
+QPointer<ui::Kelto_VX_Menu> start(texts::AppState& state, platform::SingleInstance& instance,
+                                  common::MessageBoxes& boxes)
+{
+    QPointer<ui::Kelto_VX_Menu> shown;
+    texts::Main(state, instance, boxes, QLocale(QLocale::English), [&] {
+        auto* window = new ui::Kelto_VX_Menu(state, boxes);
+        state.Forms.add(window);
+        window->show();
+        shown = window;
+    });
+    return shown;
+}
+
+} // namespace
+
+TEST(StartupWindow, ShowsTheCaptionOfTheStoredLanguageAndProject)
+{
+    struct Case {
+        QByteArray settings;
+        QString caption; // after the language's title
+        int titleLanguage;
+    };
+    const Case cases[] = {
+        {"[SysDaten]\nSprache=1\n[Projekte]\nName1=/some/folder/Pump3.tpj\n",
+         QStringLiteral("Kelto-Line  V-1.4 i     active project:  Pump3"), -1},
+        {"[SysDaten]\nSprache=0\n", QStringLiteral("Kelto-Line  V-1.4 i     Geladenes Projekt:  unbenannt"), -1},
+        {"[SysDaten]\nSprache=4\n", QStringLiteral(" V-1.4 i     Geladenes Projekt:  unbenannt"), 4},
+    };
+    for (const Case& c : cases) {
+        TempConfig env;
+        env.writeSettings(c.settings);
+        texts::AppState state;
+        platform::SingleInstance instance;
+        common::RecordingMessageBoxes boxes;
+        const QPointer<ui::Kelto_VX_Menu> window = start(state, instance, boxes);
+        ASSERT_FALSE(window.isNull());
+        EXPECT_EQ(window->objectName(), QStringLiteral("Kelto_VX_Menu"));
+        EXPECT_TRUE(window->isVisible());
+        QString expected = c.caption;
+        if (c.titleLanguage >= 0)
+            expected.prepend(texts::compiledStringTable().entry(c.titleLanguage, 500).value_or(QStringLiteral("?")));
+        EXPECT_EQ(window->windowTitle(), expected);
+        EXPECT_TRUE(boxes.shown.empty()) << "the word-processor layer is always there";
+        EXPECT_FALSE(state.System.Init_aktiv);
+
+        // Closing the main window unloads it.
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+    }
+}
+
+TEST(StartupWindow, SecondStartOpensNoWindow)
+{
+    TempConfig env;
+    env.writeSettings("[SysDaten]\nSprache=1\n");
+    platform::SingleInstance first;
+    ASSERT_TRUE(first.tryAcquire());
+    texts::AppState state;
+    platform::SingleInstance instance;
+    common::RecordingMessageBoxes boxes;
+    EXPECT_TRUE(start(state, instance, boxes).isNull());
+    EXPECT_TRUE(boxes.contains(QStringLiteral(" Programm wurde schon gestartet")));
+    EXPECT_EQ(env.settingsBytes(), QByteArray("[SysDaten]\nSprache=1\n"));
+}
