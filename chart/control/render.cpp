@@ -42,8 +42,7 @@ class TextPrinter {
 public:
     explicit TextPrinter(QPainter& p)
         : m_painter(p), m_font(p.font(), p.device()),
-          m_prefix(QString::number(qHash(m_font)) + QChar(0x1F) + QString::number(p.device()->logicalDpiY())
-              + QChar(0x1F) + m_font.family() + QChar(0x1F)),
+          m_prefix(fontKey(m_font) + QChar(0x1F) + QString::number(p.device()->logicalDpiY()) + QChar(0x1F)),
           m_ascent(QFontMetricsF(p.font(), p.device()).ascent())
     {
     }

@@ -87,3 +87,16 @@ TEST(ChartPicture, OutputPictureIsTheEnlargedFramedChart)
     const QImage noLegend = c->outputPicture();
     EXPECT_NE(noLegend, out);
 }
+
+TEST(ChartPicture, MeasuredWidthsFollowTheFontSize)
+{
+    // Widths are kept between redraws; a larger size of the same font is measured anew.
+    FontTextMetrics m;
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPointSizeF(7.8);
+    const double small = m.width(f, QStringLiteral("600"));
+    f.setPointSizeF(7.8 * 1.5);
+    const double large = m.width(f, QStringLiteral("600"));
+    EXPECT_GT(large, small * 1.3);
+    EXPECT_EQ(m.width(f, QStringLiteral("600")), large);
+}
