@@ -115,6 +115,7 @@ private:
     int m_count = 0;
 };
 
+
 } // namespace
 
 void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
@@ -186,12 +187,11 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
         endX = x2;
         endY = y2;
         haveEnd = true;
-        if ((y1 > yt && y2 > yt) || (y1 < yb && y2 < yb) || x1 > xr
-            || x2 < xl)
+        // Wholly inside is the common case; only the others are tested for rejection.
+        const bool inside = x1 >= xl && x2 <= xr && std::min(y1, y2) >= yb && std::max(y1, y2) <= yt;
+        if (!inside && ((y1 > yt && y2 > yt) || (y1 < yb && y2 < yb) || x1 > xr || x2 < xl))
             continue;
         if (wantLines) {
-            const bool inside = x1 >= xl && x2 <= xr && std::min(y1, y2) >= yb
-                && std::max(y1, y2) <= yt;
             if (inside && collapse) {
                 // Common case: the start is the previous segment's end, already mapped.
                 if (mappedIndex != start) {
