@@ -168,7 +168,7 @@ QWidget* ProPage_AXGrph_P6::buildAxisTab(int a)
         for (int k = 0; k < 6; ++k) {
             auto* box = named(new QLineEdit(initial[static_cast<size_t>(k)], frame),
                 QStringLiteral("txt%1Border%2_%3").arg(side == 0 ? QStringLiteral("Lower") : QStringLiteral("Upper"), L).arg(k));
-            box->setFixedWidth(k == 0 ? 52 : 36);
+            box->setFixedWidth(52);
             boxes[static_cast<size_t>(k)] = box;
             grid->addWidget(box, k / 3, 1 + k % 3);
             selectAllOnFocus(box, false);
@@ -194,11 +194,11 @@ QWidget* ProPage_AXGrph_P6::buildFormatsTab()
         const auto k = static_cast<size_t>(i);
         grid->addWidget(named(new QLabel(QString::fromUtf8(rows[k]), tab), QStringLiteral("lblTimeFormat_%1").arg(i)), row, 0);
         txtTimeFormat[k] = named(new QLineEdit(tab), QStringLiteral("txtTimeFormat_%1").arg(i));
-        txtTimeFormat[k]->setMinimumWidth(170);
+        txtTimeFormat[k]->setMinimumWidth(230);
         txtFormatExample[k] = named(new QLineEdit(tab), QStringLiteral("txtFormatExample_%1").arg(i));
         txtFormatExample[k]->setReadOnly(true);
         txtFormatExample[k]->setFocusPolicy(Qt::NoFocus);
-        txtFormatExample[k]->setMinimumWidth(170);
+        txtFormatExample[k]->setMinimumWidth(200);
         grid->addWidget(txtTimeFormat[k], row, 1);
         // The cursor's example sits below its pattern, the others beside theirs.
         if (i == 0) {

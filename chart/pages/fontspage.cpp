@@ -50,7 +50,7 @@ ProPage_AXGrph_P3::ProPage_AXGrph_P3(PageServices services, QWidget* parent)
         if (captionRow[k] >= 0) {
             auto* caption = new QLabel(QString::fromUtf8(captions[static_cast<size_t>(captionRow[k])]), frame);
             caption->setObjectName(QStringLiteral("Label1_%1").arg(captionRow[k]));
-            grid->addWidget(caption, i, 0, Qt::AlignTop);
+            grid->addWidget(caption, i, 0, i == 4 ? Qt::AlignTop : Qt::AlignVCenter);
         }
         LabFont[k] = new QLabel(QString::fromUtf8(samples[k]), frame);
         LabFont[k]->setObjectName(QStringLiteral("LabFont_%1").arg(i));
