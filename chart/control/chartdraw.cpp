@@ -188,6 +188,14 @@ void Vexachart::buildPlots()
         opt.dy2 = 2.0 * m_ySpan / g.height();
         opt.lines = s.LineWidth > 0;
         opt.markers = s.Marker >= 1 && s.Marker <= 7;
+        opt.pixelOutput = true;
+        opt.collapseColumns = s.LineWidth <= 1;
+        // Style 6 fills black inside a coloured outline: there the order of overlapping markers shows.
+        opt.dedupeMarkers = s.Marker != 6;
+        opt.areaLeft = g.left();
+        opt.areaTop = g.top();
+        opt.areaWidth = g.width();
+        opt.areaHeight = g.height();
         plotGeometry(m_data[i], m_display, mx, my, opt, plot.geometry);
     }
 }
