@@ -161,6 +161,7 @@ TEST_F(AxesPage, InvalidValuesShowTheMessageAndWriteNothing)
         EXPECT_EQ(chart->globalBorders(), before) << c.what;
         EXPECT_EQ(chart->XScalingNotation(), 0) << c.what;
         EXPECT_TRUE(fresh.Changed()) << c.what;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.what;
     }
 }
 
@@ -186,6 +187,7 @@ TEST_F(AxesPage, ARefusalOfTheControlPutsNotationsAndFormatsBack)
     EXPECT_EQ(chart->YScalingNotation(), 0);
     EXPECT_NE(chart->TimeFormat(3), "dd");
     EXPECT_FALSE(access->writes().contains("Call CreateTestData"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(AxesPage, ExamplesFollowTheClockAndTheirPattern)

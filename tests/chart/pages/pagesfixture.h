@@ -8,6 +8,7 @@
 #include "common/error.h"
 #include "common/messages.h"
 #include "testsupport.h"
+#include <QApplication>
 #include <QStringList>
 #include <deque>
 #include <map>

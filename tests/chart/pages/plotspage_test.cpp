@@ -189,6 +189,7 @@ TEST_F(PlotsPage, AFailingPlotWriteStillLetsTheChartRedraw)
     EXPECT_FALSE(page.PropertyPage_ApplyChanges());
     EXPECT_EQ(access->writes().last(), "Let pInit");
     EXPECT_FALSE(chart->pInit);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(PlotsPage, ColourDialogColoursTheSelectedPlotUnlessCancelled)
