@@ -127,6 +127,12 @@ TEST_F(PlotsPage, RaisingTheCountAddsDefaultPlotsAndRecoloursAll)
     for (size_t k = 0; k < 6; ++k)
         EXPECT_EQ((PlotRgb{page.PagePlots[k].RColor, page.PagePlots[k].GColor, page.PagePlots[k].BColor}), wheel[k]) << k;
     EXPECT_TRUE(page.Changed());
+    // The spinner's up arrow adds one plot the same way.
+    page.ScrPlotCount->stepBy(1);
+    EXPECT_EQ(page.TxtPlotCount->text(), "7");
+    ASSERT_EQ(page.PagePlots.size(), 7u);
+    EXPECT_EQ(page.PagePlots[6].Label.trimmed(), "Plot 7");
+    EXPECT_EQ(page.PagePlots[1].RColor, colourWheel(7)[1].R);
 }
 
 TEST_F(PlotsPage, AReloadNeverRecolours)
