@@ -10,12 +10,12 @@
 #include "program/catalogue/zubehoer.h"
 #include "program/rating/selection.h"
 #include "program/ui/chart_kurven.h"
-#include "program/ui/einbau_bild.h"
 #include "program/ui/einbau_zelle.h"
 #include "program/ui/kelto_vx_menu.h"
 #include "program/ui/programmzustand.h"
 #include "program/ui/typschluessel.h"
 #include "program/ui/widgets/flexgrid.h"
+#include "program/ui/widgets/picturefit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -98,7 +98,6 @@ void kopfspalteEinpassen(QTableWidget* grid, int wertBreite)
 ErgebnisAnsichten::ErgebnisAnsichten(Kelto_VX_Menu& fenster, Programmzustand& zustand, common::MessageBoxes& boxes)
     : QObject(&fenster), m_fenster(fenster), m_zustand(zustand), m_boxes(boxes)
 {
-    m_zeichnung = new ZeichnungsBox(m_fenster.Pic_Zeichnung);
     zeichnungsPfad = [](const QString& name) { return platform::AppPaths::forRunningProgram().systemFile(name); };
     m_fenster.typSchluesselAnzeigen = [this] { TypSchluessel_anzeigen(); };
     m_fenster.ergebnisAnsichtZeigen = [this](int previousTab) { SSTab1_Click(previousTab); };
@@ -202,11 +201,16 @@ void ErgebnisAnsichten::EinbauMase_anzeigen()
         tabelle = catalogue::EinbauTabelle_von(m_zustand.KDaten_Einbau, k.Kuehler_Baureihe, us);
         const QString name = typ < rating::KErgebnisSlots ? k.KErgebnis[static_cast<std::size_t>(typ)].Zeichnung : QString();
         const QString pfad = name.isEmpty() ? QString() : zeichnungsPfad(name);
-        if (pfad.isEmpty() || !QFileInfo::exists(pfad))
-            m_zeichnung->leeren(); // no drawing for this size: never the previous size's one
-        else if (!m_zeichnung->zeigen(pfad)) {
-            m_zeichnung->leeren();
-            m_boxes.show(QStringLiteral("Error Graphic file!!!"), common::mb::Information);
+        QLabel& box = *m_fenster.Pic_Zeichnung;
+        if (pfad.isEmpty() || !QFileInfo::exists(pfad)) {
+            Bild_entfernen(box); // no drawing for this size: never the previous size's one
+        } else {
+            try {
+                Bild_einpassen_bleibend(box, Bild::ausDatei(pfad), true, true);
+            } catch (const std::exception&) {
+                Bild_entfernen(box);
+                m_boxes.show(QStringLiteral("Error Graphic file!!!"), common::mb::Information);
+            }
         }
     }
     // All 19 rows are written, so nothing of the previous size stays.

@@ -15,7 +15,6 @@ class MessageBoxes;
 namespace ui {
 
 class Kelto_VX_Menu;
-class ZeichnungsBox;
 struct ChartLage;
 struct Programmzustand;
 
@@ -40,7 +39,6 @@ public:
 
     // Full path of a drawing of the system folder ("" when absent); tests point it elsewhere.
     std::function<QString(const QString& name)> zeichnungsPfad;
-    ZeichnungsBox& zeichnung() { return *m_zeichnung; }
 
     // The stored design settings of the two chart instances.
     void chartVorgabenSetzen();
@@ -53,7 +51,6 @@ private:
     Kelto_VX_Menu& m_fenster;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
-    ZeichnungsBox* m_zeichnung = nullptr;
 };
 
 } // namespace ui

@@ -6,7 +6,7 @@
 #include "chart/control/widget.h"
 #include "program/catalogue/einbau.h"
 #include "program/catalogue/zubehoer.h"
-#include "program/ui/einbau_bild.h"
+#include "program/texts/picturefit.h"
 #include "program/ui/einbau_zelle.h"
 #include "program/ui/ergebnis_ansichten.h"
 #include "program/ui/typschluessel.h"
@@ -27,6 +27,16 @@ QString zelle(QTableWidget* g, int r, int c)
 {
     const QTableWidgetItem* item = g->item(r, c);
     return item ? item->text() : QString();
+}
+
+// Share of the pixels that the drawing painted (not transparent).
+double zeichnungsAnteil(const QImage& bild)
+{
+    long gemalt = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            gemalt += qAlpha(bild.pixel(x, y)) != 0;
+    return bild.isNull() ? 0.0 : double(gemalt) / (double(bild.width()) * bild.height());
 }
 
 QStringList spalte(QTableWidget* g, int c, int von, int bis)
@@ -92,15 +102,12 @@ TEST_F(WindowFixture, InstallationTabShowsTheDrawingAndEveryDimensionOfTheSize)
         SCOPED_TRACE(typ);
         EXPECT_TRUE(w->Pic_Zeichnung->isVisible());
         EXPECT_TRUE(w->FG_EinbauMasse->isEnabled());
-        EXPECT_TRUE(w->ergebnisAnsichten()->zeichnung().hatBild());
-        ASSERT_FALSE(w->Pic_Zeichnung->pixmap().isNull());
-        EXPECT_EQ(w->Pic_Zeichnung->pixmap().size(), w->Pic_Zeichnung->contentsRect().size());
-        // The drawing fills the box in one direction and is centred in the other.
-        const QRect r = w->ergebnisAnsichten()->zeichnung().letztesRechteck();
-        const QSize box = w->Pic_Zeichnung->contentsRect().size();
-        EXPECT_TRUE(r.width() == box.width() || r.height() == box.height());
-        EXPECT_LE(std::abs(r.left() - (box.width() - r.right() - 1)), 1);
-        EXPECT_LE(std::abs(r.top() - (box.height() - r.bottom() - 1)), 1);
+        const QImage bild = w->Pic_Zeichnung->pixmap().toImage();
+        ASSERT_FALSE(bild.isNull());
+        EXPECT_EQ(bild.size(), w->Pic_Zeichnung->contentsRect().size());
+        // Drawn fitted and centred: the box's middle is painted, its top-left corner is not.
+        EXPECT_GT(zeichnungsAnteil(bild), 0.05);
+        EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0);
         for (int i = 0; i < catalogue::EinbauSpalten; ++i)
             EXPECT_EQ(zelle(w->FG_EinbauMasse, i + 1, 1), einbauZelle(tab[typ][i])) << i;
         w->UpDn_Kuehlertyp->upButton()->click(); // the next size redraws the open tab
@@ -119,12 +126,11 @@ TEST_F(WindowFixture, MissingDrawingClearsThePictureSilentlyAndABrokenOneIsRepor
     open();
     referencePoint();
     w->SSTab1->setCurrentIndex(1);
-    ASSERT_TRUE(w->ergebnisAnsichten()->zeichnung().hatBild());
+    ASSERT_FALSE(w->Pic_Zeichnung->pixmap().isNull());
 
     w->ergebnisAnsichten()->zeichnungsPfad = [](const QString&) { return QString(); };
     w->UpDn_Kuehlertyp->upButton()->click();
-    EXPECT_FALSE(w->ergebnisAnsichten()->zeichnung().hatBild()); // never the previous size's drawing
-    EXPECT_TRUE(w->Pic_Zeichnung->pixmap().isNull());
+    EXPECT_TRUE(w->Pic_Zeichnung->pixmap().isNull()); // never the previous size's drawing
     EXPECT_TRUE(boxes.shown.empty());
 
     QTemporaryDir dir;
@@ -138,7 +144,7 @@ TEST_F(WindowFixture, MissingDrawingClearsThePictureSilentlyAndABrokenOneIsRepor
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].prompt, "Error Graphic file!!!");
     EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
-    EXPECT_FALSE(w->ergebnisAnsichten()->zeichnung().hatBild());
+    EXPECT_TRUE(w->Pic_Zeichnung->pixmap().isNull());
     // The dimensions are still written.
     EXPECT_EQ(zelle(w->FG_EinbauMasse, 1, 1),
         einbauZelle(zustand->KDaten_Einbau.EinbauTab_DC_EU[static_cast<std::size_t>(k().Typ_Index)][0]));

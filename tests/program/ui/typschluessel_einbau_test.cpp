@@ -1,6 +1,5 @@
-// The order type key, the dimension-cell rule and the picture fitting: plain functions.
+// The order type key and the dimension-cell rule: plain functions.
 #include "program/catalogue/ktabsatz.h"
-#include "program/ui/einbau_bild.h"
 #include "program/ui/einbau_zelle.h"
 #include "program/ui/typschluessel.h"
 #include "testsupport.h"
@@ -70,39 +69,4 @@ TEST(EinbauZelle, EntriesShownAsStoredOrEmpty)
         {" ", ""}, {"", ""}, {"0", ""}, {"0,0 ", ""}, {"-5", ""}, {"-0.5 ", ""}};
     for (const auto& [eintrag, erwartet] : faelle)
         EXPECT_EQ(einbauZelle(QString::fromUtf8(eintrag)), QString::fromUtf8(erwartet)) << eintrag;
-}
-
-TEST(Einpassen, WiderPictureFillsTheWidthAndIsCentredVertically)
-{
-    // 100 x 50 mm in a 400 x 300 box at 96 dpi: 386 x 197 with the margin, scaled to the width.
-    EXPECT_EQ(einpassRechteck(400, 300, 10000, 5000, true, true), QRect(0, 48, 400, 204));
-    EXPECT_EQ(einpassRechteck(400, 300, 10000, 5000, true, false), QRect(0, 0, 400, 204));
-}
-
-TEST(Einpassen, EqualRatiosAndTallPicturesFitTheHeight)
-{
-    // 4:3 including the margin (w 400, h 300 at 96 dpi) in a 4:3 box: the height branch.
-    const double w = 400 * 2540.0 / 96 - 200, h = 300 * 2540.0 / 96 - 200;
-    EXPECT_EQ(einpassRechteck(800, 600, w, h, true, true), QRect(0, 0, 800, 600));
-    // A tall picture is centred horizontally.
-    const QRect hoch = einpassRechteck(400, 300, 5000, 10000, true, true);
-    EXPECT_EQ(hoch.height(), 300);
-    EXPECT_LT(hoch.width(), 400);
-    EXPECT_EQ(hoch.x(), (400 - hoch.width()) / 2);
-}
-
-TEST(Einpassen, WithoutFitSmallPicturesKeepTheirSizeAndLargeOnesShrink)
-{
-    // 20 x 10 mm plus 2 mm each way: 22 x 12 mm = 83 x 45 px, centred.
-    EXPECT_EQ(einpassRechteck(400, 300, 2000, 1000, false, true), QRect(158, 127, 83, 45));
-    // Wider than the box: still shrunk to its width.
-    EXPECT_EQ(einpassRechteck(200, 300, 10000, 5000, false, true).width(), 200);
-}
-
-TEST(Einpassen, NoAreaDrawsNothing)
-{
-    EXPECT_TRUE(einpassRechteck(0, 300, 10000, 5000, true, true).isEmpty());
-    EXPECT_TRUE(einpassRechteck(400, 0, 10000, 5000, true, true).isEmpty());
-    EXPECT_TRUE(einpassRechteck(400, 300, 0, 5000, true, true).isEmpty());
-    EXPECT_TRUE(einpassRechteck(400, 300, 10000, -1, true, true).isEmpty());
 }
