@@ -79,18 +79,34 @@ void spaltenBreite(QTableWidget* grid, int col, int twips)
     grid->setColumnWidth(col, qRound(twips * grid->logicalDpiX() / 1440.0));
 }
 
-// The heading column of the dimension grid is at least as wide as its heading in the current
-// language; a grid of fixed width grows with it, so the value column keeps its room.
-void kopfspalteEinpassen(QTableWidget* grid, int wertBreite)
+// The dimension grid's columns keep their design widths unless a heading or an entry needs
+// more: a column grows to its longest word (a thread designation such as "M8-1.25X16mm(4PL)"),
+// and an entry of several words that is still too wide wraps onto a higher row. A grid of fixed
+// width follows its columns, so nothing is cut.
+void spaltenEinpassen(QTableWidget* grid, int twips0, int twips1)
 {
-    int noetig = 0;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        if (const QTableWidgetItem* item = grid->item(r, 0))
-            noetig = std::max(noetig, grid->fontMetrics().horizontalAdvance(item->text()) + 12);
-    if (noetig > grid->columnWidth(0))
-        grid->setColumnWidth(0, noetig);
+    const QFontMetrics fm = grid->fontMetrics();
+    constexpr int Rand = 12;
+    const int twips[2] = {twips0, twips1};
+    for (int c = 0; c < 2; ++c) {
+        int breite = qRound(twips[c] * grid->logicalDpiX() / 1440.0);
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (const QTableWidgetItem* item = grid->item(r, c))
+                for (const QString& wort : item->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                    breite = std::max(breite, fm.horizontalAdvance(wort) + Rand);
+        grid->setColumnWidth(c, breite);
+    }
+    grid->setWordWrap(true);
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        bool zuBreit = false;
+        for (int c = 0; c < 2; ++c)
+            if (const QTableWidgetItem* item = grid->item(r, c))
+                zuBreit = zuBreit || fm.horizontalAdvance(item->text().trimmed()) + Rand > grid->columnWidth(c);
+        if (zuBreit)
+            grid->setRowHeight(r, std::max(grid->rowHeight(r), 2 * fm.lineSpacing() + Rand / 2));
+    }
     if (grid->minimumWidth() == grid->maximumWidth())
-        grid->setFixedWidth(grid->columnWidth(0) + wertBreite + 2 * grid->frameWidth());
+        grid->setFixedWidth(grid->columnWidth(0) + grid->columnWidth(1) + 2 * grid->frameWidth());
 }
 
 } // namespace
@@ -220,7 +236,7 @@ void ErgebnisAnsichten::EinbauMase_anzeigen()
         grid.writeCell(i + 1, 1, einbauZelle(eintrag));
     }
     spaltenZentrieren(fg);
-    kopfspalteEinpassen(fg, qRound(1925 * fg->logicalDpiX() / 1440.0));
+    spaltenEinpassen(fg, 1250, 1925);
 }
 
 ChartLage ErgebnisAnsichten::chartLage()
@@ -316,14 +332,12 @@ void ErgebnisAnsichten::IniT_EinbauMas_DG()
     grid.Clear();
     grid.writeCell(0, 0, inSprache(m_zustand.Texte.Text_170, m_zustand.Texte.SprachNr));
     grid.writeCell(0, 1, QStringLiteral("mm"));
-    spaltenBreite(fg, 0, 1250);
-    spaltenBreite(fg, 1, 1925);
     for (int i = 0; i < catalogue::EinbauSpalten; ++i)
         grid.writeCell(i + 1, 0, catalogue::EinbauBuchstabe(i));
     grid.setRow(0);
     grid.setCol(1);
     spaltenZentrieren(fg);
-    kopfspalteEinpassen(fg, fg->columnWidth(1));
+    spaltenEinpassen(fg, 1250, 1925);
 }
 
 void ErgebnisAnsichten::Init_DatenUebersicht_DG()

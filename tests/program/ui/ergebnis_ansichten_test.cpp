@@ -222,3 +222,28 @@ TEST_F(WindowFixture, AFailingChartViewIsReportedOnceAndRestoresTheCursor)
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
+
+TEST_F(WindowFixture, LongDimensionEntriesAreNotCut)
+{
+    open(1, true);
+    referencePoint();
+    w->OBox_AC->click(); // the US AC tables carry long thread designations
+    type(w->TB_KLeistung, "8");
+    w->SSTab1->setCurrentIndex(1);
+    QTableWidget* g = w->FG_EinbauMasse;
+    // Every word fits its column; an entry longer than the column gets a row of two lines.
+    bool gewickelt = false;
+    for (int r = 0; r < g->rowCount(); ++r)
+        for (int c = 0; c < 2; ++c) {
+            const QString text = zelle(g, r, c);
+            for (const QString& wort : text.split(' ', Qt::SkipEmptyParts))
+                EXPECT_LE(g->fontMetrics().horizontalAdvance(wort), g->columnWidth(c)) << r << "," << c;
+            if (g->fontMetrics().horizontalAdvance(text.trimmed()) > g->columnWidth(c)) {
+                gewickelt = true;
+                EXPECT_GE(g->rowHeight(r), 2 * g->fontMetrics().lineSpacing()) << r;
+            }
+        }
+    EXPECT_TRUE(gewickelt); // the case has an entry of several words wider than its column
+    EXPECT_GT(g->columnWidth(1), 128); // and one word wider than the design width
+    EXPECT_GE(g->width(), g->columnWidth(0) + g->columnWidth(1));
+}
