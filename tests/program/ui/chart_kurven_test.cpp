@@ -253,3 +253,32 @@ TEST_F(ChartFixture, BlackAndWhiteOnlyDuringTheReport)
         }
     }
 }
+
+TEST_F(WindowFixture, ChartsCarryTheirStoredSettingsBeforeTheFirstResult)
+{
+    open();
+    struct Erwartet {
+        const vexachart::Vexachart* chart;
+        double xMax, yMax;
+    };
+    for (const Erwartet& e : {Erwartet{&w->LChart->chart(), 605, 1000}, Erwartet{&w->pChart->chart(), 100, 100}}) {
+        const vexachart::Vexachart& c = *e.chart;
+        EXPECT_EQ(c.MaxCountOfPlots(), 6);
+        EXPECT_EQ(c.globalBorders().X_Right, e.xMax);
+        EXPECT_EQ(c.globalBorders().Y_Top, e.yMax);
+        EXPECT_EQ(c.globalBorders().X_Left, 0.01);
+        EXPECT_EQ(c.ClrGrid(), 0xB89C50u);
+        EXPECT_EQ(c.ClrControlBackGround(), 0x8000000Fu);
+        EXPECT_EQ(c.ClrLabels(), 0x80000012u);
+        EXPECT_EQ(c.GridStyle(), 1);
+        EXPECT_FALSE(c.EnableMenuOptionLegend());
+        EXPECT_FALSE(c.EnableMenuOptionSave());
+        EXPECT_FALSE(c.EnableMenuOptionZoom());
+        EXPECT_EQ(c.XAxisLinLogMode(), 0);
+        EXPECT_EQ(c.YAxisLinLogMode(), 0);
+    }
+    EXPECT_EQ(w->pChart->chart().plotStyle(4).Label.trimmed(), "Plot 4");
+    const vexachart::PlotStyle& ziel = w->LChart->chart().plotStyle(6);
+    EXPECT_EQ(ziel.Label.trimmed(), "Ziel-Pkt.");
+    EXPECT_EQ(std::make_pair(ziel.Marker, ziel.MarkerSize), std::make_pair(qint16(7), qint16(9)));
+}

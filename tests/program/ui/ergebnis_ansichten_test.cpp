@@ -202,6 +202,15 @@ TEST_F(WindowFixture, OrderKeyLabelFollowsTheResult)
     w->TypSchluessel_anzeigen();
     EXPECT_EQ(w->LA_BestNr->text(), "Bestell-Nr.: ---------");
     EXPECT_EQ(k().TypSchluessel_Bericht, code + Suffix_DC12 + LuftMarke_drueckend);
+
+    // Polish and Japanese switch the window's character set; the label is in the language.
+    for (const auto& [sprache, zeichensatz] : {std::pair{5, 238}, std::pair{15, 128}}) {
+        zustand->Texte.FontCharset_akt = 0;
+        zustand->Texte.SprachNr = static_cast<qint16>(sprache);
+        w->TypSchluessel_anzeigen();
+        EXPECT_EQ(zustand->Texte.FontCharset_akt, zeichensatz);
+        EXPECT_EQ(w->LA_BestNr->text(), zustand->Texte.Text_131[static_cast<std::size_t>(sprache)] + " ---------");
+    }
 }
 
 TEST_F(WindowFixture, AFailingChartViewIsReportedOnceAndRestoresTheCursor)
