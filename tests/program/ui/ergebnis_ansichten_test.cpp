@@ -70,8 +70,9 @@ TEST_F(WindowFixture, GridLayoutsAfterStartWithoutResult)
     for (QTableWidget* g : {masse, w->FG_Datenuebersicht, w->FG_ErsatzTeile})
         for (int r = 0; r < g->rowCount(); ++r)
             for (int c = 0; c < 2; ++c)
-                if (const QTableWidgetItem* item = g->item(r, c))
+                if (const QTableWidgetItem* item = g->item(r, c)) {
                     EXPECT_EQ(item->textAlignment(), int(Qt::AlignCenter)) << g->objectName().toStdString() << r << c;
+                }
 
     EXPECT_EQ(w->LA_BestNr->text(), "Bestell-Nr.: ---------");
     EXPECT_EQ(k().TypSchluessel, KeinTypSchluessel);
