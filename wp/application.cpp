@@ -3,6 +3,8 @@
 
 namespace wp {
 
+Application::Application(std::shared_ptr<ExternalPrograms> programs) : m_programs(std::move(programs)) {}
+
 void Application::requireRunning(const char* member) const
 {
     if (m_quit)
@@ -22,11 +24,33 @@ wp::Documents& Application::Documents()
     return m_documents;
 }
 
+wp::Document& Application::ActiveDocument()
+{
+    requireRunning("ActiveDocument");
+    return m_documents.ActiveDocument();
+}
+
+void Application::PrintOut(const QString& FileName)
+{
+    requireRunning("PrintOut");
+    m_programs->print(FileName);
+}
+
+void Application::PrintPreview()
+{
+    requireRunning("PrintPreview");
+    wp::Document& doc = ActiveDocument();
+    if (doc.FullName() == doc.Name() || !m_programs->openInViewer(doc.FullName()))
+        common::raise(ViewerFailed, QStringLiteral("wp.Application.PrintPreview"),
+                      QStringLiteral("The document could not be shown: %1").arg(doc.FullName()));
+}
+
 void Application::Quit(bool SaveChanges)
 {
     requireRunning("Quit");
-    // New documents hold nothing unsaved, so there is nothing to store whatever SaveChanges says.
-    (void)SaveChanges;
+    if (SaveChanges)
+        while (m_documents.Count() > 0)
+            m_documents.Close(m_documents.Item(1), true);
     m_documents.closeAll();
     m_quit = true;
 }
