@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <cmath>
 
 namespace wp {
 
@@ -80,8 +81,9 @@ LoadedPicture loadPictureFile(const QString& fileName, double maxWidthPoints)
     const QImage image = reader.read();
     if (image.isNull())
         invalid(fileName);
-    const double dpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 96.0;
-    const double dpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : 96.0;
+    // Files store whole dots per metre, so 96 dpi comes back as 96.012: round to whole dpi.
+    const double dpiX = image.dotsPerMeterX() > 0 ? std::max(1.0, std::round(image.dotsPerMeterX() * 0.0254)) : 96.0;
+    const double dpiY = image.dotsPerMeterY() > 0 ? std::max(1.0, std::round(image.dotsPerMeterY() * 0.0254)) : 96.0;
     LoadedPicture loaded;
     loaded.widthPoints = image.width() * 72.0 / dpiX;
     loaded.heightPoints = image.height() * 72.0 / dpiY;
