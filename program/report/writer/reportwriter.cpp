@@ -85,7 +85,7 @@ void quitQuietly(std::unique_ptr<wp::Application>& word)
 
 void schreibeAbschnitte(SectionWriter& w)
 {
-    const ErgbAusgabe& e = w.ctx.ergb;
+    const ErgbAusgabe& e = w.ctx.app.ErgbAusgabe;
     if (e.optionOn(option::Rahmen) && !w.templateInUse)
         seitenRahmen(w);
     absatzVorgaben(w);
@@ -179,7 +179,7 @@ void Word_Dokument_erstellen(ReportContext& ctx, int printFlag)
         }
     }
     const QString datei = QDir(sys.Projekt_Pfad).absoluteFilePath(reportBaseName(sys.Projekt_Name) + QStringLiteral(".docx"));
-    ctx.ergb.Word_Dokument_Datei = datei;
+    ctx.app.ErgbAusgabe.Word_Dokument_Datei = datei;
 
     if (QFileInfo::exists(datei) && ctx.programs->isOpenElsewhere(datei)) {
         ctx.boxes.show(text(tx.Text_107), common::mb::Critical);

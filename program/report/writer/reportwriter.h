@@ -19,8 +19,7 @@ inline constexpr int Vorschau = 0;       // save and show (any other value too)
 
 // Everything one run reads and the services it uses.
 struct ReportContext {
-    texts::AppState& app;
-    ErgbAusgabe& ergb;
+    texts::AppState& app; // its ErgbAusgabe holds the report options and addresses
     ReportWindow& window;
     common::MessageBoxes& boxes;
     platform::AppPaths paths;

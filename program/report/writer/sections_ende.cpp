@@ -111,7 +111,7 @@ void adressZeilen(SectionWriter& w, wp::TableRef& tabelle, int spalte, const Adr
 
 void diagramme(SectionWriter& w)
 {
-    if (w.ctx.ergb.optionOn(option::Leistungskurve)) {
+    if (w.ctx.app.ErgbAusgabe.optionOn(option::Leistungskurve)) {
         if (w.shortPage) {
             w.sel.Font().setSize(8);
             w.sel.InsertBreak(wp::PageBreakType);
@@ -123,8 +123,8 @@ void diagramme(SectionWriter& w)
         w.ctx.window.Leistg_Chart_anzeigen();
         chartBild(w, w.ctx.window.LChartPicture(chartPixel(w), w.ctx.chartDpi));
     }
-    if (w.ctx.ergb.optionOn(option::Druckverlust)) {
-        if (!w.ctx.ergb.optionOn(option::Leistungskurve))
+    if (w.ctx.app.ErgbAusgabe.optionOn(option::Druckverlust)) {
+        if (!w.ctx.app.ErgbAusgabe.optionOn(option::Leistungskurve))
             w.sel.InsertBreak(wp::PageBreakType);
         if (w.shortPage)
             w.sel.Font().setSize(8);
@@ -171,7 +171,7 @@ void datenuebersicht(SectionWriter& w)
 {
     const catalogue::KDaten_Uebers& u = w.ctx.app.KDaten_Uebers;
     const QString ca = w.t(w.ctx.app.Texte.Text_517);
-    if (!w.ctx.ergb.optionOn(option::Ersatzteile))
+    if (!w.ctx.app.ErgbAusgabe.optionOn(option::Ersatzteile))
         w.sel.InsertBreak(wp::PageBreakType);
     w.sel.TypeParagraph();
     w.sel.TypeParagraph();
@@ -204,12 +204,12 @@ void datenuebersicht(SectionWriter& w)
 AdressSpalte herstellerSpalte(const SectionWriter& w)
 {
     if (w.region_US()) {
-        const Adresse& a = w.ctx.ergb.Adresse_US;
+        const Adresse& a = w.ctx.app.ErgbAusgabe.Adresse_US;
         AdressSpalte s = ausAdresse(a, QStringLiteral("\r\n"));
         s.adresse = a.Zeile[2] + LB + a.Zeile[1] + LB + a.Zeile[3];
         return s;
     }
-    return ausAdresse(w.ctx.ergb.Adresse_Stammhaus, QStringLiteral("\r\n"));
+    return ausAdresse(w.ctx.app.ErgbAusgabe.Adresse_Stammhaus, QStringLiteral("\r\n"));
 }
 
 AdressSpalte rechteSpalte(const SectionWriter& w)
@@ -221,7 +221,7 @@ AdressSpalte rechteSpalte(const SectionWriter& w)
         s.ueberschrift = w.t(tx.Text_511);
         return s;
     }
-    const std::vector<Adresse>& tabelle = w.region_US() ? w.ctx.ergb.Haendler_US : w.ctx.ergb.Haendler_EU;
+    const std::vector<Adresse>& tabelle = w.region_US() ? w.ctx.app.ErgbAusgabe.Haendler_US : w.ctx.app.ErgbAusgabe.Haendler_EU;
     const int idx = gueltigerHaendlerIdx(tabelle, w.region_US() ? app.Haendler_US_Idx : app.Haendler_EU_Idx);
     AdressSpalte s;
     if (idx == 0) {

@@ -83,7 +83,7 @@ void kopfzeile(SectionWriter& w)
     if (!logo.isEmpty())
         w.sel.addPicture(logo);
     w.sel.Font().setSize(12);
-    if (w.ctx.ergb.optionOn(option::Anschrift)) {
+    if (w.ctx.app.ErgbAusgabe.optionOn(option::Anschrift)) {
         wp::CellRef name = kopf.Cell(1, 1);
         name.SetWidth(w.cm(10.5), 2);
         wp::Range range = name.Range();
@@ -91,7 +91,7 @@ void kopfzeile(SectionWriter& w)
         range.Font().setBold(true);
         range.Font().setName(QStringLiteral("Arial"));
         range.setCellsVerticalAlignment(1);
-        const Adresse& hersteller = w.region_US() ? w.ctx.ergb.Adresse_US : w.ctx.ergb.Adresse_Stammhaus;
+        const Adresse& hersteller = w.region_US() ? w.ctx.app.ErgbAusgabe.Adresse_US : w.ctx.app.ErgbAusgabe.Adresse_Stammhaus;
         range.setText(hersteller.Zeile[0]);
         kopf.Cell(1, 2).Range().ParagraphFormat().setAlignment(wp::align::Right);
     }

@@ -112,7 +112,7 @@ class ReportFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     texts::AppState app;
-    report::ErgbAusgabe ergb;
+    report::ErgbAusgabe& ergb = app.ErgbAusgabe;
     FakeWindow window;
     common::RecordingMessageBoxes boxes;
     std::shared_ptr<FakePrograms> programs = std::make_shared<FakePrograms>();
@@ -182,7 +182,7 @@ protected:
             window.ersatz.setTextMatrix(r, 1, QStringLiteral("E-%1").arg(r));
 
         ctx = std::make_unique<report::ReportContext>(report::ReportContext{
-            app, ergb, window, boxes, platform::AppPaths(programFolder()), QLocale(QLocale::English, QLocale::UnitedStates)});
+            app, window, boxes, platform::AppPaths(programFolder()), QLocale(QLocale::English, QLocale::UnitedStates)});
         ctx->programs = programs;
         ctx->paper = wp::Paper::a4();
         ctx->defaultDataFolder = dir.filePath(QStringLiteral("fallback/Kelto-Line/Data/"));
