@@ -1,6 +1,9 @@
 // links: kelto_core
-// Speed of the size search: one search plus completion pass over a 15-row table.
-#include "program/rating/sizesearch.h"
+// Speed of the size search: one search plus completion pass over a 15-row table, and a sweep of
+// the whole catalogue.
+#include "program/catalogue/kdaten_hc_tab.h"
+#include "program/catalogue/kdaten_tab.h"
+#include "program/rating/selection.h"
 #include <benchmark/benchmark.h>
 #include <atomic>
 #include <cstdlib>
@@ -28,70 +31,110 @@ protected:
     int present(const QString&, int, const QString&) override { return common::mb::Ok; }
 };
 
-// Fifteen sizes with curves shaped like the US AC series: rising capacity, two ranges on the largest.
-catalogue::KTabelle fuenfzehnGroessen()
+// The filled catalogue, built once per program run.
+catalogue::KDaten_Tab& katalog()
 {
-    catalogue::KTabelle t;
-    for (int i = 0; i < 15; ++i) {
-        catalogue::KTabSatz s;
-        const double g = 1.0 + 0.45 * i;
-        s.Koeff_1 = {0.02 * g, 0.05 * g, -0.002 * g, 0, 0, 0, 0};
-        s.Q_Umschalt = i >= 13 ? 568 : 10000;
-        s.Koeff_2 = {0.03 * g, 0.045 * g, -0.0018 * g, 0, 0, 0, 0};
-        s.TypBez = QStringLiteral("OK%1").arg(10 + 5 * i);
-        s.Geraeusch = QStringLiteral("%1").arg(68 + i);
-        s.DP_Exp_1 = 1.05;
-        s.DP_Ln_1 = 2.2 - 0.08 * i;
-        s.Q_Umschalt_DP = i == 3 ? 137.9 : 10000;
-        s.DP_Exp_2 = 1.15;
-        s.DP_Ln_2 = 1.9 - 0.08 * i;
-        s.Q_min = 19;
-        s.Q_max = 1135.6;
-        s.Zeichnung_Datei = QStringLiteral("us_ac_%1.svg").arg(i / 5);
-        t.push_back({s, catalogue::KTabSatz{}});
-    }
-    t.push_back({catalogue::KTabSatz{}, catalogue::KTabSatz{}});
-    return t;
+    static catalogue::KDaten_Tab kd;
+    static catalogue::KDaten_HC_Tab hc;
+    static const bool gefuellt = (catalogue::Init_KuehlerTabellen(kd, hc), true);
+    benchmark::DoNotOptimize(gefuellt);
+    return kd;
 }
 
-void SucheUndVervollstaendigung(benchmark::State& state)
+// A point in the middle of the US AC Optim series (15 sizes).
+rating::KuehlerDaten betriebspunkt()
 {
-    const catalogue::KTabelle t = fuenfzehnGroessen();
-    StummeMeldungen boxes;
     rating::KuehlerDaten d;
+    d.Kuehler_Baureihe = catalogue::AC_Optim;
     d.T_in = 60;
     d.T_Umgebung = 30;
     d.Durchfluss = 120;
     d.KLeistung = 9000;
+    return d;
+}
+
+// One search of the main window's search command: Kuehler_suchen and the completion pass.
+void SucheUndVervollstaendigung(benchmark::State& state)
+{
+    catalogue::KDaten_Tab& kd = katalog();
+    kd.Region_US = true;
+    StummeMeldungen boxes;
+    rating::KuehlerDaten d = betriebspunkt();
     const long vorher = g_allocations;
     for (auto _ : state) {
-        const int zeile = rating::Groessen_bewerten(d, &t, 14, rating::Durchlauf::Suche, boxes);
-        const int ergaenzt = rating::Groessen_bewerten(d, &t, 14, rating::Durchlauf::Vervollstaendigung, boxes);
+        const int zeile = rating::Kuehler_suchen(d, kd, boxes);
+        d.Typ_Index = zeile;
+        const int ergaenzt = rating::KuehlerErgebnis_berechnen(d, kd, boxes);
         benchmark::DoNotOptimize(zeile);
         benchmark::DoNotOptimize(ergaenzt);
         benchmark::DoNotOptimize(d.Abgef_Leistg);
     }
     state.counters["allocs/iter"] = double(g_allocations - vorher) / double(state.iterations());
+    state.counters["row"] = d.Typ_Index;
 }
 BENCHMARK(SucheUndVervollstaendigung);
 
 void NurSuche(benchmark::State& state)
 {
-    const catalogue::KTabelle t = fuenfzehnGroessen();
+    catalogue::KDaten_Tab& kd = katalog();
+    kd.Region_US = true;
     StummeMeldungen boxes;
-    rating::KuehlerDaten d;
-    d.T_in = 60;
-    d.T_Umgebung = 30;
-    d.Durchfluss = 120;
-    d.KLeistung = 9000;
+    rating::KuehlerDaten d = betriebspunkt();
     const long vorher = g_allocations;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rating::Groessen_bewerten(d, &t, 14, rating::Durchlauf::Suche, boxes));
+        benchmark::DoNotOptimize(rating::Kuehler_suchen(d, kd, boxes));
         benchmark::DoNotOptimize(d.Abgef_Leistg);
     }
     state.counters["allocs/iter"] = double(g_allocations - vorher) / double(state.iterations());
 }
 BENCHMARK(NurSuche);
+
+// The whole catalogue: 8 series × 2 regions × 25 loads × 25 flows × 30 temperature pairs, each a
+// search of the series and, when it found a size, the completion pass: 300,000 selections.
+void KatalogDurchlauf(benchmark::State& state)
+{
+    catalogue::KDaten_Tab& kd = katalog();
+    StummeMeldungen boxes;
+    rating::KuehlerDaten d;
+    long auswahlen = 0;
+    long summeZeilen = 0;
+    const long vorher = g_allocations;
+    for (auto _ : state) {
+        for (bool us : {false, true}) {
+            kd.Region_US = us;
+            for (long baureihe = catalogue::DC_12V; baureihe <= catalogue::Hydro_Rough; ++baureihe) {
+                d.Kuehler_Baureihe = baureihe;
+                for (int l = 0; l < 25; ++l) {
+                    d.KLeistung = 500.0 + 2500.0 * l;
+                    for (int q = 0; q < 25; ++q) {
+                        d.Durchfluss = 5.0 + 20.0 * q;
+                        for (int t = 0; t < 30; ++t) {
+                            d.T_in = 40.0 + 3.0 * t;
+                            d.T_Umgebung = 20.0 + (t % 5) * 4.0;
+                            int zeile = -1;
+                            if (baureihe == catalogue::DC_12V)
+                                zeile = rating::Kuehler_suchen_DC(d, kd, us, boxes);
+                            else if (baureihe == catalogue::DC_24V)
+                                zeile = rating::Kuehler_suchen_DC24(d, kd, us, boxes);
+                            else
+                                zeile = rating::Kuehler_suchen(d, kd, boxes);
+                            if (zeile >= 0) {
+                                d.Typ_Index = zeile;
+                                rating::KuehlerErgebnis_berechnen(d, kd, boxes);
+                            }
+                            summeZeilen += zeile;
+                            ++auswahlen;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    benchmark::DoNotOptimize(summeZeilen);
+    state.counters["selections"] = double(auswahlen) / double(state.iterations());
+    state.counters["allocs/selection"] = double(g_allocations - vorher) / double(auswahlen);
+}
+BENCHMARK(KatalogDurchlauf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

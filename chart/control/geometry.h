@@ -4,6 +4,7 @@
 #include "chart/control/plotdata.h"
 #include <QLineF>
 #include <QPointF>
+#include <QRect>
 #include <vector>
 
 namespace vexachart {
@@ -41,6 +42,15 @@ struct GeometryOptions {
     double dy2 = 0.0;
     bool lines = true;
     bool markers = false;
+    // Output in device pixels with a one-pixel pen: runs of segments that stay in one pixel column
+    // become one vertical span (the same pixels, far fewer lines), and markers sit on pixel centres
+    // so that a marker repeated on the same pixel is drawn once.
+    bool pixelOutput = false;
+    bool collapseColumns = false;
+    // Pixel output of single-colour markers: a marker on a pixel that already has one is the same
+    // pixels again and is left out. The rectangle is the plot area in pixels.
+    bool dedupeMarkers = false;
+    int areaLeft = 0, areaTop = 0, areaWidth = 0, areaHeight = 0;
 };
 
 void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,

@@ -2,6 +2,8 @@
 #include "chart/control/chartmath.h"
 #include "common/widgets/qtcolour.h"
 #include <QFontMetricsF>
+#include <QHash>
+#include <QStaticText>
 #include <algorithm>
 #include <cmath>
 
@@ -22,20 +24,69 @@ int drawnSize(int stored) { return std::min(std::abs(stored), MaxDrawnPixels); }
 
 QColor colour(common::ColourValue v) { return common::toQColor(v); }
 
-// Prints text with the top of its cell at the given point, as a picture box prints at CurrentX/Y.
-void printAt(QPainter& p, double x, double top, const QString& text)
+// A one-pixel rectangle outline in the pen's colour, as four solid fills (the fastest path).
+void outline(QPainter& p, const QRectF& rf)
 {
-    const QFontMetricsF fm(p.font(), p.device());
-    p.drawText(QPointF(x, top + fm.ascent()), text);
+    const QRect r = rf.toRect();
+    const QColor c = p.pen().color();
+    p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 1), c);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width() + 1, 1), c);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height() + 1), c);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height() + 1), c);
 }
 
-void drawGridLine(QPainter& p, const QLineF& line, qint16 field, const QColor& grid)
+// Prints texts in the painter's current font with the top of their cell at the given point, as a
+// picture box prints at CurrentX/CurrentY. The layout of each text is kept between redraws (the
+// same labels come back every time), keyed by font and resolution of the surface.
+class TextPrinter {
+public:
+    explicit TextPrinter(QPainter& p)
+        : m_painter(p), m_font(p.font(), p.device()),
+          m_prefix(QString::number(qHash(m_font)) + QChar(0x1F) + QString::number(p.device()->logicalDpiY())
+              + QChar(0x1F) + m_font.family() + QChar(0x1F)),
+          m_ascent(QFontMetricsF(p.font(), p.device()).ascent())
+    {
+    }
+    void print(double x, double top, const QString& text)
+    {
+        if (!m_painter.transform().isIdentity()) {
+            m_painter.drawText(QPointF(x, top + m_ascent), text);
+            return;
+        }
+        thread_local QHash<QString, QStaticText> cache;
+        const QString key = m_prefix + text;
+        auto it = cache.find(key);
+        if (it == cache.end()) {
+            if (cache.size() > 500)
+                cache.clear();
+            QStaticText st(text);
+            st.setTextFormat(Qt::PlainText);
+            st.setPerformanceHint(QStaticText::AggressiveCaching);
+            st.prepare(QTransform(), m_font);
+            it = cache.insert(key, st);
+        }
+        m_painter.drawStaticText(QPointF(x, top), it.value());
+    }
+
+private:
+    QPainter& m_painter;
+    QFont m_font;
+    QString m_prefix;
+    double m_ascent;
+};
+
+void printAt(QPainter& p, double x, double top, const QString& text)
 {
-    if (field == 5)
-        return;
-    QPen pen(grid, 0, field == 2 ? Qt::DotLine : Qt::SolidLine);
-    p.setPen(pen);
-    p.drawLine(line);
+    TextPrinter(p).print(x, top, text);
+}
+
+// Trailing blanks print as nothing: leaving them out gives the same pixels for less text work.
+QString withoutTrailingBlanks(const QString& s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return s.left(n);
 }
 
 void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect& xs, const QRect& ys)
@@ -44,60 +95,80 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     const Borders& b = in.scene->borders;
     const QColor grid = colour(c.ClrGrid());
     const QColor scales = colour(c.ClrScales());
-    const qint16 field = c.GridStyle() == 1 ? 2 : c.GridStyle() == 2 ? 5 : 0;
+    const qint16 gridStyle = c.GridStyle();
     p.setFont(in.fonts.plot);
     const QFontMetricsF fm(in.fonts.plot, p.device());
     const double xScale = (g.width() - 1) / (b.X_Right - b.X_Left);
     const double yScale = (g.height() - 1) / (b.Y_Top - b.Y_Bottom);
-    auto logIf = [](bool log, double v) { return log ? chartLog10(v) : v; };
-    // X axis: a grid line for every tick, a label and mark only where the label does not touch the last one.
-    double lastEnd = -1e99;
+    auto position = [](bool log, double v, double& out) {
+        if (log && !(v > 0.0))
+            return false;
+        out = log ? chartLog10(v) : v;
+        return true;
+    };
+    std::vector<double> xPos, yPos;
     for (int i = 1; i <= in.xScale->Count; ++i) {
-        const ScaleTick& t = in.xScale->tick(i);
-        double x = 0.0;
-        try {
-            x = g.left() + (logIf(c.XAxisLinLogMode() != 0, t.Value) - b.X_Left) * xScale;
-        } catch (...) {
-            continue;
-        }
+        double v = 0.0;
+        xPos.push_back(position(c.XAxisLinLogMode() != 0, in.xScale->tick(i).Value, v)
+                ? g.left() + (v - b.X_Left) * xScale : std::nan(""));
+    }
+    for (int i = 1; i <= in.yScale->Count; ++i) {
+        double v = 0.0;
+        yPos.push_back(position(c.YAxisLinLogMode() != 0, in.yScale->tick(i).Value, v)
+                ? g.bottom() - (v - b.Y_Bottom) * yScale : std::nan(""));
+    }
+    // Grid: a line for every tick (none when the grid style is invisible).
+    if (gridStyle != 2) {
         p.setClipRect(g);
-        drawGridLine(p, QLineF(x, g.top(), x, g.bottom()), field, grid);
-        p.setClipRect(QRect(QPoint(0, xs.top()), QPoint(in.size.width(), xs.bottom())));
-        const QString text = t.Label.trimmed();
+        p.setPen(QPen(grid, 0, gridStyle == 1 ? Qt::DotLine : Qt::SolidLine));
+        std::vector<QLineF> lines;
+        for (double x : xPos)
+            if (std::isfinite(x))
+                lines.emplace_back(x, g.top(), x, g.bottom());
+        for (double y : yPos)
+            if (std::isfinite(y))
+                lines.emplace_back(g.left(), y, g.right(), y);
+        p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    }
+    // X labels centred under their ticks, left out where they would touch the last one printed.
+    p.setClipRect(QRect(QPoint(0, xs.top()), QPoint(in.size.width(), xs.bottom())));
+    std::vector<QLineF> marks;
+    double lastEnd = -1e99;
+    p.setPen(scales);
+    TextPrinter printer(p);
+    for (int i = 1; i <= in.xScale->Count; ++i) {
+        const double x = xPos[static_cast<size_t>(i - 1)];
+        if (!std::isfinite(x))
+            continue;
+        const QString text = in.xScale->tick(i).Label.trimmed();
         const double w = fm.horizontalAdvance(text);
         const double left = x - w / 2.0;
         if (left > lastEnd) {
-            p.setPen(scales);
-            printAt(p, left, xs.top() + 0.12 * xs.height(), text);
-            p.setPen(QPen(grid, 0));
-            p.drawLine(QLineF(x, xs.top(), x, xs.top() + 0.15 * xs.height()));
-            lastEnd = left + fm.horizontalAdvance(text + QStringLiteral("  "));
+            printer.print(left, xs.top() + 0.12 * xs.height(), text);
+            marks.emplace_back(x, xs.top(), x, xs.top() + 0.15 * xs.height());
+            lastEnd = left + w + fm.horizontalAdvance(QStringLiteral("  "));
         }
     }
-    // Y axis: labels right-aligned two dash widths before the strip's edge, 0.8 text heights apart.
+    p.setPen(QPen(grid, 0));
+    p.drawLines(marks.data(), static_cast<int>(marks.size()));
+    marks.clear();
+    // Y labels right-aligned two dash widths before the strip's edge, 0.8 text heights apart.
+    p.setClipRect(QRect(QPoint(ys.left(), 0), QPoint(ys.right(), in.size.height())));
     const double th = fm.height();
     const double dash = fm.horizontalAdvance(QStringLiteral("-"));
     double lastEdge = 1e99;
+    p.setPen(scales);
     for (int i = 1; i <= in.yScale->Count; ++i) {
-        const ScaleTick& t = in.yScale->tick(i);
-        double y = 0.0;
-        try {
-            y = g.bottom() - (logIf(c.YAxisLinLogMode() != 0, t.Value) - b.Y_Bottom) * yScale;
-        } catch (...) {
+        const double y = yPos[static_cast<size_t>(i - 1)];
+        if (!std::isfinite(y) || !(y < lastEdge))
             continue;
-        }
-        p.setClipRect(g);
-        drawGridLine(p, QLineF(g.left(), y, g.right(), y), field, grid);
-        p.setClipRect(QRect(QPoint(ys.left(), 0), QPoint(ys.right(), in.size.height())));
-        if (y < lastEdge) {
-            p.setPen(QPen(grid, 0));
-            p.drawLine(QLineF(ys.right() + 1 - dash, y, ys.right() + 1, y));
-            const QString text = t.Label.trimmed();
-            p.setPen(scales);
-            printAt(p, ys.right() + 1 - fm.horizontalAdvance(text) - 2.0 * dash, y - th / 2.0, text);
-            lastEdge = y - 0.8 * th;
-        }
+        marks.emplace_back(ys.right() + 1 - dash, y, ys.right() + 1, y);
+        const QString text = in.yScale->tick(i).Label.trimmed();
+        printer.print(ys.right() + 1 - fm.horizontalAdvance(text) - 2.0 * dash, y - th / 2.0, text);
+        lastEdge = y - 0.8 * th;
     }
+    p.setPen(QPen(grid, 0));
+    p.drawLines(marks.data(), static_cast<int>(marks.size()));
     p.setClipping(false);
 }
 
@@ -132,18 +203,20 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
     const double tpp = in.twipsPerPixel;
     p.fillRect(area, colour(c.ClrControlBackGround()));
     p.setFont(in.fonts.legend);
+    TextPrinter printer(p);
     const QColor chartBack = colour(c.ClrChartBackGround());
     for (const LegendEntry& e : l.entries) {
+        if (e.plot < 1 || e.plot > c.MaxCountOfPlots())
+            continue; // the number of plots changed since the legend was laid out
         const PlotStyle& s = c.plotStyle(e.plot);
         const double x = area.left() + e.x / tpp;
         const double y = area.top() + e.y / tpp;
         const double w = LegendSampleWidth / tpp;
         const double h = l.entryHeight / tpp;
         const QRectF box(x, y, w, h);
+        p.fillRect(box, chartBack);
         p.setPen(QPen(Qt::black, 0));
-        p.setBrush(chartBack);
-        p.drawRect(box);
-        p.setBrush(Qt::NoBrush);
+        outline(p, box);
         const QColor fore = plotColour(s);
         if (s.LineWidth > 0) {
             // The sample line stays inside its box however wide the pen.
@@ -154,7 +227,7 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
         }
         DrawMarker(p, s.Marker, drawnSize(s.MarkerSize), QPointF(x + w / 2.0, y + h / 2.0), fore, Qt::black);
         p.setPen(colour(c.ClrLabels()));
-        printAt(p, x + w + LegendGap / tpp, y, s.Label);
+        printer.print(x + w + LegendGap / tpp, y, withoutTrailingBlanks(s.Label));
     }
 }
 
@@ -251,8 +324,8 @@ void paintChart(QPainter& p, const RenderInput& in)
         p.drawRect(QRect(ys.topLeft(), QPoint(ys.right() + g.width(), xs.bottom())));
     } else {
         p.setPen(QPen(scales, 0));
-        p.drawRect(g.adjusted(-1, -1, 0, 0));
-        p.drawRect(toPixels(l.border, tpp).adjusted(0, 0, -1, -1));
+        outline(p, g.adjusted(-1, -1, 0, 0));
+        outline(p, toPixels(l.border, tpp).adjusted(0, 0, -1, -1));
     }
     if (l.legendVisible && c.ShowLegend())
         drawLegend(p, in, toPixels(l.legend, tpp));
@@ -271,7 +344,7 @@ void paintChart(QPainter& p, const RenderInput& in)
     drawTurnedLabel(p, in, toPixels(l.labY, tpp));
     if (!in.output && c.BorderStyle() == 1) {
         p.setPen(QPen(Qt::black, 0));
-        p.drawRect(QRect(QPoint(0, 0), in.size).adjusted(0, 0, -1, -1));
+        outline(p, QRect(QPoint(0, 0), in.size).adjusted(0, 0, -1, -1));
     }
 }
 

@@ -2,26 +2,46 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 namespace vexachart {
 
 namespace {
-// Metrics of a font as drawn on an image of the given resolution (no screen needed).
-QFontMetricsF metricsAt(const QFont& font, double dpi)
+// Metrics of a font as drawn on an image of the given resolution (no screen needed); the last
+// few fonts are kept, as a redraw measures in the same four fonts again and again.
+const QFontMetricsF& metricsAt(const QFont& font, double dpi)
 {
-    static QImage probe(1, 1, QImage::Format_RGB32);
+    struct Entry {
+        QFont font;
+        double dpi;
+        QFontMetricsF metrics;
+    };
+    thread_local std::vector<Entry> cache;
+    for (const Entry& e : cache)
+        if (e.dpi == dpi && e.font == font)
+            return e.metrics;
+    QImage probe(1, 1, QImage::Format_RGB32);
     const int dpm = static_cast<int>(dpi / 0.0254 + 0.5);
-    if (probe.dotsPerMeterX() != dpm) {
-        probe.setDotsPerMeterX(dpm);
-        probe.setDotsPerMeterY(dpm);
-    }
-    return QFontMetricsF(font, &probe);
+    probe.setDotsPerMeterX(dpm);
+    probe.setDotsPerMeterY(dpm);
+    if (cache.size() >= 8)
+        cache.erase(cache.begin());
+    cache.push_back(Entry{font, dpi, QFontMetricsF(font, &probe)});
+    return cache.back().metrics;
 }
 }
 
 double FontTextMetrics::width(const QFont& font, const QString& text) const
 {
-    return metricsAt(font, m_dpi).horizontalAdvance(text) * 1440.0 / m_dpi;
+    const QString key = QString::number(qHash(font)) + QChar(0x1F) + font.family() + QChar(0x1F) + text;
+    const auto it = m_widths.constFind(key);
+    if (it != m_widths.constEnd())
+        return it.value();
+    if (m_widths.size() > 1000)
+        m_widths.clear();
+    const double w = metricsAt(font, m_dpi).horizontalAdvance(text) * 1440.0 / m_dpi;
+    m_widths.insert(key, w);
+    return w;
 }
 
 double FontTextMetrics::height(const QFont& font, const QString&) const

@@ -1,6 +1,7 @@
 #pragma once
 // Text measurement in twips, injected so that layout and tick density are testable by value.
 #include <QFont>
+#include <QHash>
 #include <QString>
 
 namespace vexachart {
@@ -22,6 +23,8 @@ public:
 
 private:
     double m_dpi;
+    // Widths already measured: a redraw measures the same titles and labels again.
+    mutable QHash<QString, double> m_widths;
 };
 
 // Fixed sizes for tests: every character `charWidth` twips wide, every text `lineHeight` high,

@@ -3,6 +3,7 @@
 // noise, voltage, power, oil volume, working pressure, weights), its headings, and the display that
 // writes the current size's sheet into the overview grid.
 #include "program/catalogue/grid.h"
+#include "program/catalogue/kdaten_tab.h"
 #include "program/catalogue/ktabsatz.h"
 #include "program/rating/kuehlerdaten.h"
 #include "program/texts/sprachtext.h"
@@ -68,6 +69,7 @@ struct GeraeuschZiele {
 // DC and US AC performance tables. Run after the performance tables are filled; running it again
 // changes nothing.
 void Init_UebersichtTabellen(KDaten_Uebers& daten, const GeraeuschZiele& ziele);
+void Init_UebersichtTabellen(KDaten_Uebers& daten, KDaten_Tab& leistung);
 
 // The sixteen fillers, each writing its own table (and, where named, the noise of one performance table).
 void Init_UebersTab_DC12_US(KDaten_Uebers& d, KTabelle* KTab_DC_US);

@@ -309,4 +309,11 @@ void Init_UebersichtTabellen(KDaten_Uebers& d, const GeraeuschZiele& z)
     Init_UebersTab_Hydro_Rough_EU(d);
 }
 
+void Init_UebersichtTabellen(KDaten_Uebers& d, KDaten_Tab& k)
+{
+    Init_UebersichtTabellen(d, GeraeuschZiele{&k.KTab_DC_US, &k.KTab_DC_EU, &k.KTab_AC_Optim_US,
+                                              &k.KTab_AC_Optim_LowNoise_US, &k.KTab_AC_Rough_US,
+                                              &k.KTab_AC_Rough_LowNoise_US});
+}
+
 } // namespace catalogue

@@ -2,6 +2,7 @@
 #include "program/catalogue/ktabsatz.h"
 #include "program/catalogue/zubehoer_daten.h"
 #include "program/texts/restexte.h"
+#include "common/error.h"
 #include <cstddef>
 
 namespace catalogue {
@@ -29,6 +30,15 @@ void fuellen(ZubehoerTabelle& tab, std::size_t deklariert, const zubehoer_daten:
         s.Luefter = {QString::fromUtf8(d[6]), QString::fromUtf8(d[7])};
         s.Motor = {QString::fromUtf8(d[8]), QString::fromUtf8(d[9])};
         s.Schutzgitter = {QString::fromUtf8(d[10]), QString::fromUtf8(d[11])};
+    }
+}
+
+// The display reports nothing: a cell the grid does not have is skipped and the next one written.
+void schreibe(FlexGrid& grid, int row, int col, const QString& text)
+{
+    try {
+        grid.writeCell(row, col, text);
+    } catch (const common::Error&) {
     }
 }
 
@@ -125,29 +135,29 @@ void Zubehoer_anzeigen(const Zubehoer& z, const texts::Texte& texte, const Zubeh
     const std::size_t d = lage.OBox_drueckend ? 1 : 0; // read now: the option button decides
 
     grid.Clear();
-    grid.writeCell(0, 1, slot(z.ZubehoerText_BestellNr, s));
+    schreibe(grid, 0, 1, slot(z.ZubehoerText_BestellNr, s));
     const texts::SprachText* kopf[6] = {&z.ZubehoerText_Kuehlelement, &z.ZubehoerText_Fuss, &z.ZubehoerText_Haube,
                                         &z.ZubehoerText_Luefter, &z.ZubehoerText_Motor, &z.ZubehoerText_Schutzgitter};
     for (int row = 1; row <= 6; ++row)
-        grid.writeCell(row, 0, slot(*kopf[row - 1], s));
+        schreibe(grid, row, 0, slot(*kopf[row - 1], s));
 
     const ZubehoerTabelle* tab = ZubehoerTabelle_von(z, lage.Kuehler_Baureihe, lage.Region_US);
     const int r = lage.Typ_Index;
     if (r < 0) {
         for (int row = 1; row <= 6; ++row)
-            grid.writeCell(row, 1, QString());
+            schreibe(grid, row, 1, QString());
         return;
     }
     // No table or a size beyond it: the value cells stay as the clearing left them.
     if (tab == nullptr || static_cast<std::size_t>(r) >= tab->size())
         return;
     const ZubehoerSatz& satz = (*tab)[static_cast<std::size_t>(r)];
-    grid.writeCell(1, 1, satz.Kuehlelement);
-    grid.writeCell(2, 1, satz.Fuss);
-    grid.writeCell(3, 1, satz.Haube);
-    grid.writeCell(4, 1, satz.Luefter[d]);
-    grid.writeCell(5, 1, satz.Motor[d]);
-    grid.writeCell(6, 1, satz.Schutzgitter[d]);
+    schreibe(grid, 1, 1, satz.Kuehlelement);
+    schreibe(grid, 2, 1, satz.Fuss);
+    schreibe(grid, 3, 1, satz.Haube);
+    schreibe(grid, 4, 1, satz.Luefter[d]);
+    schreibe(grid, 5, 1, satz.Motor[d]);
+    schreibe(grid, 6, 1, satz.Schutzgitter[d]);
 }
 
 } // namespace catalogue

@@ -3,6 +3,7 @@
 // oil-temperature texts of the specific-heat function.
 #include "common/messages.h"
 #include "program/texts/sprachtext.h"
+#include "program/texts/texte.h"
 #include <QString>
 
 namespace rating {
@@ -21,5 +22,8 @@ struct Meldungen {
         return text[static_cast<std::size_t>(slot)];
     }
 };
+
+// The engine's messages in the program's current language, captioned with the program title.
+Meldungen meldungenAus(const texts::Texte& texte, common::MessageBoxes& boxes);
 
 } // namespace rating

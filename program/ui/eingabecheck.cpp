@@ -22,7 +22,7 @@ EingabePruefung pruefeEingabe(const EingabeDaten& d, const QLocale& locale, cons
     if (d.T_in.bearbeitet)
         r.T_in = u.temperatur(d.T_in.text);
     if (d.Durchfluss.bearbeitet)
-        r.Durchfluss = u.durchfluss(d.Durchfluss.text);
+        r.Durchfluss = u.durchfluss(d.Durchfluss.text, r.T_in);
 
     if (r.T_in <= r.T_Umgebung) {
         r.Eingabe_OK = false;

@@ -21,7 +21,7 @@ struct EingabeDaten {
 
 struct EingabeUmrechnung {
     std::function<double(const QString&)> temperatur; // display text -> degC
-    std::function<double(const QString&)> durchfluss; // display text -> l/min
+    std::function<double(const QString&, double T_in)> durchfluss; // display text -> l/min (mass units need T_in)
 };
 
 struct EingabePruefung {

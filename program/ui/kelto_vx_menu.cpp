@@ -1,37 +1,422 @@
+// Start-up, first activation, language and the caption colours of the main window.
 #include "program/ui/kelto_vx_menu.h"
+
+#include "common/messages.h"
+#include "platform/apppaths.h"
+#include "program/texts/restexte.h"
+#include "program/texts/settings.h"
+#include "program/texts/startup_caption.h"
 #include "program/texts/startup_forms.h"
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
+#include "program/ui/programmzustand.h"
+#include "program/ui/widgets/updown.h"
+#include "tooltip/clsquickinfo.h"
+
+#include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
 
 namespace ui {
 
-Kelto_VX_Menu::Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_boxes(boxes)
+namespace {
+
+const QString& slotText(const texts::SprachText& t, int sprache)
 {
-    setObjectName(QStringLiteral("Kelto_VX_Menu"));
+    static const QString empty;
+    return (sprache >= 0 && sprache < texts::SprachSlots) ? t[static_cast<std::size_t>(sprache)] : empty;
+}
+
+// Adapter for the caption setter of the start-up services.
+class CaptionOf final : public texts::CaptionWindow {
+public:
+    explicit CaptionOf(QWidget* w) : m_w(w) {}
+    void setCaption(const QString& caption) override { m_w->setWindowTitle(caption); }
+
+private:
+    QWidget* m_w;
+};
+
+} // namespace
+
+Kelto_VX_Menu::Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent)
+    : Kelto_VX_Menu(std::make_unique<Programmzustand>(state), boxes, parent)
+{
+}
+
+Kelto_VX_Menu::Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent)
+    : QMainWindow(parent), m_zustand(zustand), m_boxes(boxes)
+{
+    setUp();
+}
+
+Kelto_VX_Menu::Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent)
+    : QMainWindow(parent), m_ownZustand(std::move(own)), m_zustand(*m_ownZustand), m_boxes(boxes)
+{
+    setUp();
+}
+
+void Kelto_VX_Menu::setUp()
+{
+    showModal = [](const QString&) {};
+    menuBar()->setNativeMenuBar(false);
+    createControls();
+    connectHandlers();
+    m_zustand.Start.Forms.add(this);
+    if (testHooks)
+        testHooks(*this);
+    common::UserActionScope scope(m_boxes);
     Form_Load();
 }
 
-void Kelto_VX_Menu::setCaption(const QString& caption)
-{
-    setWindowTitle(caption);
-}
+Kelto_VX_Menu::~Kelto_VX_Menu() = default;
 
 void Kelto_VX_Menu::Form_Load()
 {
-    common::UserActionScope load(m_boxes);
-    texts::Init_MeldungsTexte(m_state.Texte);
-    texts::Init_SysTexte(m_state.Texte);
-    resize(900, 640);
-    texts::Setze_FormCaption(this, m_state.Texte, m_state.System);
-    texts::Word_Version_pruefen(m_boxes, m_state.Texte);
+    MenuDaten& m = m_zustand.Menu;
+    texts::Texte& t = m_zustand.Texte;
+    // 1. Flags and colours.
+    m_zustand.System().Init_aktiv = true;
+    m.Erst_Aktivierung = true;
+    m.HydroRPM_in_Arbeit = false;
+    m.Farbe_Antrieb = 0xEFF7F7;
+    m.Farbe_Titelleiste = 0x8000000F;
+    m.Farbe_Standard = 0xBE7900;
+    loadStep(QStringLiteral("Farben"));
+    // 2., 3.
+    Set_WindowHeaderColor(m.Farbe_Titelleiste, false);
+    Set_Fan_Farbe(m.Farbe_Standard);
+    // 4. Character set of the start language.
+    Setze_FontCharset_Menu(t.SprachNr == 4 ? 204 : (t.SprachNr == 15 ? 128 : 0));
+    loadStep(QStringLiteral("Zeichensatz"));
+    // 5. Menu bar appearance.
+    menuBar()->setFont(QFont(QStringLiteral("Arial"), 14));
+    // 6. Tooltip component with the information field registered.
+    if (m_QuickInfo == nullptr)
+        m_QuickInfo = new quickinfo::clsQuickInfo(this);
+    m_QuickInfo->Init(this);
+    m_QuickInfo->ControlAdd(TB_Info, QString());
+    loadStep(QStringLiteral("QuickInfo"));
+    // 7. Texts.
+    texts::Init_MeldungsTexte(t);
+    texts::HeadingFillers headings;
+    headings.Init_ZubehoerTexte = [this] { catalogue::Init_ZubehoerTexte(m_zustand.Zubehoer); };
+    headings.Init_UebersichtTexte = [this] { catalogue::Init_UebersichtTexte(m_zustand.KDaten_Uebers); };
+    texts::Init_SysTexte(t, headings);
+    loadStep(QStringLiteral("Texte"));
+    // 8.
+    InitSystemDaten();
+    // 9. Menus.
+    InitMenu_Datei();
+    InitMenu_Einheiten();
+    InitMenu_Drucken();
+    InitMenu_Extras();
+    InitMenu_Info();
+    loadStep(QStringLiteral("Menues"));
+    // 10. Default display units.
+    int temp = 0, flow = 2, druck = 1;
+    long leistung = 0;
+    Temp_EH_setzen(temp);
+    Q_EH_setzen(flow);
+    Leistg_EH_setzen(leistung);
+    Druck_EH_setzen(druck);
+    loadStep(QStringLiteral("Einheiten"));
+    // 11., 12.
+    Init_CBox_Auswahlen();
+    Sprache_setzen(t.SprachNr);
+    loadStep(QStringLiteral("Sprache"));
+    // 13., 14. Grids and the whole catalogue.
+    initGrids();
+    loadStep(QStringLiteral("Tabellen"));
+    initCatalogue();
+    loadStep(QStringLiteral("Katalog"));
+    // 15., 16.
+    Init_Chart_Fonts();
+    CaptionOf caption(this);
+    texts::Setze_FormCaption(&caption, t, m_zustand.System());
+    loadStep(QStringLiteral("Titel"));
+    // 17. Lists and the hydraulic speed (its change handler runs when the value moves).
+    {
+        const QSignalBlocker b1(CBox_Location);
+        const QSignalBlocker b2(CBox_Medium);
+        CBox_Location->setCurrentIndex(0);
+        if (CBox_Medium->count() > 0)
+            CBox_Medium->setCurrentIndex(0);
+    }
+    if (UpDown_HydroRPM->setValue(1))
+        UpDown_HydroRPM_Change();
+    // 18. Word processor check; start-up goes on in every case.
+    if (wordCheck)
+        wordCheck();
+    else
+        texts::Word_Version_pruefen(m_boxes, t);
+    loadStep(QStringLiteral("Word"));
+    // 19.
+    Set_Start_Colors();
+    loadStep(QStringLiteral("Startfarben"));
+}
+
+void Kelto_VX_Menu::Form_Activate()
+{
+    MenuDaten& m = m_zustand.Menu;
+    if (!m.Erst_Aktivierung)
+        return;
+    common::UserActionScope scope(m_boxes);
+    m.Erst_Aktivierung = false;
+    Set_Start_Colors();
+    // The list changes run no handler while the program starts: the region stays as the settings
+    // gave it for the whole run, and the list is switched off.
+    {
+        const QSignalBlocker b(CBox_Location);
+        if (regionUS())
+            CBox_Location->setCurrentIndex(1);
+        CBox_Location->setCurrentIndex(0);
+    }
+    CBox_Location->setEnabled(false);
+    // A new, empty project: the medium handler runs once (the list handlers are idle otherwise).
+    texts::System& sys = m_zustand.System();
+    const bool wasInit = sys.Init_aktiv;
+    sys.Init_aktiv = false;
+    CBox_Medium_Click();
+    sys.Init_aktiv = wasInit;
+}
+
+void Kelto_VX_Menu::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The first showing is the first activation; the program entry still holds Init_aktiv.
+    if (m_zustand.Menu.Erst_Aktivierung)
+        Form_Activate();
 }
 
 void Kelto_VX_Menu::closeEvent(QCloseEvent* event)
 {
-    texts::Alle_Forms_entladen(m_state.Forms);
-    QMainWindow::closeEvent(event);
+    event->accept();
+    // Unloading the main window unloads every window of the program (once).
+    if (!m_closing) {
+        m_closing = true;
+        texts::Alle_Forms_entladen(m_zustand.Start.Forms);
+    }
 }
+
+void Kelto_VX_Menu::InitSystemDaten()
+{
+    rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
+    texts::Texte& t = m_zustand.Texte;
+    k.Dichte_Medium = 1000;
+    m_zustand.Menu.Auto_Suche = false;
+    clearCharts();
+    initMediumData();
+
+    // Data folder: an unusable one falls back to the default, created with its parent. A folder that
+    // cannot be created does not stop the start; saving there reports it.
+    texts::System& sys = m_zustand.System();
+    if (sys.Projekt_Pfad.isEmpty() || !QFileInfo(sys.Projekt_Pfad).isDir()) {
+        sys.Projekt_Pfad = dataFolderDefault ? dataFolderDefault() : platform::AppPaths::defaultDataFolder();
+        m_zustand.Menu.datenordnerFehlt = !QDir().mkpath(sys.Projekt_Pfad);
+    }
+
+    // Unit names: German, English and French from literals, the others from the string table.
+    const char* fluss[] = {"kg/s", "l/s", "l/min", "l/h", "kg/h", "gpm"};
+    const qint16 flussNr[] = {557, 556, 555, 559, 558};
+    const char* leistung[] = {"kW", "kcal/h", "BTU/h", "HP"};
+    const qint16 leistungNr[] = {552, 553, 554};
+    const char* druck[] = {"Pa", "mbar", "mmHg", "mmWS", "psi", "bar"};
+    const qint16 druckNr[] = {560, 561, 563, 564, 565, 562};
+    auto fill = [](texts::SprachText& s, const QString& literal, qint16 nr) {
+        for (int l = 0; l < texts::SprachSlots; ++l)
+            s[static_cast<std::size_t>(l)] = (l <= 2 || nr == 0) ? literal : QString();
+        if (nr != 0) {
+            try {
+                texts::Lade_ResTexte(s, nr);
+            } catch (const std::exception&) {
+                // A missing translation keeps the empty slots; the start goes on.
+            }
+        }
+    };
+    for (int u = 0; u < 6; ++u)
+        fill(k.EH_Durchfluss_Namen[static_cast<std::size_t>(u)], QString::fromLatin1(fluss[u]), u < 5 ? flussNr[u] : 0);
+    for (int u = 0; u < 4; ++u)
+        fill(k.EH_Leistung_Namen[static_cast<std::size_t>(u)], QString::fromLatin1(leistung[u]), u < 3 ? leistungNr[u] : 0);
+    for (int u = 0; u < 6; ++u)
+        fill(k.EH_Druck_Namen[static_cast<std::size_t>(u)], QString::fromLatin1(druck[u]), druckNr[u]);
+    // Temperature names hold the current language's symbols in every slot that is read.
+    k.EH_Temp_Namen[0] = t.Text_567;
+    k.EH_Temp_Namen[1] = t.Text_568;
+    k.EH_Temp_Namen[2].fill(QStringLiteral("K"));
+    k.EH_Temp = 0;
+    loadStep(QStringLiteral("SystemDaten"));
+}
+
+void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool /*RelFlag*/)
+{
+    // The caption painter keeps its colours; the native title bar itself stays as the desktop draws it.
+    m_gradTitel.GradTitel_aktiv = true;
+    m_gradTitel.GradTitel_ParamI = 0;
+    m_gradTitel.GradTitel_ParamL = 0;
+    m_gradTitel.GradTitel_Aktiv1 = Farbe;
+    m_gradTitel.GradTitel_Aktiv2 = Farbe;
+    m_gradTitel.GradTitel_Grau = 0xC0C0C0;
+    m_gradTitel.GradTitel_Inaktiv1 = 0;
+    m_gradTitel.GradTitel_Inaktiv2 = 0xFF0000;
+}
+
+void Kelto_VX_Menu::Setze_FontCharset_Menu(int ChrSetNr)
+{
+    // Qt picks glyphs per character; the value is kept for the windows that read it.
+    m_zustand.Texte.FontCharset_akt = static_cast<qint16>(ChrSetNr);
+}
+
+void Kelto_VX_Menu::Sprache_setzen(int Sprache)
+{
+    texts::Texte& t = m_zustand.Texte;
+    const auto& keys = sprachSchluessel();
+    for (const QString& k : keys)
+        if (QAction* a = menuItem(k))
+            a->setChecked(false);
+    t.SprachNr = static_cast<qint16>((Sprache >= 0 && Sprache <= 16) ? Sprache : 1);
+    if (QAction* a = menuItem(keys[static_cast<std::size_t>(t.SprachNr)]))
+        a->setChecked(true);
+    texts::INI_schreiben(m_zustand.System(), QStringLiteral("Sprache"), QString::number(t.SprachNr), texts::ini::SysDaten);
+    t.DezimalTrenner = m_zustand.locale.decimalPoint();
+    const int n = t.SprachNr;
+    Setze_FontCharset_Menu((n == 4 || n == 14) ? 204 : n == 5 ? 238 : n == 15 ? 128 : 0);
+    CaptionOf caption(this);
+    texts::Setze_FormCaption(&caption, t, m_zustand.System());
+    Init_MediumListe();
+    Setze_MenueTexte();
+
+    // Captions lose the padding blanks some languages carry; Qt sizes controls to their text.
+    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n).trimmed(); };
+    lb_StdProgram->setText(tx(t.Text_GlobalStandard));
+    LA_Durchfluss->setText(tx(t.Text_130));
+    LA_T_Umgebung->setText(tx(t.Text_140));
+    LA_T_in->setText(tx(t.Text_141));
+    FR_Leistung->setTitle(tx(t.Text_142));
+    LA_Medium->setText(tx(t.Text_143));
+    CB_Kuehler_suchen->setText(tx(t.Text_144));
+    CB_Leistung_d_TempA->setText(tx(t.Text_145));
+    CB_Leistung_T_out->setText(tx(t.Text_146));
+    CBox_Kuehler_autom->setText(tx(t.Text_147));
+    setMotorVarianteCaption();
+    setNoiseCaption();
+    OBox_DCD->setText(tx(t.Text_516));
+    OBox_AC->setText(tx(t.Text_152));
+    OBox_HC->setText(tx(t.Text_153));
+    OBox_HC_Optim->setText(tx(t.Text_514));
+    OBox_HC_Rough->setText(tx(t.Text_515));
+    OBox_AC_Optim->setText(tx(t.Text_514));
+    OBox_AC_Rough->setText(tx(t.Text_515));
+    CBox_AC_LowNoise->setText(tx(t.Text_172));
+    FR_FanHC->setTitle(tx(t.Text_518));
+    Fr_FanDC->setTitle(tx(t.Text_519));
+    FR_FanAC->setTitle(tx(t.Text_520));
+    OBox_12V->setText(tx(t.Text_550));
+    OBox_24V->setText(tx(t.Text_551));
+    OBox_Saugend->setText(tx(t.Text_156));
+    OBox_drueckend->setText(tx(t.Text_157));
+    const texts::SprachText* tabs[] = {&t.Text_158, &t.Text_159, &t.Text_160, &t.Text_161, &t.Text_162};
+    for (int i = 0; i < 5; ++i)
+        SSTab1->setTabText(i, tx(*tabs[i]));
+    LA_Kuehlerdaten->setText(tx(t.Text_164));
+    LA_T_out->setText(tx(t.Text_165));
+    LA_Abgf_Leistg->setText(tx(t.Text_166));
+    LA_Leistg_Reserve->setText(tx(t.Text_167));
+    LA_DruckVerlust->setText(tx(t.Text_160));
+    LA_Einbaumase->setText(tx(t.Text_168));
+    CB_Ergebnisdatei->setText(tx(t.Text_169));
+    CB_Ergebnisdatei->setToolTip(tx(t.Text_WordDokument));
+    setGridCell(FG_EinbauMasse, 0, 0, tx(t.Text_170));
+
+    const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
+    const QString leistung = unitName(k.EH_Leistung_Namen, static_cast<int>(k.EH_Leistung));
+    LA_Leistung_EH[0]->setText(leistung);
+    LA_Leistung_EH[1]->setText(leistung);
+    LA_Druck_EH[0]->setText(unitName(k.EH_Druck_Namen, k.EH_Druck));
+    LA_Q_EH[0]->setText(unitName(k.EH_Durchfluss_Namen, k.EH_Durchfluss));
+    int temp = k.EH_Temp;
+    Temp_EH_setzen(temp);
+    redrawOpenView();
+}
+
+void Kelto_VX_Menu::Setze_MenueTexte()
+{
+    const texts::Texte& t = m_zustand.Texte;
+    const int n = t.SprachNr;
+    const auto set = [this, n](const char* key, const texts::SprachText& s) {
+        if (QAction* a = menuItem(QString::fromLatin1(key)))
+            a->setText(slotText(s, n).trimmed());
+    };
+    set("Menu-Datei", t.Text_250);
+    set("ProjNeu", t.Text_251);
+    set("ProjLoad", t.Text_252);
+    set("ProjSave", t.Text_253);
+    set("ProjSaveAs", t.Text_254);
+    set("Progexit", t.Text_255);
+    if (QAction* a = menuItem(QStringLiteral("Progexit"))) {
+        const QString hint = slotText(t.Text_255, n) + QStringLiteral(": ") + slotText(t.Text_256, n);
+        a->setStatusTip(hint);
+        a->setToolTip(hint);
+    }
+    set("Menu-Einheiten", t.Text_257);
+    set("Menu_EH_Temp", t.Text_258);
+    set("Menu_EH_Q", t.Text_259);
+    set("Menu_EH_Leist", t.Text_260);
+    set("Menu_EH_Druck", t.Text_261);
+    const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
+    const auto& q = einheitSchluessel(1);
+    for (int u = 0; u < 5; ++u)
+        if (QAction* a = menuItem(q[static_cast<std::size_t>(u)]))
+            a->setText(unitName(k.EH_Durchfluss_Namen, u));
+    const auto& l = einheitSchluessel(2);
+    for (int u = 0; u < 4; ++u)
+        if (QAction* a = menuItem(l[static_cast<std::size_t>(u)]))
+            a->setText(unitName(k.EH_Leistung_Namen, u));
+    const auto& p = einheitSchluessel(3);
+    for (int u = 0; u < 6; ++u)
+        if (QAction* a = menuItem(p[static_cast<std::size_t>(u)]))
+            a->setText(unitName(k.EH_Druck_Namen, u));
+    set("Menu_Drucken", t.Text_262);
+    set("Menu_DRK_Preview", t.Text_263);
+    set("Menu_DRK_Lstg_Diagramm", t.Text_266);
+    set("Menu_DRK_Drk_Diagramm", t.Text_267);
+    set("Menu-Extras", t.Text_270);
+    set("Menu_Ex_Sp", t.Text_271);
+    set("Menu_Ex_Opt", t.Text_272);
+    set("Menu-Info", t.Text_273);
+    set("Menu_In_about", t.Text_274);
+    set("Menu_In_Descript", t.Text_275);
+}
+
+QString Kelto_VX_Menu::unitName(std::span<const texts::SprachText> names, int unit) const
+{
+    if (unit < 0 || unit >= static_cast<int>(names.size()))
+        return {};
+    return slotText(names[static_cast<std::size_t>(unit)], m_zustand.Texte.SprachNr);
+}
+
+void Kelto_VX_Menu::setGridCell(QTableWidget* grid, int row, int col, const QString& text)
+{
+    QTableWidgetItem* item = grid->item(row, col);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        grid->setItem(row, col, item);
+    }
+    item->setText(text);
+}
+
 
 } // namespace ui

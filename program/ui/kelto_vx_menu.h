@@ -1,30 +1,308 @@
 #pragma once
-// The main window of the program. For now it loads the texts, sets its caption and checks the word
-// processor; the inputs, results and menus come with the window's own work.
-#include "common/messages.h"
-#include "program/texts/startup_appstate.h"
-#include "program/texts/startup_caption.h"
+// The program's main window: operating point, drive choices, result, result tabs and the menu
+// bar. Controls carry their design names as member and objectName; handlers keep their names and
+// are connected explicitly to signals of user actions. Where code sets a control whose handler
+// must run, the code blocks the control's signals and calls the handler itself.
+#include "common/colour.h"
+#include "program/ui/ergebnisrechnung.h"
+#include "program/texts/sprachtext.h"
+#include "program/ui/menutree.h"
+
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+#include <memory>
+#include <span>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace common {
+class MessageBoxes;
+}
+namespace texts {
+struct AppState;
+}
+namespace quickinfo {
+class clsQuickInfo;
+}
+namespace vexachart {
+class VexachartWidget;
+}
 
 namespace ui {
 
-class Kelto_VX_Menu : public QMainWindow, public texts::CaptionWindow {
+class UpDown;
+struct Programmzustand;
+
+class Kelto_VX_Menu : public QMainWindow {
     Q_OBJECT
 public:
-    // Creating the window is its load: texts, caption, word-processor check.
+    // The program's window: owns the state of the modules it drives, built on the start-up state.
     Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent = nullptr);
+    // A window over a state held by the caller (tests).
+    Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent = nullptr);
+    ~Kelto_VX_Menu() override;
 
-    void setCaption(const QString& caption) override;
+    // The first activation: Main calls it right after show(), while Init_aktiv is still set.
+    void Form_Activate();
+
+    // --- members other windows and the project code call ---
+    void CB_Kuehler_suchen_Click();
+    void EingabeDat_Check();
+    void Set_no_CoolerInfo();
+    void KuehlerDaten_Ergebnis();
+    void CBox_Medium_Click();
+    void Set_MediumTypBox(int MedType);
+    void Set_Fan_Farbe(common::ColourValue Farbe);
+    void Set_Start_Colors();
+    void Set_WindowHeaderColor(common::ColourValue Farbe, bool RelFlag);
+    void TypSchluessel_anzeigen();
+    void SSTab1_Click(int PreviousTab);
+    void Temp_EH_setzen(int& Index);
+    void Q_EH_setzen(int& Index);
+    void Leistg_EH_setzen(long& Index);
+    void Druck_EH_setzen(int& Index);
+    void Sprache_setzen(int Sprache);
+    void Setze_FontCharset_Menu(int ChrSetNr);
+    void Setze_MenueTexte();
+    void Init_MediumListe();
+
+    // The menu item of a key (nullptr for an unknown key).
+    QAction* menuItem(const QString& key) const { return m_menuItems.value(key); }
+    // Runs the command of a menu key, as a click on the item does.
+    void MenuBar1_ItemClick(const QString& key);
+
+    // Commands whose windows come with later stages (project commands, report, options, about,
+    // heat-load dialogs, printing) are handed here by name; nothing runs for them yet.
+    std::function<void(const QString& command)> showModal;
+    // Saves the current project (the project-file stage); true when the save completed.
+    std::function<bool()> projektSpeichern;
+    // The order key and the view of the current result tab (the result-view stage).
+    std::function<void()> typSchluesselAnzeigen;
+    std::function<void(int previousTab)> ergebnisAnsichtZeigen;
+    // The headings of the three result grids (the result-view stage).
+    std::function<void()> ergebnisGitterEinrichten;
+    // Called by the constructor before the load runs, so tests can set the hooks below first.
+    static inline std::function<void(Kelto_VX_Menu&)> testHooks;
+    // Replaces the word-processor check of the start (tests); empty = the real check.
+    std::function<void()> wordCheck;
+    // Replaces the default data folder (tests); empty = the user's default folder.
+    std::function<QString()> dataFolderDefault;
+
+    // Colours of the caption painter (kept as state; the native title bar is not painted).
+    struct GradTitel {
+        bool GradTitel_aktiv = false;
+        int GradTitel_ParamI = 0;
+        long GradTitel_ParamL = 0;
+        common::ColourValue GradTitel_Grau = 0;
+        common::ColourValue GradTitel_Aktiv1 = 0;
+        common::ColourValue GradTitel_Aktiv2 = 0;
+        common::ColourValue GradTitel_Inaktiv1 = 0;
+        common::ColourValue GradTitel_Inaktiv2 = 0;
+    };
+    const GradTitel& captionColours() const { return m_gradTitel; }
+    // Menu-bar colours: bar, menus, highlighted item.
+    std::array<common::ColourValue, 3> menuBarColours() const { return m_menuBarColours; }
+    // Names of the load steps in the order they ran.
+    const QStringList& loadSteps() const { return m_loadSteps; }
+    quickinfo::clsQuickInfo* quickInfo() const { return m_QuickInfo; }
+    int bannerShown() const { return m_bannerShown; }
+    bool reserveIsRed() const { return m_reserveRed; }
+    common::ColourValue fanColour() const { return m_fanColour; }
+
+    // --- controls ---
+    QWidget* zentral = nullptr;
+    QGroupBox* FR_GSP_Select = nullptr;
+    QLabel* lb_StdProgram = nullptr;
+    QLabel* LA_Medium = nullptr;
+    QComboBox* CBox_Medium = nullptr;
+    QLabel* LA_Medium_Subindex = nullptr;
+    QComboBox* CBox_Medium_Typ = nullptr;
+    QComboBox* CBox_Location = nullptr;
+    QLabel* LA_Durchfluss = nullptr;
+    QLineEdit* TB_Durchfluss = nullptr;
+    QLabel* LA_T_in = nullptr;
+    QLineEdit* TB_T_in = nullptr;
+    QLabel* LA_T_Umgebung = nullptr;
+    QLineEdit* TB_T_Umgebung = nullptr;
+    std::array<QLabel*, 4> LA_Temp_EH{}; // elements 1 to 3
+    std::array<QLabel*, 1> LA_Q_EH{};
+    std::array<QLabel*, 2> LA_Leistung_EH{};
+    std::array<QLabel*, 1> LA_Druck_EH{};
+    std::array<QLabel*, 1> LA_Proz_EH{};
+    std::array<QLabel*, 2> LA_dB{}; // element 1
+
+    QGroupBox* FR_Leistung = nullptr;
+    QLineEdit* TB_KLeistung = nullptr;
+    QPushButton* CB_Leistung_d_TempA = nullptr;
+    QPushButton* CB_Leistung_T_out = nullptr;
+
+    QGroupBox* Fr_FanTyp = nullptr;
+    QRadioButton* OBox_DCD = nullptr;
+    QRadioButton* OBox_AC = nullptr;
+    QRadioButton* OBox_HC = nullptr;
+    QGroupBox* Fr_FanDC = nullptr;
+    QRadioButton* OBox_12V = nullptr;
+    QRadioButton* OBox_24V = nullptr;
+    QGroupBox* FR_FanAC = nullptr;
+    QRadioButton* OBox_AC_Optim = nullptr;
+    QRadioButton* OBox_AC_Rough = nullptr;
+    QCheckBox* CBox_AC_LowNoise = nullptr;
+    QRadioButton* OBox_AC_230_400 = nullptr;
+    QRadioButton* OBox_AC_400_690 = nullptr;
+    QGroupBox* FR_FanHC = nullptr;
+    QRadioButton* OBox_HC_Optim = nullptr;
+    QRadioButton* OBox_HC_Rough = nullptr;
+    QLabel* LA_FanDrehzahl = nullptr;
+    QLineEdit* TB_FanDrehzahl = nullptr;
+    UpDown* UpDown_HydroRPM = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QRadioButton* OBox_Saugend = nullptr;
+    QRadioButton* OBox_drueckend = nullptr;
+
+    QCheckBox* CBox_Kuehler_autom = nullptr;
+    QPushButton* CB_Kuehler_suchen = nullptr;
+    QPushButton* CB_Ergebnisdatei = nullptr;
+    QLabel* PicBox_VX_Typ = nullptr;
+
+    QTabWidget* SSTab1 = nullptr;
+    QGroupBox* FR_Kuehlerdaten = nullptr;
+    QLabel* LA_Kuehlerdaten = nullptr;
+    QLineEdit* TB_Kuehlertyp = nullptr;
+    UpDown* UpDn_Kuehlertyp = nullptr;
+    QLabel* LA_T_out = nullptr;
+    QLineEdit* TB_T_out = nullptr;
+    QLabel* LA_Abgf_Leistg = nullptr;
+    QLineEdit* TB_Abgef_Leistg = nullptr;
+    QLabel* LA_Leistg_Reserve = nullptr;
+    QLineEdit* TB_LeistgReserve = nullptr;
+    QLabel* LA_DruckVerlust = nullptr;
+    QLineEdit* TB_DruckVerlust = nullptr;
+    QLabel* LA_Noise = nullptr;
+    QLineEdit* tb_Noise = nullptr;
+    QLineEdit* TB_Info = nullptr;
+    QLabel* LA_BestNr = nullptr;
+
+    QLabel* LA_Einbaumase = nullptr;
+    QLabel* Pic_Zeichnung = nullptr;
+    QTableWidget* FG_EinbauMasse = nullptr;
+    vexachart::VexachartWidget* pChart = nullptr; // pressure drop
+    vexachart::VexachartWidget* LChart = nullptr; // performance
+    QLabel* LA_DatenUebersicht = nullptr;
+    QTableWidget* FG_Datenuebersicht = nullptr;
+    QLabel* LA_Zubehoer = nullptr;
+    QTableWidget* FG_ErsatzTeile = nullptr;
 
 protected:
-    // Unloading the main window unloads every window of the program.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent);
+    void setUp();
+    // Start-up.
     void Form_Load();
+    void createControls();
+    void connectHandlers();
+    void InitSystemDaten();
+    void Init_CBox_Auswahlen();
+    void Init_Chart_Fonts();
+    void InitMenu_Datei();
+    void InitMenu_Einheiten();
+    void InitMenu_Drucken();
+    void InitMenu_Extras();
+    void InitMenu_Info();
+    void buildMenuItems(const QString& topKey);
+    void loadStep(const QString& name) { m_loadSteps << name; }
+    void initGrids();
+    void initCatalogue();
+    void initMediumData();
+    void clearCharts();
+    void redrawOpenView();
+    void setMotorVarianteCaption();
+    void setNoiseCaption();
+    void Progexit();
+    QString unitName(std::span<const texts::SprachText> names, int unit) const;
+    static void setGridCell(QTableWidget* grid, int row, int col, const QString& text);
+    bool regionUS() const;
+    void setRegionUS(bool us);
+    void fillOilGrades();
+    long currentSeries() const;
+    int currentBanner() const;
+    void setUnitChecks(int groesse, int selector);
+    QString anzeige(const std::function<QString()>& format) const;
+    void ergebnisBerechnen();
+    void setReserveColour(bool red);
 
-    texts::AppState& m_state;
+    // Inputs.
+    void TB_Durchfluss_Enter();
+    void TB_T_in_Enter();
+    void TB_T_Umgebung_Enter();
+    void TB_KLeistung_Change();
+    void TB_KLeistung_Confirm();
+    void numericFieldConfirmed(QLineEdit* field);
+    void CBox_Medium_Typ_Click();
+    void CBox_Location_Click();
+    void CBox_AC_LowNoise_Click();
+    void CBox_Kuehler_autom_Click();
+    void OBox_DCD_Click();
+    void OBox_AC_Click();
+    void OBox_HC_Click();
+    void OBox_drueckend_Click();
+    void OBox_Saugend_Click();
+    void CB_Leistung_d_TempA_Click();
+    void CB_Leistung_T_out_Click();
+    void UpDn_Kuehlertyp_DownClick();
+    void UpDn_Kuehlertyp_UpClick();
+    void UpDown_HydroRPM_Change();
+    void CB_Ergebnisdatei_Click();
+    void showDriveFrame(QGroupBox* frame);
+    void setMenuBarColours(common::ColourValue bar, common::ColourValue menus, common::ColourValue highlight);
+    void showBanner(int number);
+    void queueTab();
+
+    // Writes a field's text as the program (clears the user's edit mark).
+    void writeField(QLineEdit* field, const QString& text);
+    bool userEdited(QLineEdit* field) const { return m_edited.value(field, false); }
+
+    // Units.
+    void rewriteTemperatures();
+
+    std::unique_ptr<Programmzustand> m_ownZustand;
+    Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
+    quickinfo::clsQuickInfo* m_QuickInfo = nullptr;
+    QHash<QString, QAction*> m_menuItems;
+    QHash<QString, QMenu*> m_menus;
+    QHash<QLineEdit*, bool> m_edited;
+    QButtonGroup* m_fanTyp = nullptr;
+    QButtonGroup* m_fanDC = nullptr;
+    QButtonGroup* m_fanAC = nullptr;
+    QButtonGroup* m_acVoltage = nullptr;
+    QButtonGroup* m_fanHC = nullptr;
+    QButtonGroup* m_direction = nullptr;
+    GradTitel m_gradTitel;
+    std::array<common::ColourValue, 3> m_menuBarColours{};
+    int m_currentTab = 0;
+    int m_bannerShown = 0;
+    bool m_reserveRed = false;
+    bool m_closing = false;
+    common::ColourValue m_fanColour = 0;
+    QStringList m_loadSteps;
 };
 
 } // namespace ui

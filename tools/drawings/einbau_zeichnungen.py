@@ -109,12 +109,12 @@ class Svg:
 FLOOR = 232
 
 
-def fan(s, cx, cy, r):
-    """Fan circle with hub and five blades, seen through the shroud."""
+def fan(s, cx, cy, r, blades=5):
+    """Fan circle with hub and blades, seen through the shroud."""
     s.circle(cx, cy, r, 1.4)
     s.circle(cx, cy, r * 0.22, 1.0)
-    for k in range(5):
-        a = 2 * math.pi * k / 5
+    for k in range(blades):
+        a = 2 * math.pi * k / blades
         x1, y1 = cx + math.cos(a) * r * 0.24, cy + math.sin(a) * r * 0.24
         x2, y2 = cx + math.cos(a + 0.5) * r * 0.88, cy + math.sin(a + 0.5) * r * 0.88
         s.line(x1, y1, x2, y2, INK, 0.8)
@@ -153,7 +153,7 @@ def front_standard(s, v):
         centres = [(cx, (top + bottom) / 2)]
     for c in centres:
         s.circle(c[0], c[1], r + 5, 0.9)   # shroud ring
-        fan(s, c[0], c[1], r)
+        fan(s, c[0], c[1], r, 7 if v.get("flange2") else 5)
     holes = feet_front(s, x0, x1, bottom, v.get("slot", False))
     # A width, B overall height, D fan diameter, K foot holes, L thread, M hole
     s.dim_h(x0, x1, 24, "A", top, top)
@@ -197,10 +197,12 @@ def side_standard(s, v):
     upper, lower = 74, 150
     for py in (upper, lower):
         if v.get("flange"):
-            s.rect(px - 9, py - 9, 18, 18, 1.2)
-            for dx, dy in ((-6, -6), (6, -6), (-6, 6), (6, 6)):
+            # the second flange variant carries the 3-inch flange: a larger plate and bore
+            half, bolt, bore = (11, 8, 6) if v.get("flange2") else (9, 6, 4.5)
+            s.rect(px - half, py - half, 2 * half, 2 * half, 1.2)
+            for dx, dy in ((-bolt, -bolt), (bolt, -bolt), (-bolt, bolt), (bolt, bolt)):
                 s.circle(px + dx, py + dy, 1.4, 0.7)
-            s.circle(px, py, 4.5, 1.0)
+            s.circle(px, py, bore, 1.0)
         else:
             s.circle(px, py, 6.5, 1.4)
             s.circle(px, py, 3.5, 0.8)
@@ -217,19 +219,20 @@ def side_standard(s, v):
         s.leader(m0 + 25, 130, m0 + 22, 192, "P")
 
 
-def flange_detail(s):
+def flange_detail(s, large):
     """SAE four-bolt flange seen from the front: X, Y bolt spacings, Z nominal size."""
     cx, cy = 352, 150
-    w, h = 22, 38
+    w, h = (28, 46) if large else (22, 38)
     s.rect(cx - w / 2 - 9, cy - h / 2 - 9, w + 18, h + 18, 1.4, rx=4)
     for dx in (-w / 2, w / 2):
         for dy in (-h / 2, h / 2):
             s.circle(cx + dx, cy + dy, 3, 1.0)
-    s.circle(cx, cy, 9, 1.4)
-    s.centre_cross(cx, cy, 9)
+    bore = 12 if large else 9
+    s.circle(cx, cy, bore, 1.4)
+    s.centre_cross(cx, cy, bore)
     s.dim_h(cx - w / 2, cx + w / 2, cy + h / 2 + 24, "X", cy + h / 2 + 3, cy + h / 2 + 3, above=False)
-    s.dim_v(cy - h / 2, cy + h / 2, cx + w / 2 + 22, "Y", cx + w / 2 + 3, cx + w / 2 + 3, left=False)
-    s.dim_h(cx - 9, cx + 9, cy - h / 2 - 16, "Z", cy - 9, cy - 9)
+    s.dim_v(cy - h / 2, cy + h / 2, cx + w / 2 + 16, "Y", cx + w / 2 + 3, cx + w / 2 + 3, left=False)
+    s.dim_h(cx - bore, cx + bore, cy - h / 2 - 16, "Z", cy - bore, cy - bore)
 
 
 def draw_standard(v):
@@ -237,7 +240,7 @@ def draw_standard(v):
     front_standard(s, v)
     side_standard(s, v)
     if v.get("flange_detail"):
-        flange_detail(s)
+        flange_detail(s, v.get("flange2", False))
     return s
 
 
@@ -312,20 +315,20 @@ VARIANTS = {
     "m_ac_gewinde.svg": dict(kind="std", letters=STD),
     "m_ac_flansch1.svg": dict(kind="std", flange=True, flange_detail=True, letters=STD + "XYZ"),
     "m_ac_flansch1_rahmen.svg": dict(kind="std", flange=True, flange_detail=True, frame=True, letters=STD + "XYZ"),
-    "m_ac_flansch2_rahmen.svg": dict(kind="std", flange=True, flange_detail=True, frame=True, letters=STD + "XYZ"),
+    "m_ac_flansch2_rahmen.svg": dict(kind="std", flange=True, flange2=True, flange_detail=True, frame=True, letters=STD + "XYZ"),
     "m_hy_gewinde.svg": dict(kind="std", hydraulic=True, letters=STD),
     "m_hy_flansch1.svg": dict(kind="std", hydraulic=True, flange=True, flange_detail=True, letters=STD + "XYZ"),
     "m_hy_flansch1_rahmen.svg": dict(kind="std", hydraulic=True, flange=True, flange_detail=True, frame=True,
                                      letters=STD + "XYZ"),
-    "m_hy_flansch2_rahmen.svg": dict(kind="std", hydraulic=True, flange=True, flange_detail=True, frame=True,
+    "m_hy_flansch2_rahmen.svg": dict(kind="std", hydraulic=True, flange=True, flange2=True, flange_detail=True, frame=True,
                                      letters=STD + "XYZ"),
     # US AC: the threaded variant also serves a size supplied with the flange adapter, hence its detail
     "us-ac-threaded.svg": dict(kind="std", flange_detail=True, letters=STD + "XYZ"),
     "us-ac-flange1.svg": dict(kind="std", flange=True, flange_detail=True, letters=STD + "XYZ"),
-    "us-ac-flange2.svg": dict(kind="std", flange=True, flange_detail=True, frame=True, letters=STD + "XYZ"),
+    "us-ac-flange2.svg": dict(kind="std", flange=True, flange2=True, flange_detail=True, frame=True, letters=STD + "XYZ"),
     "us-hy-threaded.svg": dict(kind="std", hydraulic=True, letters=STD + "NP"),
     "us-hy-flange1.svg": dict(kind="std", hydraulic=True, flange=True, flange_detail=True, letters=STD + "NPXYZ"),
-    "us-hy-flange2.svg": dict(kind="std", hydraulic=True, flange=True, flange_detail=True, frame=True,
+    "us-hy-flange2.svg": dict(kind="std", hydraulic=True, flange=True, flange2=True, flange_detail=True, frame=True,
                               letters=STD + "NPXYZ"),
     # US DC units
     "us-dc-single.svg": dict(kind="usdc", letters="ABCDEFGHKL"),

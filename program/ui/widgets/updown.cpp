@@ -16,6 +16,8 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent), m_up(new QToolButton(this)), 
         b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
         b->setFocusPolicy(Qt::NoFocus);
     }
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFixedHeight(26);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -74,3 +74,45 @@ TEST(PlotGeometry, ThinningBoundsTheSegmentsOfDenseData)
     const PlotGeometry m = f.run(few, 0.01, 0.01, true);
     EXPECT_EQ(m.markers.size(), 2u);
 }
+
+#include <QImage>
+#include <QPainter>
+#include <random>
+
+TEST(PlotGeometry, ColumnCollapseLeavesThePixelsUnchanged)
+{
+    PlotPoints p;
+    std::mt19937 rng(11);
+    std::normal_distribution<double> noise(0.0, 1.0);
+    for (int i = 0; i < 200000; ++i)
+        p.insert(i, noise(rng));
+    const Borders b{0, 199999, -5, 5};
+    const AxisMap mx{b.X_Left, 10.0, 779.0 / b.xSpan()};
+    const AxisMap my{b.Y_Bottom, 589.0, -579.0 / b.ySpan()};
+    auto draw = [&](bool collapse) {
+        GeometryOptions o;
+        o.dx2 = 2.0 * b.xSpan() / 780;
+        o.dy2 = 2.0 * b.ySpan() / 580;
+        o.pixelOutput = true;
+        o.collapseColumns = collapse;
+        PlotGeometry g;
+        plotGeometry(p, b, mx, my, o, g);
+        QImage img(800, 600, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter painter(&img);
+        painter.setPen(QPen(Qt::black, 0));
+        painter.drawLines(g.lines.data(), static_cast<int>(g.lines.size()));
+        return std::make_pair(img, g.lines.size());
+    };
+    const auto [plain, plainLines] = draw(false);
+    const auto [collapsed, collapsedLines] = draw(true);
+    EXPECT_LT(collapsedLines * 10, plainLines);
+    int differing = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            if (plain.pixel(x, y) != collapsed.pixel(x, y)) {
+                ++differing;
+                ADD_FAILURE() << x << "," << y << " plain " << QColor(plain.pixel(x, y)).name().toStdString();
+            }
+    EXPECT_EQ(differing, 0);
+}

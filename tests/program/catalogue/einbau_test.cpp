@@ -1,7 +1,8 @@
 // Installation-dimension tables: table selection, copies, and the formats of every stored cell.
 #include "program/catalogue/einbau.h"
-#include "grid_test_support.h"
+#include "testsupport.h"
 #include "program/catalogue/ktabsatz.h"
+#include "program/catalogue/kdaten_hc_tab.h"
 #include <gtest/gtest.h>
 #include <QRegularExpression>
 
@@ -266,4 +267,25 @@ TEST(EinbauBuchstaben, ColumnLetters)
     EXPECT_EQ(alle, QStringLiteral("ABCDEFGHJKLMNOP-XYZ"));
     EXPECT_TRUE(EinbauBuchstabe(19).isEmpty());
     EXPECT_TRUE(EinbauBuchstabe(-1).isEmpty());
+}
+
+TEST_F(Einbau, RowsCoverTheSizesOfThePerformanceTables)
+{
+    KDaten_Tab kd;
+    KDaten_HC_Tab hc;
+    Init_KuehlerTabellen(kd, hc);
+    for (long serie = DC_12V; serie <= Hydro_Rough; ++serie)
+        for (bool us : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "series " << serie << " US " << us);
+            int einbauMax = -1, leistungMax = -2;
+            const EinbauTabelle einbau = Get_EinbauTabelle(d, serie, us, einbauMax);
+            const KTabelle* leistung = waehleTabelle(kd, serie, us, leistungMax);
+            ASSERT_NE(leistung, nullptr);
+            EXPECT_EQ(einbauMax, leistungMax);
+            for (int i = 0; i <= einbauMax; ++i) {
+                EXPECT_FALSE((*leistung)[static_cast<std::size_t>(i)][MediumOel].TypBez.isEmpty()) << i;
+                EXPECT_FALSE(einbau[static_cast<std::size_t>(i)][A].isEmpty()) << i;
+            }
+            EXPECT_TRUE(einbau[static_cast<std::size_t>(einbauMax) + 1][A].isEmpty());
+        }
 }

@@ -1,7 +1,8 @@
 // Technical data overview: the stored rows, the noise copy into the performance tables, and the
 // display into the overview grid.
 #include "program/catalogue/uebers.h"
-#include "grid_test_support.h"
+#include "program/catalogue/kdaten_hc_tab.h"
+#include "testsupport.h"
 #include "program/texts/textcatalogue.h"
 #include "common/error.h"
 #include <gtest/gtest.h>
@@ -217,6 +218,18 @@ TEST_F(Uebersicht, EveryTableKeepsItsShapeFormsAndSharedValues)
         EXPECT_TRUE(d.UebersTab_DC24_US[i].Schalldruckpegel[0].isEmpty());
 }
 
+TEST_F(Uebersicht, HandsOutACopyOfTheTableOfSeriesAndRegion)
+{
+    UebersichtTabelle kopie = UebersichtTab_holen(d, AC_Optim_LowNoise, true);
+    EXPECT_EQ(kopie, d.UebersTab_AC_Optim_LowNoise_US);
+    kopie[0].Betriebsdruck = "changed";
+    EXPECT_EQ(d.UebersTab_AC_Optim_LowNoise_US[0].Betriebsdruck, "377 [psi]");
+    EXPECT_EQ(UebersichtTab_holen(d, DC_24V, false), d.UebersTab_DC24_EU);
+    EXPECT_EQ(UebersichtTab_holen(d, Hydro_Rough, true), d.UebersTab_Hydro_Rough_US);
+    for (long serie : {0L, 9L, -3L})
+        EXPECT_TRUE(UebersichtTab_holen(d, serie, true).empty());
+}
+
 TEST_F(Uebersicht, HeadingsCarryTheirLiteralsAndStringTableTexts)
 {
     EXPECT_EQ(d.UebersText_Schalldruck[0], u(u8"Schalldruckpegel [dB(A), 1m]"));
@@ -370,4 +383,45 @@ TEST_F(Uebersicht, Us24VoltSizeShowsNoNoise)
         EXPECT_EQ(grid.TextMatrix(2, 1), "");
         EXPECT_EQ(grid.TextMatrix(3, 1), "24");
     }
+}
+
+TEST(UebersichtStart, NoiseTextsAfterTheWholeStartupFill)
+{
+    // The load's order: performance tables first, then the overview twice.
+    KDaten_Tab kd;
+    KDaten_HC_Tab hc;
+    Init_KuehlerTabellen(kd, hc);
+    for (const auto* t : {&kd.KTab_DC_US, &kd.KTab_DC_EU, &kd.KTab_AC_Optim_US})
+        EXPECT_TRUE((*t)[0][MediumOel].Geraeusch.isEmpty());
+    KDaten_Uebers d;
+    Init_UebersichtTabellen(d, kd);
+    EXPECT_EQ(kd.KTab_DC_US[0][MediumOel].Geraeusch, "80");
+    EXPECT_EQ(kd.KTab_DC_US[0][MediumWasserGlykol].Geraeusch, "80");
+    EXPECT_EQ(kd.KTab_DC_EU[0][MediumOel].Geraeusch, "80 ");
+    EXPECT_EQ(kd.KTab_AC_Optim_US[0][MediumOel].Geraeusch, "77");
+    EXPECT_EQ(kd.KTab_AC_Optim_US[0][MediumWasserGlykol].Geraeusch, "");
+    // Everything else of the performance records stays as the catalogue filled it.
+    EXPECT_EQ(kd.KTab_AC_Optim_US[0][MediumOel].TypBez, "A108");
+    EXPECT_FALSE(kd.KTab_AC_Optim_US[0][MediumOel].Zeichnung_Datei.isEmpty());
+    // The metric AC and hydraulic tables keep their own noise texts.
+    EXPECT_EQ(kd.KTab_AC_Optim_EU[0][MediumOel].Geraeusch, "80");
+
+    const KDaten_Tab nachErstemLauf = kd;
+    const KDaten_Uebers uebersNachErstemLauf = d;
+    Init_UebersichtTabellen(d, kd);
+    EXPECT_EQ(kd.KTab_DC_US, nachErstemLauf.KTab_DC_US);
+    EXPECT_EQ(kd.KTab_DC_EU, nachErstemLauf.KTab_DC_EU);
+    EXPECT_EQ(kd.KTab_AC_Rough_LowNoise_US, nachErstemLauf.KTab_AC_Rough_LowNoise_US);
+    EXPECT_EQ(d.UebersTab_AC_Optim_LowNoise_US, uebersNachErstemLauf.UebersTab_AC_Optim_LowNoise_US);
+    EXPECT_EQ(d.UebersTab_DC12_EU, uebersNachErstemLauf.UebersTab_DC12_EU);
+
+    // Metric AC noise of the overview is that of the performance table of the same series, row by row.
+    const std::pair<const UebersichtTabelle*, const KTabelle*> paare[] = {
+        {&d.UebersTab_AC_Optim_EU, &kd.KTab_AC_Optim_EU},
+        {&d.UebersTab_AC_Optim_LowNoise_EU, &kd.KTab_AC_Optim_LowNoise_EU},
+        {&d.UebersTab_AC_Rough_EU, &kd.KTab_AC_Rough_EU},
+        {&d.UebersTab_AC_Rough_LowNoise_EU, &kd.KTab_AC_Rough_LowNoise_EU}};
+    for (const auto& [uebers, leistung] : paare)
+        for (std::size_t i = 0; i < 12; ++i)
+            EXPECT_EQ((*uebers)[i].Schalldruckpegel[0], (*leistung)[i][MediumOel].Geraeusch + " ") << i;
 }

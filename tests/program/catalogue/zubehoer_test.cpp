@@ -1,7 +1,8 @@
 // Spare-part tables: the fill matrix and forms of every table, and the display into the spare-parts grid.
 #include "program/catalogue/zubehoer.h"
 #include "program/catalogue/ktabsatz.h"
-#include "grid_test_support.h"
+#include "program/catalogue/kdaten_hc_tab.h"
+#include "testsupport.h"
 #include "common/error.h"
 #include "program/texts/textcatalogue.h"
 #include <gtest/gtest.h>
@@ -244,4 +245,38 @@ TEST_F(ZubehoerTest, LanguageOfTheHeadings)
     anzeigen(AC_Optim, false, 0, false, 40);
     EXPECT_EQ(grid.TextMatrix(0, 1), "");
     EXPECT_EQ(grid.TextMatrix(1, 1), z.ZubehoerTab_AC_Optim_EU[0].Kuehlelement);
+}
+
+TEST(ZubehoerTypen, SizeNumbersAreThoseOfThePerformanceTables)
+{
+    KDaten_Tab kd;
+    KDaten_HC_Tab hc;
+    Init_KuehlerTabellen(kd, hc);
+    Zubehoer z;
+    Init_ZubehoerTabellen(z);
+    const QRegularExpression zahl(QStringLiteral("\\d+"));
+    for (const Info& t : alle) {
+        SCOPED_TRACE(t.name);
+        int typMax = -1;
+        const KTabelle* leistung = waehleTabelle(kd, t.serie, t.us, typMax);
+        ASSERT_NE(leistung, nullptr);
+        EXPECT_EQ(typMax + 1, t.sizes);
+        for (int i = 0; i < t.sizes; ++i) {
+            const QString typBez = (*leistung)[static_cast<std::size_t>(i)][MediumOel].TypBez;
+            const QString typ = (z.*t.tab)[static_cast<std::size_t>(i)].Typ;
+            EXPECT_EQ(zahl.match(typ).captured().toInt(), zahl.match(typBez).captured().toInt())
+                << i << " " << typ.toStdString() << " / " << typBez.toStdString();
+        }
+    }
+}
+
+TEST_F(ZubehoerTest, AGridWithoutSomeCellsGetsTheOthers)
+{
+    MemoryGrid klein(3, 2);
+    texte.SprachNr = 1;
+    Zubehoer_anzeigen(z, texte, {false, AC_Optim, 0, false}, klein, label);
+    EXPECT_EQ(klein.TextMatrix(0, 1), "Order number");
+    EXPECT_EQ(klein.TextMatrix(2, 0), "Stand");
+    EXPECT_EQ(klein.TextMatrix(2, 1), z.ZubehoerTab_AC_Optim_EU[0].Fuss);
+    EXPECT_EQ(label.Caption(), "Spare parts");
 }

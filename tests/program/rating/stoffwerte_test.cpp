@@ -177,3 +177,21 @@ TEST(Potenz, WerteUndFehlschlaege)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Stoffwerte, MeldungAusDenProgrammtexten)
+{
+    texts::Texte texte;
+    texte.SprachNr = 2;
+    texte.Text_117 = sprachText("zu heiss", "too hot", "trop chaud");
+    texte.Titel_Text = sprachText("Kelto-Line DE", "Kelto-Line EN", "Kelto-Line FR");
+    common::RecordingMessageBoxes boxes;
+    KuehlerDaten d;
+    EXPECT_EQ(Stoffwert_cp(310, {MediumOel, 0}, d, meldungenAus(texte, boxes)), 2.89);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("trop chaud"));
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("Kelto-Line FR"));
+}
+
+} // namespace

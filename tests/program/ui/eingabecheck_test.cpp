@@ -8,7 +8,7 @@ namespace {
 
 EingabeUmrechnung plain(const QLocale& loc)
 {
-    return {[loc](const QString& t) { return loc.toDouble(t); }, [loc](const QString& t) { return loc.toDouble(t); }};
+    return {[loc](const QString& t) { return loc.toDouble(t); }, [loc](const QString& t, double) { return loc.toDouble(t); }};
 }
 
 EingabeDaten typed(const QString& tu, const QString& ti, const QString& q)
@@ -57,7 +57,7 @@ TEST(EingabeCheck, UneditedFieldsKeepTheirExactValues)
     EingabeDaten d{{"30.0", false, 30.0}, {"60.0", false, 60.0}, {"0.87", false, 60.0}};
     int reads = 0;
     EingabeUmrechnung counting{[&](const QString& t) { ++reads; return c.toDouble(t); },
-        [&](const QString& t) { ++reads; return c.toDouble(t) * 69.0; }};
+        [&](const QString& t, double tIn) { ++reads; EXPECT_EQ(tIn, 60.0); return c.toDouble(t) * 69.0; }};
     EingabePruefung r = pruefeEingabe(d, c, counting);
     EXPECT_TRUE(r.Eingabe_OK);
     EXPECT_EQ(r.Durchfluss, 60.0);

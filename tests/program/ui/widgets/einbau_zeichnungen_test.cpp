@@ -1,9 +1,12 @@
 // The installation drawings of the system folder: each renders with Qt's SVG renderer and carries
 // the dimension letters that the installation tables fill for the sizes that name it.
 #include "program/catalogue/einbau.h"
+#include "program/catalogue/kdaten_hc_tab.h"
+#include "program/catalogue/ktab_zeichnungen.h"
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -67,5 +70,40 @@ TEST(EinbauZeichnungen, EveryDrawingRendersAtTheSizeTheResultTabShows)
         EXPECT_GT(linksDunkel, 1500);
         EXPECT_GT(rechtsDunkel, 800);
         EXPECT_FALSE(buchstabenDerZeichnung(info.absoluteFilePath()).isEmpty());
+    }
+}
+
+TEST(EinbauZeichnungen, EachNamedDrawingCarriesTheLettersItsSizesFill)
+{
+    catalogue::KDaten_Tab kd;
+    catalogue::KDaten_HC_Tab hc;
+    catalogue::Init_KuehlerTabellen(kd, hc);
+    catalogue::KDaten_Einbau einbau;
+    catalogue::Init_EinbauTabellen(einbau);
+
+    // Letters that the installation rows fill (a blank cell fills nothing), gathered per drawing over
+    // every series and region whose size names that drawing.
+    QHash<QString, QSet<QString>> gebraucht;
+    for (long serie = catalogue::DC_12V; serie <= catalogue::Hydro_Rough; ++serie)
+        for (bool us : {false, true}) {
+            int typMax = 0;
+            const catalogue::KTabelle* leistung = catalogue::waehleTabelle(kd, serie, us, typMax);
+            const catalogue::EinbauTabelle masse = catalogue::Get_EinbauTabelle(einbau, serie, us, typMax);
+            ASSERT_NE(leistung, nullptr);
+            for (int i = 0; i <= typMax; ++i) {
+                const QString name = (*leistung)[static_cast<std::size_t>(i)][catalogue::MediumOel].Zeichnung_Datei;
+                QSet<QString>& letters = gebraucht[name];
+                for (int j = 0; j < catalogue::EinbauSpalten; ++j)
+                    if (!masse[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)].trimmed().isEmpty())
+                        letters.insert(catalogue::EinbauBuchstabe(j));
+            }
+        }
+    ASSERT_EQ(gebraucht.size(), catalogue::leistungsZeichnungen().size());
+    const QDir ordner = systemOrdner();
+    for (auto it = gebraucht.cbegin(); it != gebraucht.cend(); ++it) {
+        SCOPED_TRACE(it.key().toStdString());
+        ASSERT_TRUE(ordner.exists(it.key()));
+        // Every letter a size fills stands on its drawing, and the drawing shows no letter no size fills.
+        EXPECT_EQ(buchstabenDerZeichnung(ordner.filePath(it.key())), it.value());
     }
 }

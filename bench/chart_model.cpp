@@ -1,0 +1,109 @@
+// links: vexachart
+// Data store and tick generation of the chart model.
+#include "chart/control/chart.h"
+#include "chart/control/plotdata.h"
+#include "chart/control/ticks.h"
+#include "common/dateserial.h"
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <random>
+
+using namespace vexachart;
+
+static void AppendInXOrder(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        PlotPoints p;
+        for (int i = 0; i < n; ++i)
+            p.insert(i, i * 0.5);
+        benchmark::DoNotOptimize(p.count());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(AppendInXOrder)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+static void AddNewDataPointInXOrder(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    Vexachart c(nullptr, std::make_shared<FixedTextMetrics>());
+    c.setPainting(false);
+    c.setMaxCountOfPlots(1);
+    for (auto _ : state) {
+        c.ClearSinglePlotDataArray(1);
+        for (int i = 0; i < n; ++i)
+            c.AddNewDataPoint(1, double(i), double(i));
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(AddNewDataPointInXOrder)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+static void InsertInRandomOrder(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    std::mt19937 rng(1);
+    std::uniform_real_distribution<double> d(0, 1);
+    std::vector<double> xs(static_cast<size_t>(n));
+    for (double& x : xs)
+        x = d(rng);
+    for (auto _ : state) {
+        PlotPoints p;
+        for (double x : xs)
+            p.insert(x, x);
+        benchmark::DoNotOptimize(p.x(1)); // reading merges the arrivals into x order
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(InsertInRandomOrder)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+static void InsertSingleDataArray(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    std::vector<double> ys(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i)
+        ys[static_cast<size_t>(i)] = std::sin(i * 0.001);
+    const Variant array = Variant::array1(ys);
+    Vexachart c(nullptr, std::make_shared<FixedTextMetrics>());
+    c.setPainting(false);
+    c.setMaxCountOfPlots(1);
+    c.pInit = true;
+    for (auto _ : state)
+        c.InsertSingleDataArray(1, array);
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(InsertSingleDataArray)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+static void Ticks(benchmark::State& state)
+{
+    static FixedTextMetrics metrics;
+    static const std::array<QString, 7> formats = {QString(), "YYYY", "MMM-YYYY", "DD-MMM-YYYY", "DD-MMM (HH\"h\")",
+        "HH\"h\":NN\"m\"", "HH:NN:SS\"s\""};
+    AxisInput in;
+    in.locale = QLocale::c();
+    in.metrics = &metrics;
+    in.axisLength = 9000;
+    in.timeFormats = &formats;
+    switch (state.range(0)) {
+    case 0: in.lo = 0.01; in.hi = 100; break;
+    case 1: in.lo = -1; in.hi = 3; in.linLogMode = 1; break;
+    default:
+        in.lo = common::serialFromParts(2005, 3, 3, 12);
+        in.hi = common::serialFromParts(2005, 3, 20);
+        in.notation = 2;
+    }
+    AxisScale s;
+    for (auto _ : state) {
+        CalcAxisTicks(in, s);
+        benchmark::DoNotOptimize(s.Count);
+    }
+}
+BENCHMARK(Ticks)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
