@@ -3,6 +3,7 @@
 // page borders, pictures and window state, the selection that edits it, and saving as .docx.
 #include "wp/model.h"
 #include <QImage>
+#include <QLocale>
 #include <QString>
 #include <memory>
 
@@ -65,6 +66,11 @@ public:
     // Adds a table of rows x columns at a collapsed range (see Selection::Tables).
     TableRef addTable(const Range& at, int rows, int cols, int behaviour = 0, int autoFit = 0);
 
+    // Language of the text: readers use it for spelling and for the form of updated dates; the
+    // date field's cached result takes its short date form.
+    const QLocale& language() const { return m_language; }
+    void setLanguage(const QLocale& language) { m_language = language; }
+
     // Window state: the view type and the show-all switch (no effect on the file).
     int viewType() const { return m_viewType; }
     void setViewType(int type) { m_viewType = type; }
@@ -110,6 +116,7 @@ private:
     std::array<Border, 4> m_pageBorders{};
     std::vector<Media> m_media;
     int m_nextDocPrId = 1;
+    QLocale m_language;
     int m_viewType = 1;
     bool m_showAll = false;
     std::unique_ptr<wp::Selection> m_selection;

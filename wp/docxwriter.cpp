@@ -259,18 +259,19 @@ void addImageRels(const PartWriter& writer, const Document& doc, std::vector<Rel
     }
 }
 
-QString stylesXml()
+QString stylesXml(const Document& doc)
 {
     return XmlDecl + QStringLiteral(
         "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
         "<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\" "
         "w:cs=\"Times New Roman\" w:eastAsia=\"Times New Roman\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/>"
-        "<w:lang w:val=\"de-DE\"/></w:rPr></w:rPrDefault><w:pPrDefault><w:pPr/></w:pPrDefault></w:docDefaults>"
+        "<w:lang w:val=\"%1\" w:eastAsia=\"%1\"/></w:rPr></w:rPrDefault><w:pPrDefault><w:pPr/></w:pPrDefault></w:docDefaults>"
         "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:qFormat/></w:style>"
         "<w:style w:type=\"table\" w:default=\"1\" w:styleId=\"TableNormal\"><w:name w:val=\"Normal Table\"/>"
         "<w:tblPr><w:tblInd w:w=\"0\" w:type=\"dxa\"/><w:tblCellMar><w:top w:w=\"0\" w:type=\"dxa\"/>"
         "<w:left w:w=\"108\" w:type=\"dxa\"/><w:bottom w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
-        "</w:tblCellMar></w:tblPr></w:style></w:styles>");
+        "</w:tblCellMar></w:tblPr></w:style></w:styles>")
+        .arg(xmlText(doc.language().name().replace(QLatin1Char('_'), QLatin1Char('-'))));
 }
 
 QString settingsXml(const Document& doc)
@@ -446,7 +447,7 @@ PackageParts buildDocxPackage(Document& doc)
     out.emplace_back(QStringLiteral("word/document.xml"), documentXml.toUtf8());
     out.emplace_back(QStringLiteral("word/_rels/document.xml.rels"), relationshipsXml(docRels).toUtf8());
     if (!tpl) {
-        out.emplace_back(QStringLiteral("word/styles.xml"), stylesXml().toUtf8());
+        out.emplace_back(QStringLiteral("word/styles.xml"), stylesXml(doc).toUtf8());
         out.emplace_back(QStringLiteral("word/settings.xml"), settingsXml(doc).toUtf8());
     } else {
         for (const auto& [name, data] : tpl->otherParts) {

@@ -310,7 +310,7 @@ void Selection::addField(const wp::Range& at, int type)
         cached = QStringLiteral("1");
         break;
     case field::Date:
-        cached = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        cached = m_doc->language().toString(QDate::currentDate(), QLocale::ShortFormat);
         break;
     default:
         common::raise(common::errc::InvalidArgument, QStringLiteral("wp.Fields.Add"),

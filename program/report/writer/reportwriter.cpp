@@ -216,6 +216,7 @@ void Word_Dokument_erstellen(ReportContext& ctx, int printFlag)
         ps.RightMargin = wp::Application::CentimetersToPoints(2.5);
         ps.BottomMargin = wp::Application::CentimetersToPoints(2.0);
         doc.setViewType(wp::view::PrintLayout);
+        doc.setLanguage(sprachLocale(sprache));
 
         SectionWriter w{ctx, *word, doc, doc.Selection(), templateInUse, false};
         schreibeAbschnitte(w);

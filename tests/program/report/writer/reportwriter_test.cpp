@@ -1,4 +1,5 @@
 #include "reportfixture.h"
+#include <QDate>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <set>
@@ -94,6 +95,10 @@ TEST_F(ReportFixture, FullReportIsASoundPackageShownOnceWhenComplete)
     EXPECT_TRUE(footer.contains(QStringLiteral("w:instr=\" DATE \"")));
     EXPECT_TRUE(plainText(footer).startsWith(QStringLiteral("Pumpe3")));
     EXPECT_TRUE(plainText(footer).endsWith(QStringLiteral(" (V-1.4 i)")));
+    // The document's language is the report's: readers spell and date by it.
+    const QString heute = QLocale(QLocale::German).toString(QDate::currentDate(), QLocale::ShortFormat);
+    EXPECT_TRUE(plainText(footer).contains(heute + QStringLiteral(" (V-1.4 i)")));
+    EXPECT_TRUE(parts.at(QStringLiteral("word/styles.xml")).contains(QStringLiteral("<w:lang w:val=\"de-DE\"")));
 
     // Pictures: drawing, line, two charts, logo in the address table (and the logo in the header).
     EXPECT_EQ(count(body, QStringLiteral("<wp:inline")), 5);
