@@ -37,6 +37,13 @@ void datenzeile(SectionWriter& w, const texts::SprachText& label, const QString&
     w.sel.TypeParagraph();
 }
 
+// The name of a display unit; a selector outside the list (from a damaged settings file) has none.
+template <std::size_t N>
+QString einheitName(const SectionWriter& w, const std::array<texts::SprachText, N>& namen, long selector)
+{
+    return selector >= 0 && selector < long(N) ? w.t(namen[std::size_t(selector)]) : QString();
+}
+
 // An empty line, kept small on a short page.
 void abstandsAbsatz(SectionWriter& w)
 {
@@ -124,10 +131,10 @@ void datenteil(SectionWriter& w)
     w.doc.setSeekView(wp::view::SeekMainDocument);
     w.doc.addTabStopToParagraphs(w.cm(tx.SprachNr == 4 ? 9.0 : 6.03));
 
-    const QString temp = w.t(kd.EH_Temp_Namen[std::size_t(kd.EH_Temp)]);
-    const QString durchfluss = w.t(kd.EH_Durchfluss_Namen[std::size_t(kd.EH_Durchfluss)]);
-    const QString leistung = w.t(kd.EH_Leistung_Namen[std::size_t(kd.EH_Leistung)]);
-    const QString druck = w.t(kd.EH_Druck_Namen[std::size_t(kd.EH_Druck)]);
+    const QString temp = einheitName(w, kd.EH_Temp_Namen, kd.EH_Temp);
+    const QString durchfluss = einheitName(w, kd.EH_Durchfluss_Namen, kd.EH_Durchfluss);
+    const QString leistung = einheitName(w, kd.EH_Leistung_Namen, kd.EH_Leistung);
+    const QString druck = einheitName(w, kd.EH_Druck_Namen, kd.EH_Druck);
 
     kopfBox(w, w.upper(w.t(tx.Text_300)), 20, wp::align::Centre);
     w.sel.TypeParagraph();
