@@ -116,3 +116,23 @@ TEST_F(ReportFixture, UnreadableTemplateGivesBlankDocumentWithFrameAndHeader)
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_TRUE(blank.count(QStringLiteral("word/kl_header1.xml")));
 }
+
+TEST_F(ReportFixture, NoCoolerSelectedWritesTheRestWithEmptyCells)
+{
+    app.KuehlerDaten.Typ_Index = -1;
+    app.KuehlerDaten.TypSchluessel = QStringLiteral("---------");
+    window.kuehlertyp = QStringLiteral("---");
+    window.masse.Clear();
+    window.uebersicht.Clear();
+    window.ersatz.Clear();
+    // A missing line picture is skipped like any other missing picture.
+    QFile::remove(programFolder() + QStringLiteral("/system/bd10219.gif"));
+    const auto parts = run();
+    EXPECT_TRUE(boxes.shown.empty());
+    const QString& body = parts.at(QStringLiteral("word/document.xml"));
+    // Only the two charts and the maker's logo in the address table remain.
+    EXPECT_EQ(count(body, QStringLiteral("<wp:inline")), 3);
+    EXPECT_FALSE(body.contains(QStringLiteral("A=")));
+    EXPECT_TRUE(body.contains(QStringLiteral("---------")));
+    EXPECT_EQ(programs->opened.size(), 1u);
+}
