@@ -122,10 +122,17 @@ TemplatePackage readTemplatePackage(const QString& path)
     tpl.bodyBlocks = text.mid(blocksStart, blocksEnd - blocksStart);
     tpl.documentTail = text.mid(bodyEnd);
 
-    for (const auto& [name, data] : parts)
-        if (name != QLatin1String("[Content_Types].xml") && name != QLatin1String("word/document.xml")
-            && name != QLatin1String("word/_rels/document.xml.rels"))
-            tpl.otherParts.emplace_back(name, data);
+    // Drawing ids must be unique across the package: a template's header may hold a logo too.
+    static const QRegularExpression drawingId(QStringLiteral("<\\w+:docPr\\b[^>]*\\bid=\"(\\d+)\""));
+    for (const auto& [name, data] : parts) {
+        if (name == QLatin1String("[Content_Types].xml") || name == QLatin1String("word/document.xml")
+            || name == QLatin1String("word/_rels/document.xml.rels"))
+            continue;
+        if (name.endsWith(QLatin1String(".xml")))
+            for (const auto& m : drawingId.globalMatch(QString::fromUtf8(data)))
+                tpl.maxDocPrId = std::max(tpl.maxDocPrId, m.captured(1).toInt());
+        tpl.otherParts.emplace_back(name, data);
+    }
     return tpl;
 }
 

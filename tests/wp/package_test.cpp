@@ -117,12 +117,14 @@ TEST(WpPackage, DocumentOnATemplateKeepsItsContentAndFooter)
         wp::Application word;
         wp::Document& doc = word.Documents().Add();
         doc.Selection().TypeText(QStringLiteral("Vorlage-Text"));
+        const QString png = dir.filePath(QStringLiteral("p.png"));
+        QImage(10, 10, QImage::Format_RGB32).save(png);
+        doc.Selection().addPicture(png); // drawing id 1
+        doc.setSeekView(wp::view::SeekCurrentPageHeader); // a letterhead logo: drawing id 2
+        doc.Selection().addPicture(png);
         doc.setSeekView(wp::view::SeekCurrentPageFooter);
         doc.Selection().TypeText(QStringLiteral("Fusszeile"));
         doc.setSeekView(wp::view::SeekMainDocument);
-        const QString png = dir.filePath(QStringLiteral("p.png"));
-        QImage(10, 10, QImage::Format_RGB32).save(png);
-        doc.Selection().addPicture(png);
         doc.PageSetup().PageHeight = 792;
         doc.PageSetup().PageWidth = 612;
         doc.SaveAs(vorlage);
@@ -151,7 +153,9 @@ TEST(WpPackage, DocumentOnATemplateKeepsItsContentAndFooter)
     EXPECT_LT(body.indexOf(QStringLiteral("Vorlage-Text")), body.indexOf(QStringLiteral("Bericht")));
     EXPECT_EQ(body.count(QStringLiteral("<w:sectPr")), 1);
     EXPECT_TRUE(body.contains(QStringLiteral("<w:pgSz w:w=\"12240\" w:h=\"15840\"/>")));
-    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"1\"")) && body.contains(QStringLiteral("<wp:docPr id=\"2\"")));
+    // New drawing ids continue above every id of the template's parts.
+    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"1\"")) && body.contains(QStringLiteral("<wp:docPr id=\"3\"")));
+    EXPECT_TRUE(p.at(QStringLiteral("word/kl_header1.xml")).contains(QStringLiteral("<wp:docPr id=\"2\"")));
     const QString& types = p.at(QStringLiteral("[Content_Types].xml"));
     EXPECT_TRUE(types.contains(QStringLiteral("document.main+xml")));
     EXPECT_FALSE(types.contains(QStringLiteral("template.main+xml")));
