@@ -251,11 +251,32 @@ QString relationshipsXml(const std::vector<Relationship>& rels)
     return out + QStringLiteral("</Relationships>");
 }
 
-void addImageRels(const PartWriter& writer, const Document& doc, std::vector<Relationship>& rels)
+QString mediaName(const QString& tag, int index, const Media& m)
 {
-    for (auto it = writer.imageRels().cbegin(); it != writer.imageRels().cend(); ++it) {
-        const Media& m = doc.media()[std::size_t(it.key())];
-        rels.push_back({it.value(), RelImage, QStringLiteral("media/kl_image%1.%2").arg(it.key() + 1).arg(m.extension), {}});
+    return QStringLiteral("media/%1_image%2.%3").arg(tag.toLower()).arg(index + 1).arg(m.extension);
+}
+
+void addImageRels(const PartWriter& writer, const Document& doc, const QString& tag, std::vector<Relationship>& rels)
+{
+    for (auto it = writer.imageRels().cbegin(); it != writer.imageRels().cend(); ++it)
+        rels.push_back({it.value(), RelImage, mediaName(tag, it.key(), doc.media()[std::size_t(it.key())]), {}});
+}
+
+// The tag of the names this writer gives parts, media and relationships: "Kl", or "Kl2", "Kl3" ...
+// when a template (perhaps an earlier report) already uses it.
+QString uniqueTag(const TemplatePackage* tpl)
+{
+    for (int n = 1;; ++n) {
+        const QString tag = n == 1 ? QStringLiteral("Kl") : QStringLiteral("Kl%1").arg(n);
+        if (!tpl)
+            return tag;
+        const QString lower = tag.toLower() + QLatin1Char('_');
+        bool used = std::any_of(tpl->otherParts.begin(), tpl->otherParts.end(),
+                                [&](const auto& part) { return part.first.contains(lower, Qt::CaseInsensitive); });
+        used = used || std::any_of(tpl->documentRels.begin(), tpl->documentRels.end(),
+                                   [&](const Relationship& r) { return r.id.startsWith(QStringLiteral("rId") + tag); });
+        if (!used)
+            return tag;
     }
 }
 
@@ -369,6 +390,8 @@ QString xmlText(const QString& text)
 PackageParts buildDocxPackage(Document& doc)
 {
     const TemplatePackage* tpl = doc.templatePackage();
+    const QString tag = uniqueTag(tpl);
+    const QString rid = QStringLiteral("rId") + tag;
     PackageParts parts;
     std::vector<Relationship> docRels;
     std::vector<std::pair<QString, QString>> defaults;
@@ -380,8 +403,8 @@ PackageParts buildDocxPackage(Document& doc)
         overrides = tpl->overrides;
         references = tpl->references;
     } else {
-        docRels.push_back({QStringLiteral("rIdKlStyles"), RelStyles, QStringLiteral("styles.xml"), {}});
-        docRels.push_back({QStringLiteral("rIdKlSettings"), RelSettings, QStringLiteral("settings.xml"), {}});
+        docRels.push_back({rid + QStringLiteral("Styles"), RelStyles, QStringLiteral("styles.xml"), {}});
+        docRels.push_back({rid + QStringLiteral("Settings"), RelSettings, QStringLiteral("settings.xml"), {}});
         overrides.emplace_back(QStringLiteral("/word/styles.xml"), CtStyles);
         overrides.emplace_back(QStringLiteral("/word/settings.xml"), CtSettings);
     }
@@ -393,15 +416,15 @@ PackageParts buildDocxPackage(Document& doc)
 
     auto headerFooterPart = [&](const Story& story, const char* root, const QString& name, const QString& relType,
                                 const QString& ctype, const QString& refName) {
-        PartWriter writer(doc, QStringLiteral("rIdKl%1").arg(QLatin1String(root)));
+        PartWriter writer(doc, rid + QLatin1String(root));
         const QString xml = XmlDecl + QStringLiteral("<w:%1%2>").arg(QLatin1String(root), namespaces())
                             + writer.story(story) + QStringLiteral("</w:%1>").arg(QLatin1String(root));
         parts.emplace_back(QStringLiteral("word/%1").arg(name), xml.toUtf8());
         std::vector<Relationship> rels;
-        addImageRels(writer, doc, rels);
+        addImageRels(writer, doc, tag, rels);
         if (!rels.empty())
             parts.emplace_back(QStringLiteral("word/_rels/%1.rels").arg(name), relationshipsXml(rels).toUtf8());
-        const QString id = QStringLiteral("rIdKl%1Part").arg(QLatin1String(root));
+        const QString id = rid + QLatin1String(root) + QStringLiteral("Part");
         docRels.push_back({id, relType, name, {}});
         overrides.emplace_back(QStringLiteral("/word/") + name, ctype);
         // Our part replaces a default reference of the same kind.
@@ -415,7 +438,7 @@ PackageParts buildDocxPackage(Document& doc)
     };
 
     if (doc.header())
-        headerFooterPart(*doc.header(), "hdr", QStringLiteral("kl_header1.xml"), RelHeader, CtHeader, QStringLiteral("headerReference"));
+        headerFooterPart(*doc.header(), "hdr", tag.toLower() + QStringLiteral("_header1.xml"), RelHeader, CtHeader, QStringLiteral("headerReference"));
 
     // A footer written on a template with a footer of its own goes in front of that footer's content.
     QString mergedFooterName;
@@ -423,12 +446,12 @@ PackageParts buildDocxPackage(Document& doc)
         if (tpl && !tpl->defaultFooterPart.isEmpty())
             mergedFooterName = tpl->defaultFooterPart;
         else
-            headerFooterPart(*doc.footer(), "ftr", QStringLiteral("kl_footer1.xml"), RelFooter, CtFooter, QStringLiteral("footerReference"));
+            headerFooterPart(*doc.footer(), "ftr", tag.toLower() + QStringLiteral("_footer1.xml"), RelFooter, CtFooter, QStringLiteral("footerReference"));
     }
 
-    PartWriter body(doc, QStringLiteral("rIdKlBody"));
+    PartWriter body(doc, rid + QStringLiteral("Body"));
     const QString blocks = body.story(doc.body());
-    addImageRels(body, doc, docRels);
+    addImageRels(body, doc, tag, docRels);
     QString documentXml;
     if (tpl)
         documentXml = tpl->documentHead + tpl->bodyBlocks + blocks + sectionXml(doc, references) + tpl->documentTail;
@@ -452,7 +475,8 @@ PackageParts buildDocxPackage(Document& doc)
     } else {
         for (const auto& [name, data] : tpl->otherParts) {
             if (name == mergedFooterName) {
-                PartWriter writer(doc, QStringLiteral("rIdKlFtr"));
+                // The report's footer holds no pictures, so the template footer's relationships stay as they are.
+                PartWriter writer(doc, rid + QStringLiteral("Ftr"));
                 QString xml = QString::fromUtf8(data);
                 const qsizetype start = xml.indexOf(QLatin1String("<w:ftr"));
                 const qsizetype end = start < 0 ? -1 : xml.indexOf(QLatin1Char('>'), start);
@@ -467,7 +491,7 @@ PackageParts buildDocxPackage(Document& doc)
     for (auto& part : parts)
         out.push_back(std::move(part));
     for (std::size_t i = 0; i < doc.media().size(); ++i)
-        out.emplace_back(QStringLiteral("word/media/kl_image%1.%2").arg(i + 1).arg(doc.media()[i].extension), doc.media()[i].data);
+        out.emplace_back(QStringLiteral("word/") + mediaName(tag, int(i), doc.media()[i]), doc.media()[i].data);
     return out;
 }
 

@@ -5,12 +5,14 @@
 #include "wp/docxwriter.h"
 #include "wp/zippackage.h"
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 
 namespace {
 
@@ -207,4 +209,61 @@ TEST(WpApplication, PrintPreviewAndLockFiles)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     EXPECT_TRUE(wp::officeLockFilePresent(dir.filePath(QStringLiteral("long-name.docx"))));
+}
+
+TEST(WpPackage, AnEarlierReportServesAsTemplate)
+{
+    QTemporaryDir dir;
+    const QString red = dir.filePath(QStringLiteral("red.png"));
+    const QString blue = dir.filePath(QStringLiteral("blue.png"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    image.save(red);
+    image.fill(Qt::blue);
+    image.save(blue);
+    const QString earlier = dir.filePath(QStringLiteral("earlier.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.Selection().addPicture(red);
+        doc.setSeekView(wp::view::SeekCurrentPageHeader);
+        doc.Selection().TypeText(QStringLiteral("old header"));
+        doc.SaveAs(earlier);
+    }
+    wp::Application word;
+    wp::Document& doc = word.Documents().Add(earlier);
+    doc.Selection().addPicture(blue);
+    doc.setSeekView(wp::view::SeekCurrentPageHeader);
+    doc.Selection().TypeText(QStringLiteral("new header"));
+    const QString path = dir.filePath(QStringLiteral("next.docx"));
+    doc.SaveAs(path);
+
+    // Both pictures keep their own files and relationship ids.
+    std::map<QString, QByteArray> files;
+    std::set<QString> names;
+    for (const auto& [name, data] : wp::readZipPackage(path)) {
+        EXPECT_TRUE(names.insert(name).second) << name.toStdString();
+        files[name] = data;
+    }
+    QByteArray redBytes, blueBytes;
+    for (const auto& [file, bytes] : {std::pair{red, &redBytes}, std::pair{blue, &blueBytes}}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        *bytes = f.readAll();
+    }
+    int redCount = 0, blueCount = 0;
+    for (const auto& [name, data] : files) {
+        redCount += data == redBytes;
+        blueCount += data == blueBytes;
+    }
+    EXPECT_EQ(redCount, 1);
+    EXPECT_EQ(blueCount, 1);
+    const QString rels = QString::fromUtf8(files.at(QStringLiteral("word/_rels/document.xml.rels")));
+    std::set<QString> ids;
+    static const QRegularExpression id(QStringLiteral("Id=\"([^\"]+)\""));
+    for (const auto& m : id.globalMatch(rels))
+        EXPECT_TRUE(ids.insert(m.captured(1)).second) << m.captured(1).toStdString();
+    const QString body = QString::fromUtf8(files.at(QStringLiteral("word/document.xml")));
+    EXPECT_EQ(body.count(QStringLiteral("w:headerReference w:type=\"default\"")), 1);
+    EXPECT_TRUE(parses(body));
 }
