@@ -1,5 +1,6 @@
 #include "wp/application.h"
 #include "common/error.h"
+#include <QFileInfo>
 
 namespace wp {
 
@@ -43,6 +44,17 @@ void Application::PrintPreview()
     if (doc.FullName() == doc.Name() || !m_programs->openInViewer(doc.FullName()))
         common::raise(ViewerFailed, QStringLiteral("wp.Application.PrintPreview"),
                       QStringLiteral("The document could not be shown: %1").arg(doc.FullName()));
+}
+
+void Application::OpenReadOnly(const QString& FileName)
+{
+    requireRunning("Documents.Open");
+    if (!QFileInfo(FileName).isFile())
+        common::raise(common::errc::FileNotFound, QStringLiteral("wp.Documents.Open"),
+                      QStringLiteral("File not found: %1").arg(FileName));
+    if (!m_programs->openInViewer(FileName))
+        common::raise(ViewerFailed, QStringLiteral("wp.Documents.Open"),
+                      QStringLiteral("The document could not be shown: %1").arg(FileName));
 }
 
 void Application::Quit(bool SaveChanges)

@@ -36,6 +36,9 @@ public:
     // Shows the active document, which must have been saved, in the desktop's viewer;
     // error ViewerFailed when that cannot be opened.
     void PrintPreview();
+    // Opens an existing document read-only for the user: the desktop's viewer shows it.
+    // Error 53 when the file is missing, ViewerFailed when it cannot be shown.
+    void OpenReadOnly(const QString& FileName);
     bool Visible() const { return m_visible; }
     void setVisible(bool on) { m_visible = on; }
 

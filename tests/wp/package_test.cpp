@@ -195,6 +195,16 @@ TEST(WpApplication, PrintPreviewAndLockFiles)
     word.PrintOut(path);
     EXPECT_EQ(programs->opened, std::vector<QString>{path});
     EXPECT_EQ(programs->printed, std::vector<QString>{path});
+    // Reading an existing document: shown by the viewer; a missing one is error 53.
+    word.OpenReadOnly(path);
+    EXPECT_EQ(programs->opened.size(), 2u);
+    try {
+        word.OpenReadOnly(dir.filePath(QStringLiteral("KeltoLine-Eng.docx")));
+        ADD_FAILURE() << "opened a missing file";
+    } catch (const common::Error& e) {
+        EXPECT_EQ(e.number(), common::errc::FileNotFound);
+    }
+    EXPECT_EQ(programs->opened.size(), 2u);
     EXPECT_EQ(doc.Name(), QStringLiteral("r.docx"));
 
     EXPECT_FALSE(wp::officeLockFilePresent(path));
