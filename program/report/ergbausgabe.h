@@ -3,6 +3,7 @@
 // address table, the nine report options with their captions, and the path of the last report.
 // The dealer choice (print flag and the two indices) is read at start-up into the application
 // state and changed by the options window; the report reads it from there.
+#include "program/project/word_optionen.h"
 #include "program/texts/sprachtext.h"
 #include "program/texts/stringtable.h"
 #include <QString>
@@ -19,13 +20,10 @@ struct Adresse {
     std::array<QString, 9> Zeile{};
 };
 
-// One optional report section: the caption in every language, a further text nothing uses,
-// and the flag (non-zero = the section is written).
-struct Word_OptionSatz {
-    texts::SprachText Text{};
-    QString Zusatz;
-    qint16 Flag = 0;
-};
+// One optional report section: the caption in every language (slot 17 stays empty), a further
+// text nothing in the report uses, and the flag (non-zero = the section is written). The same
+// record as the project file keeps, so a loaded project's options are taken over as they stand.
+using Word_OptionSatz = project::Word_OptionSatz;
 
 // Indices of Word_Optionen.
 namespace option {
@@ -38,7 +36,7 @@ inline constexpr int Kopfzeile = 5;      // header
 inline constexpr int Fusszeile = 6;      // footer
 inline constexpr int Anschrift = 7;      // maker's name in the header
 inline constexpr int Rahmen = 8;         // page frame
-inline constexpr int Anzahl = 9;
+inline constexpr int Anzahl = project::Word_OptionenAnzahl;
 }
 
 struct ErgbAusgabe {
@@ -46,7 +44,7 @@ struct ErgbAusgabe {
     Adresse Adresse_US;
     std::vector<Adresse> Haendler_EU; // entry 0 = no dealer
     std::vector<Adresse> Haendler_US;
-    std::array<Word_OptionSatz, option::Anzahl> Word_Optionen{};
+    project::Word_Optionen Word_Optionen{};
     // Full path of the last report document.
     QString Word_Dokument_Datei;
 

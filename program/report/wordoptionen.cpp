@@ -29,13 +29,13 @@ void Init_Word_Optionen_Texte(ErgbAusgabe& ergb, const texts::StringTable& table
 {
     for (std::size_t k = 0; k < Beschriftungen.size(); ++k) {
         Word_OptionSatz& satz = ergb.Word_Optionen[k];
-        satz.Text[0] = QString::fromUtf16(Beschriftungen[k].deutsch);
-        satz.Text[1] = QString::fromUtf16(Beschriftungen[k].englisch);
-        satz.Text[2] = QString::fromUtf16(Beschriftungen[k].franzoesisch);
+        satz.Caption[0] = QString::fromUtf16(Beschriftungen[k].deutsch);
+        satz.Caption[1] = QString::fromUtf16(Beschriftungen[k].englisch);
+        satz.Caption[2] = QString::fromUtf16(Beschriftungen[k].franzoesisch);
     }
     for (int slot = 3; slot <= 16; ++slot)
         for (std::size_t k = 0; k < Beschriftungen.size(); ++k)
-            ergb.Word_Optionen[k].Text[std::size_t(slot)] =
+            ergb.Word_Optionen[k].Caption[std::size_t(slot)] =
                 texts::resString((slot - 3) * 1000 + Beschriftungen[k].textNr, table);
     for (Word_OptionSatz& satz : ergb.Word_Optionen)
         satz.Zusatz.clear();

@@ -32,16 +32,16 @@ TEST(WordOptionen, CaptionsInEveryLanguageLeaveTheFlagsAlone)
     for (std::size_t k = 0; k < ergb.Word_Optionen.size(); ++k) {
         EXPECT_EQ(ergb.Word_Optionen[k].Flag, qint16(k % 2));
         EXPECT_TRUE(ergb.Word_Optionen[k].Zusatz.isEmpty());
-        EXPECT_TRUE(ergb.Word_Optionen[k].Text[17].isEmpty());
+        EXPECT_TRUE(ergb.Word_Optionen[k].Caption[17].isEmpty());
         for (int slot = 0; slot <= 16; ++slot)
-            EXPECT_FALSE(ergb.Word_Optionen[k].Text[std::size_t(slot)].isEmpty()) << k << " " << slot;
+            EXPECT_FALSE(ergb.Word_Optionen[k].Caption[std::size_t(slot)].isEmpty()) << k << " " << slot;
     }
-    EXPECT_EQ(ergb.Word_Optionen[report::option::Ersatzteile].Text[0], QStringLiteral("Zubehör/Ersatzteile"));
-    EXPECT_EQ(ergb.Word_Optionen[report::option::Rahmen].Text[2], QStringLiteral("Bordure de page"));
+    EXPECT_EQ(ergb.Word_Optionen[report::option::Ersatzteile].Caption[0], QStringLiteral("Zubehör/Ersatzteile"));
+    EXPECT_EQ(ergb.Word_Optionen[report::option::Rahmen].Caption[2], QStringLiteral("Bordure de page"));
     // Slot 4 (Russian) of option 4 is string-table entry 1163, option 8's is 1206.
-    EXPECT_EQ(ergb.Word_Optionen[report::option::Ersatzteile].Text[4], texts::resString(1163));
-    EXPECT_EQ(ergb.Word_Optionen[report::option::Rahmen].Text[4], texts::resString(1206));
-    EXPECT_EQ(ergb.Word_Optionen[report::option::Druckverlust].Text[16], texts::resString(13267));
+    EXPECT_EQ(ergb.Word_Optionen[report::option::Ersatzteile].Caption[4], texts::resString(1163));
+    EXPECT_EQ(ergb.Word_Optionen[report::option::Rahmen].Caption[4], texts::resString(1206));
+    EXPECT_EQ(ergb.Word_Optionen[report::option::Druckverlust].Caption[16], texts::resString(13267));
 }
 
 TEST(Adressdaten, DealerTablesAndOutOfRangeIndex)
