@@ -42,6 +42,10 @@ TEST(WordOptionen, CaptionsInEveryLanguageLeaveTheFlagsAlone)
     EXPECT_EQ(ergb.Word_Optionen[report::option::Ersatzteile].Caption[4], texts::resString(1163));
     EXPECT_EQ(ergb.Word_Optionen[report::option::Rahmen].Caption[4], texts::resString(1206));
     EXPECT_EQ(ergb.Word_Optionen[report::option::Druckverlust].Caption[16], texts::resString(13267));
+
+    // Without a string table the other languages show the English captions.
+    report::Init_Word_Optionen_Texte(ergb, texts::StringTable::load(QStringLiteral("/nonexistent")));
+    EXPECT_EQ(ergb.Word_Optionen[report::option::Fusszeile].Caption[9], QStringLiteral("Write Footer"));
 }
 
 TEST(Adressdaten, DealerTablesAndOutOfRangeIndex)
