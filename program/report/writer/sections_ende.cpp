@@ -2,7 +2,6 @@
 // address table, and the footer.
 #include "program/report/writer/sections.h"
 #include "program/texts/startup_caption.h"
-#include <QDir>
 #include <cmath>
 
 namespace report {
