@@ -134,8 +134,6 @@ public:
     // (testHooks). Null: the desktop's.
     ProjektDialoge* projektDialoge = nullptr;
     DokumentOeffner* dokumentOeffner = nullptr;
-    // The report options a project keeps (the report's record once it is connected here).
-    std::function<project::Word_Optionen&()> wordOptionen;
 
     // Colours of the caption painter (kept as state; the native title bar is not painted).
     struct GradTitel {
@@ -319,13 +317,13 @@ private:
 
     // Shared pointers: their types stay incomplete where the window is destroyed.
     class ProjektAblageFenster;
+    // The report options a project keeps: those of the report.
     project::Word_Optionen& berichtOptionen();
     const project::Word_Optionen& berichtOptionen() const;
     std::shared_ptr<ProjektAblageFenster> m_projektAblage;
     std::shared_ptr<ProjektDialoge> m_projektDialogeQt;
     std::shared_ptr<DokumentOeffner> m_dokumentOeffnerQt;
     std::shared_ptr<ProjektBefehle> m_projekt;
-    project::Word_Optionen m_wordOptionen{};
     std::unique_ptr<Programmzustand> m_ownZustand;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;

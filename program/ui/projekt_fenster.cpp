@@ -249,12 +249,12 @@ void Kelto_VX_Menu::Projekt_Neu_Init()
 
 project::Word_Optionen& Kelto_VX_Menu::berichtOptionen()
 {
-    return wordOptionen ? wordOptionen() : m_wordOptionen;
+    return m_zustand.Start.ErgbAusgabe.Word_Optionen;
 }
 
 const project::Word_Optionen& Kelto_VX_Menu::berichtOptionen() const
 {
-    return wordOptionen ? wordOptionen() : m_wordOptionen;
+    return m_zustand.Start.ErgbAusgabe.Word_Optionen;
 }
 
 void Kelto_VX_Menu::Word_Beschreibung_anzeigen()

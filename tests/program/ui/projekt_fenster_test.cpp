@@ -67,6 +67,11 @@ TEST_F(ProjektFenster, SavedSelectionComesBackWhole)
     w->MenuBar1_ItemClick("Menu_EH_Temp_F");
     w->MenuBar1_ItemClick("Menu_EH_Druck_bar");
     ASSERT_NE(w->TB_Kuehlertyp->text(), "---");
+    project::Word_Optionen& optionen = start.ErgbAusgabe.Word_Optionen;
+    for (auto& o : optionen)
+        o.Flag = 1;
+    optionen[2].Flag = 0;
+    optionen[8].Flag = 1;
     ASSERT_TRUE(saveAs("cooler A&B"));
     EXPECT_EQ(projektDialoge.asked, (QStringList{zustand->Texte.Text_120[0], zustand->Texte.Text_100[0]}));
     const QStringList saved = shown();
@@ -86,6 +91,9 @@ TEST_F(ProjektFenster, SavedSelectionComesBackWhole)
     EXPECT_EQ(w->TB_Kuehlertyp->text(), "---");
     EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
     EXPECT_EQ(k().KLeistung, 0);
+    EXPECT_EQ(optionen[2].Flag, 1); // sections 0 to 7 on again; the page frame as it was
+    EXPECT_EQ(optionen[8].Flag, 1);
+    optionen[8].Flag = 0;
 
     // The recent item brings everything back, the result included. The new project is not the
     // saved one, so it is asked about first.
@@ -97,6 +105,8 @@ TEST_F(ProjektFenster, SavedSelectionComesBackWhole)
     EXPECT_EQ(k().EH_Temp, 1);
     EXPECT_EQ(k().EH_Druck, 5);
     EXPECT_TRUE(w->menuItem("Menu_EH_Druck_bar")->isChecked());
+    EXPECT_EQ(optionen[2].Flag, 0);
+    EXPECT_EQ(optionen[8].Flag, 1);
 }
 
 TEST_F(ProjektFenster, SaveKeepsThePreviousFileAsBackup)
