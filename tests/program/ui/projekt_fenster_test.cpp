@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -260,4 +261,29 @@ TEST_F(ProjektFenster, DescriptionAndChartPrintItems)
     EXPECT_EQ(boxes.shown[1].style, common::mb::Critical);
     w->pChart->setServices(nullptr);
     w->LChart->setServices(nullptr);
+}
+
+TEST_F(ProjektFenster, FailedSaveSaysSoAndKeepsTheOldFile)
+{
+    open();
+    referencePoint();
+    // The chosen name is taken by a folder: nothing saved, still untitled, the list empty.
+    QDir().mkpath(data() + "taken.tpj");
+    boxes.clear();
+    EXPECT_FALSE(saveAs("taken"));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[0]);
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
+    EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
+    EXPECT_FALSE(w->menuItem("Projekt1")->isEnabled());
+
+    // The backup cannot be made: the saved file keeps its content.
+    ASSERT_TRUE(saveAs("pump"));
+    const QByteArray first = bytesOf(data() + "pump.tpj");
+    QDir().mkpath(data() + "pump.bak");
+    type(w->TB_Durchfluss, "80");
+    boxes.clear();
+    EXPECT_FALSE(w->Projekt_Save());
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(bytesOf(data() + "pump.tpj"), first);
 }
