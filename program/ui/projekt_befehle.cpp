@@ -1,22 +1,17 @@
 #include "program/ui/projekt_befehle.h"
 
 #include "common/messages.h"
+#include "program/project/projekt_befehle.h"
 #include "program/texts/settings.h"
 #include "program/ui/projekt_historie.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace ui {
 
 namespace {
 
-// A file dialog's answer counts as cancelled when it is empty, still the filter, or too short to
-// be a name with its extension.
-bool abgebrochen(const QString& datei)
-{
-    return datei.isEmpty() || datei == QLatin1String("*.tpj") || QFileInfo(datei).fileName().size() < 5;
-}
+bool abgebrochen(const QString& datei) { return project::Dateidialog_abgebrochen(datei); }
 
 QString schluessel(int n) { return QStringLiteral("Name%1").arg(n); }
 
@@ -38,12 +33,11 @@ const QString& ProjektBefehle::text(const texts::SprachText& t) const
 
 QString ProjektBefehle::ordner(bool anlegen)
 {
-    if (m_sys.Projekt_Pfad.isEmpty() && standardOrdner)
-        m_sys.Projekt_Pfad = standardOrdner();
-    if (!m_sys.Projekt_Pfad.isEmpty() && !m_sys.Projekt_Pfad.endsWith(QLatin1Char('/')))
-        m_sys.Projekt_Pfad += QLatin1Char('/');
-    if (anlegen && (m_sys.Projekt_Pfad.isEmpty() || !QDir().mkpath(m_sys.Projekt_Pfad)))
-        return {};
+    const QString standard = standardOrdner ? standardOrdner() : QString();
+    if (anlegen)
+        return project::Projekt_DatenordnerBereit(m_sys, standard) ? m_sys.Projekt_Pfad : QString();
+    if (m_sys.Projekt_Pfad.isEmpty())
+        m_sys.Projekt_Pfad = standard;
     return m_sys.Projekt_Pfad;
 }
 
@@ -65,15 +59,12 @@ bool ProjektBefehle::Projekt_Save()
 {
     if (m_sys.Projekt_Name.isEmpty())
         return Projekt_SaveAs();
-    QString ziel = m_sys.Projekt_File;
-    if (ziel.isEmpty()) {
-        const QString o = ordner(true);
-        if (o.isEmpty()) {
-            m_boxes.show(text(m_texte.Text_109), common::mb::Critical);
-            return false;
-        }
-        ziel = o + m_sys.Projekt_Name + QStringLiteral(".tpj");
+    // The project's own file; an untitled one goes to the data folder under its name.
+    if (m_sys.Projekt_File.isEmpty() && ordner(true).isEmpty()) {
+        m_boxes.show(text(m_texte.Text_109), common::mb::Critical);
+        return false;
     }
+    const QString ziel = project::Projekt_Speicherziel(m_sys);
     if (!m_ablage.speichern(ziel))
         return false;
     titel();
@@ -86,9 +77,7 @@ bool ProjektBefehle::Projekt_SaveAs()
     QString vorschlag = m_sys.Projekt_Name;
     if (vorschlag.isEmpty()) {
         // The answer only proposes the file name; the project stays untitled until it is saved.
-        vorschlag = m_dialoge.eingabe(text(m_texte.Text_120), text(m_texte.Text_120));
-        vorschlag.remove(QLatin1Char('/'));
-        vorschlag = vorschlag.trimmed();
+        vorschlag = project::Projekt_NameVorschlag(m_dialoge.eingabe(text(m_texte.Text_120), text(m_texte.Text_120)));
         if (vorschlag.isEmpty())
             return false;
     }
