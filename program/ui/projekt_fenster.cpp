@@ -175,8 +175,10 @@ void Kelto_VX_Menu::ProjektFile_Lesen(const project::ProjektSatz& satz)
         OBox_AC_Click();
     else if (OBox_HC->isChecked())
         OBox_HC_Click();
-    else
+    else {
+        showDriveFrame(nullptr); // no drive stored: no drive's options on show
         CB_Kuehler_suchen_Click();
+    }
     if (TB_Kuehlertyp->text() == QLatin1String("---"))
         SSTab1_Click(0);
 }

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -286,4 +287,32 @@ TEST_F(ProjektFenster, FailedSaveSaysSoAndKeepsTheOldFile)
     EXPECT_FALSE(w->Projekt_Save());
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(bytesOf(data() + "pump.tpj"), first);
+}
+
+TEST_F(ProjektFenster, ProjectWithoutDriveShowsNoDriveOptions)
+{
+    open();
+    referencePoint();
+    project::ProjektSatz satz;
+    satz.T_in = 60;
+    satz.T_Umgebung = 30;
+    satz.Durchfluss = 50;
+    satz.KLeistung = 3000;
+    satz.Medium_Subindex = 1;
+    const QString pfad = data() + "nodrive.tpj";
+    {
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(project::kodiereProjekt(satz));
+    }
+    boxes.answers = {common::mb::No};
+    projektDialoge.answers = {pfad};
+    w->Projekt_Load();
+    EXPECT_EQ(start.System.Projekt_Name, "nodrive");
+    EXPECT_FALSE(w->OBox_DCD->isChecked() || w->OBox_AC->isChecked() || w->OBox_HC->isChecked());
+    for (QGroupBox* frame : {w->Fr_FanDC, w->FR_FanAC, w->FR_FanHC})
+        EXPECT_FALSE(frame->isVisible()) << frame->objectName().toStdString();
+    EXPECT_EQ(w->TB_Kuehlertyp->text(), "---");
+    EXPECT_TRUE(w->OBox_drueckend->isChecked());
+    EXPECT_EQ(w->CBox_Medium_Typ->currentIndex(), 1);
 }
