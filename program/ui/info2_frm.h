@@ -1,0 +1,48 @@
+#pragma once
+// The report's progress window: one label with the message the report writer sets, shown
+// modelessly while the document is written.
+#include <QDialog>
+#include <QPointer>
+
+class QLabel;
+
+namespace ui {
+
+class Info2_frm : public QDialog {
+    Q_OBJECT
+public:
+    // sprachNr gives the label's character set.
+    explicit Info2_frm(int sprachNr, QWidget* parent = nullptr);
+
+    // Sets the message and paints the window at once: the report runs without returning to the
+    // event loop, so the window must be drawn before the work starts.
+    void zeigen(const QString& text);
+
+    int fontCharset() const { return m_fontCharset; }
+
+    QLabel* LA_InfoTxt = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    int m_sprachNr;
+    int m_fontCharset = 0;
+};
+
+// Shows the progress window for the lifetime of the object and unloads it at the end, also
+// when the work in between fails.
+class Info2Anzeige {
+public:
+    Info2Anzeige(int sprachNr, const QString& text, QWidget* parent = nullptr);
+    ~Info2Anzeige();
+    Info2Anzeige(const Info2Anzeige&) = delete;
+    Info2Anzeige& operator=(const Info2Anzeige&) = delete;
+
+    Info2_frm* fenster() const { return m_fenster; }
+
+private:
+    QPointer<Info2_frm> m_fenster;
+};
+
+} // namespace ui
