@@ -65,8 +65,10 @@ Optionen::Optionen(texts::AppState& state, OptionenBerichtDaten& bericht, Option
 void Optionen::zeigen(texts::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
                       QWidget* parent)
 {
-    Optionen fenster(state, bericht, dateien, parent);
-    fenster.exec();
+    // On the heap: the program's end unloads registered windows with deleteLater.
+    auto* fenster = new Optionen(state, bericht, dateien, parent);
+    fenster->setAttribute(Qt::WA_DeleteOnClose);
+    fenster->exec();
 }
 
 // ---------------------------------------------------------------- building
