@@ -109,14 +109,12 @@ void Optionen::createControls()
     pfad->addWidget(CB_VerzPfad_Sel);
 
     auto* adresse = new QGridLayout;
-    const auto zeile = [adresse](int r, QLabel* label, QLineEdit* a, QLineEdit* b = nullptr, int breiteA = 0) {
+    const auto zeile = [adresse](int r, QLabel* label, QLineEdit* a, QLineEdit* b = nullptr) {
         adresse->addWidget(label, r, 0);
         if (b == nullptr) {
             adresse->addWidget(a, r, 1, 1, 2);
             return;
         }
-        if (breiteA > 0)
-            a->setMaximumWidth(breiteA);
         adresse->addWidget(a, r, 1);
         adresse->addWidget(b, r, 2);
     };
@@ -124,7 +122,7 @@ void Optionen::createControls()
     zeile(1, LA_Abt, TB_Userinfo[1]);
     zeile(2, LA_Name, TB_Userinfo[2], TB_Userinfo[3]);
     zeile(3, LA_Strasse, TB_Userinfo[4]);
-    zeile(4, LA_PLZ, TB_Userinfo[5], TB_Userinfo[6], 110);
+    zeile(4, LA_PLZ, TB_Userinfo[5], TB_Userinfo[6]);
     zeile(5, LA_Land, TB_Userinfo[7]);
     zeile(6, LA_Phone, TB_Userinfo[8]);
     zeile(7, LA_Fax, TB_Userinfo[9]);
