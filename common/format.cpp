@@ -1,7 +1,9 @@
 #include "common/format.h"
 #include "common/dateserial.h"
 #include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -10,8 +12,26 @@ namespace common {
 namespace {
 
 // A non-negative number as its 15 significant decimal digits: value = 0.d1d2...d15 x 10^pointPos.
+// Kept in a fixed buffer: the formatter runs for every exported number and tick label.
 struct Decimal {
-    std::string digits; // without leading zeros unless the value is 0
+    struct Digits {
+        char buf[24] = {};
+        int n = 0;
+        size_t size() const { return static_cast<size_t>(n); }
+        bool empty() const { return n == 0; }
+        char& operator[](size_t i) { return buf[i]; }
+        char operator[](size_t i) const { return buf[i]; }
+        char back() const { return buf[n - 1]; }
+        void pop_back() { --n; }
+        void resize(size_t k) { n = static_cast<int>(k); }
+        void push_front(char c)
+        {
+            std::memmove(buf + 1, buf, static_cast<size_t>(n));
+            buf[0] = c;
+            ++n;
+        }
+    };
+    Digits digits;
     int pointPos = 0;   // digits before the decimal point (may be <= 0)
     bool zero = true;
 };
@@ -21,12 +41,16 @@ Decimal toDecimal(double magnitude)
     Decimal d;
     if (magnitude == 0.0 || !std::isfinite(magnitude))
         return d;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", magnitude);
-    std::string s(buf);
-    const auto e = s.find('e');
-    d.digits = s.substr(0, 1) + s.substr(2, e - 2);
-    d.pointPos = std::atoi(s.c_str() + e + 1) + 1;
+    char text[40];
+    const auto res = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
+    // "d.dddddddddddddde+XX"
+    const char* e = std::find(text, res.ptr, 'e');
+    d.digits.buf[d.digits.n++] = text[0];
+    for (const char* q = text + 2; q < e; ++q)
+        d.digits.buf[d.digits.n++] = *q;
+    int exp10 = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), res.ptr, exp10);
+    d.pointPos = exp10 + 1;
     d.zero = false;
     return d;
 }
@@ -53,7 +77,7 @@ Decimal roundSignificant(Decimal d, int keep)
         if (i >= 0) {
             ++d.digits[static_cast<size_t>(i)];
         } else {
-            d.digits.insert(d.digits.begin(), '1');
+            d.digits.push_front('1');
             ++d.pointPos;
         }
     }
@@ -328,7 +352,7 @@ QString formatGeneral(double value, const QLocale& locale)
     if (d.zero)
         return QStringLiteral("0");
     const QString sign = value < 0 ? QStringLiteral("-") : QString();
-    const QString digits = QString::fromStdString(d.digits);
+    const QString digits = QString::fromLatin1(d.digits.buf, d.digits.n);
     if (magnitude >= 1e-4 && magnitude < 1e15) {
         std::string intPart, fracPart;
         const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.pointPos);
@@ -346,20 +370,36 @@ QString formatGeneral(double value, const QLocale& locale)
         + twoDigits(std::abs(exponent));
 }
 
+namespace {
+// The same pattern is formatted many times in a row (a column of numbers, a tick table).
+const NumberPattern& cachedPattern(const QString& section)
+{
+    thread_local QString lastSection;
+    thread_local NumberPattern lastParsed;
+    thread_local bool valid = false;
+    if (!valid || section != lastSection) {
+        lastParsed = parseNumberPattern(section);
+        lastSection = section;
+        valid = true;
+    }
+    return lastParsed;
+}
+} // namespace
+
 QString formatNumber(double value, const QString& pattern, const QLocale& locale)
 {
     if (pattern.isEmpty())
         return formatGeneral(value, locale);
     if (!std::isfinite(value))
         return formatGeneral(value, locale);
-    const QStringList sections = splitSections(pattern);
+    const QStringList sections = pattern.contains(QLatin1Char(';')) ? splitSections(pattern) : QStringList{pattern};
     const bool negative = value < 0;
     bool zero = false;
     if (negative && sections.size() >= 2 && !sections[1].isEmpty())
         return formatSection(-value, parseNumberPattern(sections[1]), locale, zero);
     if (value == 0.0 && sections.size() >= 3 && !sections[2].isEmpty())
         return formatSection(0.0, parseNumberPattern(sections[2]), locale, zero);
-    const QString body = formatSection(std::fabs(value), parseNumberPattern(sections[0]), locale, zero);
+    const QString body = formatSection(std::fabs(value), cachedPattern(sections[0]), locale, zero);
     // A value that rounds to zero shows no sign.
     return negative && !zero ? QStringLiteral("-") + body : body;
 }
