@@ -21,9 +21,6 @@ public:
     void TB_T_out_LostFocus();
     void CB_zurueck_Click() override;
 
-    // The wanted outlet temperature the dialog computes with, °C (empty before the first number).
-    std::optional<double> gewuenschteAustrittstemperatur() const { return m_T_out; }
-
     QLabel* LA_T_out = nullptr;
     QLineEdit* TB_T_out = nullptr;
 

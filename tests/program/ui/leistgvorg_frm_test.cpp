@@ -231,6 +231,7 @@ TEST_F(LeistgVorgTest, OutletTakeOverWithoutANumberFallsBackToAmbientAndSaysSo)
     ui::LeistgVorg2_frm dlg(umgebung());
     dlg.setStoffwerte(fest());
     dlg.show();
+    EXPECT_EQ(dlg.fontCharset(), 128);
     QTest::mouseClick(dlg.CB_zurueck, Qt::LeftButton);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].prompt, dlg.MSG_Text[15]);
