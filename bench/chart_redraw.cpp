@@ -1,6 +1,7 @@
 // links: vexachart
 // Full redraws of the chart into an 800 x 600 picture offscreen.
 #include "chart/control/chart.h"
+#include "chart/control/geometry.h"
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -99,3 +100,28 @@ static void ProgramChartModelOnly(benchmark::State& state)
         c->DrawChart();
 }
 BENCHMARK(ProgramChartModelOnly)->Unit(benchmark::kMillisecond);
+
+// The plot geometry alone (thinning, clipping, column collapse) of one million noisy points.
+static void GeometryNoisy(benchmark::State& state)
+{
+    PlotPoints p;
+    std::mt19937 rng(5);
+    std::normal_distribution<double> noise(0.0, 1.0);
+    for (int i = 0; i < 1000000; ++i)
+        p.insert(i, noise(rng));
+    const Borders b{0, 999999, -6, 6};
+    const AxisMap mx{b.X_Left, 60.0, 679.0 / b.xSpan()};
+    const AxisMap my{b.Y_Bottom, 540.0, -499.0 / b.ySpan()};
+    GeometryOptions o;
+    o.dx2 = 2.0 * b.xSpan() / 680;
+    o.dy2 = 2.0 * b.ySpan() / 500;
+    o.pixelOutput = true;
+    o.collapseColumns = true;
+    PlotGeometry g;
+    for (auto _ : state) {
+        g.clear();
+        plotGeometry(p, b, mx, my, o, g);
+        benchmark::DoNotOptimize(g.lines.size());
+    }
+}
+BENCHMARK(GeometryNoisy)->Unit(benchmark::kMillisecond);

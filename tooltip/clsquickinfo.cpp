@@ -1,6 +1,7 @@
 #include "tooltip/clsquickinfo.h"
 
 #include "common/widgets/qtcolour.h"
+#include "tooltip/frmabout.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -156,7 +157,14 @@ void clsQuickInfo::setToolTipText(QWidget* control, const QString& text)
 
 bool clsQuickInfo::About()
 {
-    return false;
+    if (!initialised())
+        return false;
+    frmAbout box(m_popup->parentWidget());
+    if (m_aboutRunner)
+        m_aboutRunner(box);
+    else
+        box.exec();
+    return true;
 }
 
 int clsQuickInfo::ToolCount() const

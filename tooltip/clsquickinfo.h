@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <functional>
 
+class QDialog;
 class QLabel;
 class QWidget;
 
@@ -44,9 +46,11 @@ public:
     // Changes a registered control's text; nothing for an unregistered one.
     void setToolTipText(QWidget* control, const QString& text);
 
-    // The component's about box is not part of this build yet: nothing is shown and the answer is
-    // false, so a caller can tell that no box appeared.
+    // Shows the component's about box modally over the owner window and closes it afterwards.
+    // False (and nothing shown) before Init.
     bool About();
+    // Replaces the modal display of the about box (tests record it instead of blocking).
+    void setAboutRunner(std::function<void(QDialog&)> runner) { m_aboutRunner = std::move(runner); }
 
     // Internal accessors, all 0 / nothing before Init.
     int ToolCount() const;
@@ -82,6 +86,7 @@ private:
     int m_margins[4] = {0, 0, 0, 0};
     common::ColourValue m_backColor = 0;
     common::ColourValue m_foreColor = 0;
+    std::function<void(QDialog&)> m_aboutRunner;
 };
 
 // The popup's text: CR LF and a lone CR become line breaks.

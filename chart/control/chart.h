@@ -13,6 +13,7 @@
 #include "chart/control/variant.h"
 #include "common/colour.h"
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QLocale>
 #include <QObject>
@@ -75,6 +76,8 @@ public:
     QSize frameSize() const { return m_framePx; }
     double twipsPerPixel() const { return 1440.0 / m_dpi; }
     void setDpi(double dpi);
+    // Device pixels per logical pixel of the screen picture (HiDPI screens get a sharp picture).
+    void setDevicePixelRatio(double ratio) { m_dpr = ratio > 0.0 ? ratio : 1.0; }
 
     // ---- automation: methods ----
     void SetDisplayBorders(const Variant& X_Left, const Variant& X_Right, const Variant& Y_Bottom, const Variant& Y_Top);
@@ -152,6 +155,10 @@ public:
     void setFontLabels(const QFont& f);
     void setFontPlot(const QFont& f);
     void setFontTitle(const QFont& f);
+    // The character set a container gives a font (language switching) is accepted and kept;
+    // Qt picks glyphs by script itself. `font` is "FontTitle", "FontLabels", "FontPlot" or "FontLegend".
+    int FontCharset(const QString& font) const { return m_charsets.value(font, 0); }
+    void setFontCharset(const QString& font, int charset) { m_charsets.insert(font, charset); }
     bool ShowLegend() const { return m_showLegend; }
     void setShowLegend(bool on);
     qint16 MaxCountOfPlots() const { return static_cast<qint16>(m_styles.size()); }
@@ -276,6 +283,7 @@ private:
     QLocale m_locale;
     ChartServices* m_services = nullptr;
     double m_dpi = 96.0;
+    double m_dpr = 1.0;
     QSize m_framePx{600, 400};
 
     std::vector<PlotPoints> m_data;
@@ -306,6 +314,7 @@ private:
     QFont m_fontLabels;
     QFont m_fontPlot;
     QFont m_fontLegend;
+    QHash<QString, int> m_charsets;
     bool m_showLegend = true;
     bool m_menuZoom = true;
     bool m_menuSave = true;

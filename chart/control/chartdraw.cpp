@@ -214,6 +214,7 @@ void Vexachart::FlashGraphMessage(const QString& text)
     m_flashMessage = text;
     rerender();
     m_flashTimer->start();
+    emit cursorModeChanged(); // the read-out is hidden while the message is shown
 }
 
 void Vexachart::finishFlash()
@@ -261,8 +262,10 @@ void Vexachart::paintPicture()
 {
     if (!m_painting || m_framePx.isEmpty())
         return;
-    if (m_picture.size() != m_framePx) {
-        m_picture = QImage(m_framePx, QImage::Format_RGB32);
+    const QSize devicePixels = (QSizeF(m_framePx) * m_dpr).toSize();
+    if (m_picture.size() != devicePixels || m_picture.devicePixelRatio() != m_dpr) {
+        m_picture = QImage(devicePixels, QImage::Format_RGB32);
+        m_picture.setDevicePixelRatio(m_dpr);
         const int dpm = static_cast<int>(m_dpi / 0.0254 + 0.5);
         m_picture.setDotsPerMeterX(dpm);
         m_picture.setDotsPerMeterY(dpm);

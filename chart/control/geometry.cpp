@@ -198,7 +198,8 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
                     prevX = snap(mx.map(x1));
                     prevY = my.map(y1);
                 }
-                const double px = snap(mx.map(x2));
+                // Inside the plot area pixel columns are not negative: truncation is the floor.
+                const double px = static_cast<double>(static_cast<long long>(mx.map(x2))) + 0.5;
                 const double py = my.map(y2);
                 sink.add(prevX, prevY, prevX, px, py, px);
                 prevX = px;

@@ -25,8 +25,6 @@ bool ChartInteraction::press(Area area, Button button, double u, double v)
         m_dragging = true;
         m_zoomStart = QPointF(u, v);
         m_band = QRectF(u, v, 25.0, 25.0);
-        if (m_chart.cursorMode() == CursorMode::Values)
-            m_labelHidden = true;
     }
     return false;
 }
@@ -208,7 +206,7 @@ QString ChartInteraction::FindNearestPlotName(double x, double y, double* valueA
     return QString();
 }
 
-CursorOverlay ChartInteraction::cursorTick(QSizeF labelSize, QSizeF charSize)
+CursorOverlay ChartInteraction::cursorTick(const std::function<QSizeF(const QString&)>& labelSize, QSizeF charSize)
 {
     CursorOverlay o;
     if (m_chart.cursorMode() == CursorMode::Off || m_chart.flashPending())
@@ -231,8 +229,9 @@ CursorOverlay ChartInteraction::cursorTick(QSizeF labelSize, QSizeF charSize)
     }
     // The label sits right of and below the crossing, inside the plot area; in the bottom-right
     // corner it flips to the upper left.
-    const double W = labelSize.width();
-    const double H = labelSize.height();
+    const QSizeF size = labelSize(o.caption);
+    const double W = size.width();
+    const double H = size.height();
     const double u = m_chart.XToUser(cx);
     const double w = m_chart.YToUser(cy);
     double left = u + 1.5 * charSize.width();
@@ -247,12 +246,6 @@ CursorOverlay ChartInteraction::cursorTick(QSizeF labelSize, QSizeF charSize)
     }
     o.labelLeft = left;
     o.labelTop = top;
-    if (m_labelHidden && !o.labelVisible)
-        m_labelHidden = false;
-    if (m_labelHidden) {
-        o.labelVisible = false;
-        m_labelHidden = false; // the next tick shows it again
-    }
     return o;
 }
 

@@ -5,6 +5,7 @@
 #include "chart/control/chart.h"
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 namespace vexachart {
 
@@ -44,8 +45,15 @@ public:
     void scrollH(int value);
     void scrollV(int value);
 
-    // The cursor timer's tick; `labelSize` is the read-out label's size in user units.
-    CursorOverlay cursorTick(QSizeF labelSize, QSizeF charSize);
+    // The cursor timer's tick. `labelSize` gives the read-out label's size in user units for a
+    // caption (the caption is made first, so the label is placed with its own size); `charSize`
+    // is the size of "X" in the plot area's font, in user units.
+    CursorOverlay cursorTick(const std::function<QSizeF(const QString&)>& labelSize, QSizeF charSize);
+    // The same with a label of a known size.
+    CursorOverlay cursorTick(QSizeF labelSize, QSizeF charSize)
+    {
+        return cursorTick([labelSize](const QString&) { return labelSize; }, charSize);
+    }
     QString FindNearestPlotName(double x, double y, double* valueAt = nullptr) const;
     // The x/y read-out's caption for a position in stored units.
     QString valuesCaption(double x, double y) const;
@@ -55,15 +63,12 @@ public:
     bool doubleClicked() const { return m_doubleClicked; }
     QPointF cursorPosition() const { return m_cursor; }
     bool menuAllowed() const;
-    bool labelHidden() const { return m_labelHidden; }
-    void hideLabel() { m_labelHidden = true; }
 
 private:
     double clampUser(double x) const { return std::clamp(x, 0.0, 50000.0); }
     Vexachart& m_chart;
     bool m_dragging = false;
     bool m_doubleClicked = false;
-    bool m_labelHidden = false;
     QPointF m_zoomStart;
     QPointF m_zoomEnd;
     QRectF m_band;

@@ -7,51 +7,75 @@ void PlotPoints::clear()
 {
     m_x.clear();
     m_y.clear();
+    m_pending.clear();
 }
 
 void PlotPoints::insert(double x, double y)
 {
-    const size_t n = m_x.size();
-    if (n == 0 || x > m_x.back()) {
+    if (m_pending.empty() && (m_x.empty() || x > m_x.back())) {
         m_x.push_back(x);
         m_y.push_back(y);
         return;
     }
-    size_t p = 0;
-    if (x < m_x.front() || n == 1)
-        p = 0;
-    else
-        p = static_cast<size_t>(std::upper_bound(m_x.begin(), m_x.end(), x) - m_x.begin());
-    m_x.insert(m_x.begin() + static_cast<std::ptrdiff_t>(p), x);
-    m_y.insert(m_y.begin() + static_cast<std::ptrdiff_t>(p), y);
+    m_pending.emplace_back(x, y);
+}
+
+void PlotPoints::normalize() const
+{
+    if (m_pending.empty())
+        return;
+    std::vector<std::pair<double, double>> pending;
+    pending.swap(m_pending);
+    size_t from = 0;
+    // While at most one point is stored, the next one equal to it goes in front of it.
+    if (m_x.empty()) {
+        m_x.push_back(pending[0].first);
+        m_y.push_back(pending[0].second);
+        from = 1;
+    }
+    if (m_x.size() == 1 && from < pending.size()) {
+        const auto& p = pending[from];
+        if (p.first <= m_x[0]) {
+            m_x.insert(m_x.begin(), p.first);
+            m_y.insert(m_y.begin(), p.second);
+        } else {
+            m_x.push_back(p.first);
+            m_y.push_back(p.second);
+        }
+        ++from;
+    }
+    // Later points go after every stored point with an x at or below theirs: a stable sort of the
+    // arrivals merged behind equal stored points.
+    std::stable_sort(pending.begin() + static_cast<std::ptrdiff_t>(from), pending.end(),
+        [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<double> nx, ny;
+    nx.reserve(m_x.size() + pending.size() - from);
+    ny.reserve(nx.capacity());
+    size_t i = 0;
+    size_t j = from;
+    while (i < m_x.size() || j < pending.size()) {
+        if (j >= pending.size() || (i < m_x.size() && m_x[i] <= pending[j].first)) {
+            nx.push_back(m_x[i]);
+            ny.push_back(m_y[i]);
+            ++i;
+        } else {
+            nx.push_back(pending[j].first);
+            ny.push_back(pending[j].second);
+            ++j;
+        }
+    }
+    m_x.swap(nx);
+    m_y.swap(ny);
 }
 
 void PlotPoints::assignInOrder(std::vector<std::pair<double, double>> points)
 {
     clear();
-    const size_t n = points.size();
-    bool firstTwoEqual = n >= 2 && points[0].first == points[1].first;
-    // Tag each point with its arrival so the first two can be found after sorting.
-    std::vector<size_t> order(n);
-    for (size_t k = 0; k < n; ++k)
-        order[k] = k;
-    const bool sorted = std::is_sorted(points.begin(), points.end(),
-        [](const auto& a, const auto& b) { return a.first < b.first; });
-    if (!sorted)
-        std::stable_sort(order.begin(), order.end(),
-            [&](size_t a, size_t b) { return points[a].first < points[b].first; });
-    if (firstTwoEqual) {
-        // The second point equal to the only stored one went in front of it.
-        auto a = std::find(order.begin(), order.end(), size_t{0});
-        auto b = std::find(a, order.end(), size_t{1});
-        std::iter_swap(a, b);
-    }
-    m_x.reserve(n);
-    m_y.reserve(n);
-    for (size_t k : order) {
-        m_x.push_back(points[k].first);
-        m_y.push_back(points[k].second);
-    }
+    m_x.reserve(points.size());
+    m_y.reserve(points.size());
+    for (const auto& [x, y] : points)
+        insert(x, y);
+    normalize();
 }
 
 std::optional<PlotRange> PlotPoints::findPlotRange(double left, double right) const
@@ -61,9 +85,10 @@ std::optional<PlotRange> PlotPoints::findPlotRange(double left, double right) co
         return std::nullopt;
     if (n == 2)
         return PlotRange{1, 1};
+    const std::vector<double>& X = xs();
     // Number of points at or left of each border: the last such point starts the first segment.
-    const int atLeft = static_cast<int>(std::upper_bound(m_x.begin(), m_x.end(), left) - m_x.begin());
-    const int atRight = static_cast<int>(std::upper_bound(m_x.begin(), m_x.end(), right) - m_x.begin());
+    const int atLeft = static_cast<int>(std::upper_bound(X.begin(), X.end(), left) - X.begin());
+    const int atRight = static_cast<int>(std::upper_bound(X.begin(), X.end(), right) - X.begin());
     const int first = std::clamp(atLeft, 1, n - 1);
     const int last = std::clamp(atRight, 1, n - 1);
     return PlotRange{first, std::max(first, last)};

@@ -1,7 +1,9 @@
 #pragma once
 // Points of one plot, kept sorted by x in stored units. Appending in ascending x is amortised
-// constant time; a point whose x is already present goes after the last point with that x,
-// except that a point equal to the only stored point goes in front of it.
+// constant time; points that arrive out of order wait in arrival order and are merged in one pass
+// when the plot is next read, with the same result as inserting them one by one: a point whose x
+// is already present goes after the last point with that x, except that a point equal to the only
+// stored point goes in front of it.
 #include <optional>
 #include <utility>
 #include <vector>
@@ -15,15 +17,31 @@ struct PlotRange {
 
 class PlotPoints {
 public:
-    int count() const { return static_cast<int>(m_x.size()); }
-    bool empty() const { return m_x.empty(); }
+    int count() const { return static_cast<int>(m_x.size() + m_pending.size()); }
+    bool empty() const { return count() == 0; }
     // 1-based access, as the points are numbered 1..n.
-    double x(int i) const { return m_x[static_cast<size_t>(i - 1)]; }
-    double y(int i) const { return m_y[static_cast<size_t>(i - 1)]; }
-    const std::vector<double>& xs() const { return m_x; }
-    const std::vector<double>& ys() const { return m_y; }
-    std::vector<double>& xs() { return m_x; }
-    std::vector<double>& ys() { return m_y; }
+    double x(int i) const { return xs()[static_cast<size_t>(i - 1)]; }
+    double y(int i) const { return ys()[static_cast<size_t>(i - 1)]; }
+    const std::vector<double>& xs() const
+    {
+        normalize();
+        return m_x;
+    }
+    const std::vector<double>& ys() const
+    {
+        normalize();
+        return m_y;
+    }
+    std::vector<double>& xs()
+    {
+        normalize();
+        return m_x;
+    }
+    std::vector<double>& ys()
+    {
+        normalize();
+        return m_y;
+    }
 
     void clear();
     // The values must be finite (the caller checks).
@@ -36,8 +54,10 @@ public:
     std::optional<PlotRange> findPlotRange(double left, double right) const;
 
 private:
-    std::vector<double> m_x;
-    std::vector<double> m_y;
+    void normalize() const;
+    mutable std::vector<double> m_x;
+    mutable std::vector<double> m_y;
+    mutable std::vector<std::pair<double, double>> m_pending; // arrival order
 };
 
 } // namespace vexachart

@@ -35,37 +35,49 @@ void outline(QPainter& p, const QRectF& rf)
     p.fillRect(QRect(r.right(), r.top(), 1, r.height() + 1), c);
 }
 
-// Laid-out texts of recent redraws: the same labels are printed again and again.
-const QStaticText& staticText(const QFont& font, const QString& text)
-{
-    thread_local QHash<QString, QStaticText> cache;
-    const QString key = QString::number(qHash(font)) + QChar(0x1F) + font.family() + QChar(0x1F) + text;
-    auto it = cache.find(key);
-    if (it == cache.end()) {
-        if (cache.size() > 500)
-            cache.clear();
-        QStaticText st(text);
-        st.setTextFormat(Qt::PlainText);
-        st.setPerformanceHint(QStaticText::AggressiveCaching);
-        st.prepare(QTransform(), font);
-        it = cache.insert(key, st);
+// Prints texts in the painter's current font with the top of their cell at the given point, as a
+// picture box prints at CurrentX/CurrentY. The layout of each text is kept between redraws (the
+// same labels come back every time), keyed by font and resolution of the surface.
+class TextPrinter {
+public:
+    explicit TextPrinter(QPainter& p)
+        : m_painter(p), m_font(p.font(), p.device()),
+          m_prefix(QString::number(qHash(m_font)) + QChar(0x1F) + QString::number(p.device()->logicalDpiY())
+              + QChar(0x1F) + m_font.family() + QChar(0x1F)),
+          m_ascent(QFontMetricsF(p.font(), p.device()).ascent())
+    {
     }
-    return it.value();
-}
+    void print(double x, double top, const QString& text)
+    {
+        if (!m_painter.transform().isIdentity()) {
+            m_painter.drawText(QPointF(x, top + m_ascent), text);
+            return;
+        }
+        thread_local QHash<QString, QStaticText> cache;
+        const QString key = m_prefix + text;
+        auto it = cache.find(key);
+        if (it == cache.end()) {
+            if (cache.size() > 500)
+                cache.clear();
+            QStaticText st(text);
+            st.setTextFormat(Qt::PlainText);
+            st.setPerformanceHint(QStaticText::AggressiveCaching);
+            st.prepare(QTransform(), m_font);
+            it = cache.insert(key, st);
+        }
+        m_painter.drawStaticText(QPointF(x, top), it.value());
+    }
 
-// Prints text with the top of its cell at the given point, as a picture box prints at CurrentX/Y.
-void printAt(QPainter& p, double x, double top, const QString& text, double ascent)
-{
-    if (p.transform().isIdentity()) {
-        p.drawStaticText(QPointF(x, top), staticText(p.font(), text));
-        return;
-    }
-    p.drawText(QPointF(x, top + ascent), text);
-}
+private:
+    QPainter& m_painter;
+    QFont m_font;
+    QString m_prefix;
+    double m_ascent;
+};
 
 void printAt(QPainter& p, double x, double top, const QString& text)
 {
-    printAt(p, x, top, text, QFontMetricsF(p.font(), p.device()).ascent());
+    TextPrinter(p).print(x, top, text);
 }
 
 // Trailing blanks print as nothing: leaving them out gives the same pixels for less text work.
@@ -86,7 +98,6 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     const qint16 gridStyle = c.GridStyle();
     p.setFont(in.fonts.plot);
     const QFontMetricsF fm(in.fonts.plot, p.device());
-    const double ascent = fm.ascent();
     const double xScale = (g.width() - 1) / (b.X_Right - b.X_Left);
     const double yScale = (g.height() - 1) / (b.Y_Top - b.Y_Bottom);
     auto position = [](bool log, double v, double& out) {
@@ -124,6 +135,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     std::vector<QLineF> marks;
     double lastEnd = -1e99;
     p.setPen(scales);
+    TextPrinter printer(p);
     for (int i = 1; i <= in.xScale->Count; ++i) {
         const double x = xPos[static_cast<size_t>(i - 1)];
         if (!std::isfinite(x))
@@ -132,7 +144,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
         const double w = fm.horizontalAdvance(text);
         const double left = x - w / 2.0;
         if (left > lastEnd) {
-            printAt(p, left, xs.top() + 0.12 * xs.height(), text, ascent);
+            printer.print(left, xs.top() + 0.12 * xs.height(), text);
             marks.emplace_back(x, xs.top(), x, xs.top() + 0.15 * xs.height());
             lastEnd = left + w + fm.horizontalAdvance(QStringLiteral("  "));
         }
@@ -152,7 +164,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
             continue;
         marks.emplace_back(ys.right() + 1 - dash, y, ys.right() + 1, y);
         const QString text = in.yScale->tick(i).Label.trimmed();
-        printAt(p, ys.right() + 1 - fm.horizontalAdvance(text) - 2.0 * dash, y - th / 2.0, text, ascent);
+        printer.print(ys.right() + 1 - fm.horizontalAdvance(text) - 2.0 * dash, y - th / 2.0, text);
         lastEdge = y - 0.8 * th;
     }
     p.setPen(QPen(grid, 0));
@@ -191,7 +203,7 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
     const double tpp = in.twipsPerPixel;
     p.fillRect(area, colour(c.ClrControlBackGround()));
     p.setFont(in.fonts.legend);
-    const double ascent = QFontMetricsF(in.fonts.legend, p.device()).ascent();
+    TextPrinter printer(p);
     const QColor chartBack = colour(c.ClrChartBackGround());
     for (const LegendEntry& e : l.entries) {
         if (e.plot < 1 || e.plot > c.MaxCountOfPlots())
@@ -215,7 +227,7 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
         }
         DrawMarker(p, s.Marker, drawnSize(s.MarkerSize), QPointF(x + w / 2.0, y + h / 2.0), fore, Qt::black);
         p.setPen(colour(c.ClrLabels()));
-        printAt(p, x + w + LegendGap / tpp, y, withoutTrailingBlanks(s.Label), ascent);
+        printer.print(x + w + LegendGap / tpp, y, withoutTrailingBlanks(s.Label));
     }
 }
 

@@ -115,15 +115,19 @@ VexachartWidget::VexachartWidget(QWidget* parent, std::shared_ptr<const TextMetr
     connect(m_timerCursor, &QTimer::timeout, this, &VexachartWidget::TimerCursor_Timer);
     // Scroll bars: their change events do nothing while the redraw sets them.
     connect(m_scrH, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_scrollUpdating)
+        if (!m_scrollUpdating && !m_chart->flashPending())
             runMenuCommand([&] { m_interaction.scrollH(v); });
     });
     connect(m_scrV, &QScrollBar::valueChanged, this, [this](int v) {
-        if (!m_scrollUpdating)
+        if (!m_scrollUpdating && !m_chart->flashPending())
             runMenuCommand([&] { m_interaction.scrollV(v); });
     });
     connect(m_chart.get(), &Vexachart::pictureChanged, this, &VexachartWidget::updateControls);
     connect(m_chart.get(), &Vexachart::menuChanged, this, &VexachartWidget::updateMenu);
+    connect(m_chart.get(), &Vexachart::propertyChanged, this, [this](const QString& key) {
+        if (key == QLatin1String("Enabled"))
+            setEnabled(m_chart->Enabled());
+    });
     connect(m_chart.get(), &Vexachart::cursorModeChanged, this, [this] {
         updateMenu();
         if (m_chart->cursorMode() == CursorMode::Off || m_chart->flashPending()) {
@@ -290,11 +294,14 @@ void VexachartWidget::paintEvent(QPaintEvent*)
 
 void VexachartWidget::resizeEvent(QResizeEvent*)
 {
+    m_chart->setDevicePixelRatio(devicePixelRatioF());
     m_chart->resizeTo(size());
 }
 
 void VexachartWidget::mousePressEvent(QMouseEvent* e)
 {
+    if (m_chart->flashPending())
+        return; // the control takes no input while a message is shown
     const QPointF pos = e->position();
     const auto button = e->button() == Qt::LeftButton ? ChartInteraction::Button::Left
         : e->button() == Qt::RightButton             ? ChartInteraction::Button::Right
@@ -314,8 +321,9 @@ void VexachartWidget::mousePressEvent(QMouseEvent* e)
     }
     if (m_interaction.dragging()) {
         setCursor(Qt::CrossCursor);
-        m_overlay.labelVisible = false;
-        m_overlay.linesVisible = m_overlay.linesVisible && m_chart->cursorMode() != CursorMode::Values;
+        // In the x/y read-out the label and the lines give way to the band until the next tick.
+        if (m_chart->cursorMode() == CursorMode::Values)
+            m_overlay = CursorOverlay{};
     }
     update();
 }
@@ -332,7 +340,6 @@ void VexachartWidget::mouseMoveEvent(QMouseEvent* e)
     }
     if (m_overlay.labelVisible && cursorLabelRect(*this, m_overlay).contains(pos)) {
         // The pointer over the read-out hides it until the next tick places it anew.
-        m_interaction.hideLabel();
         m_overlay.labelVisible = false;
         update();
     }
@@ -376,16 +383,14 @@ void VexachartWidget::TimerCursor_Timer()
         return;
     const QRect g = graphRect();
     const QFontMetricsF fm(m_chart->FontLegend(), this);
-    // The label is placed with the size of the caption it is about to show.
-    const QPointF at = m_interaction.cursorPosition();
-    const QString caption = m_chart->CursorOn() ? m_interaction.valuesCaption(at.x(), at.y())
-                                                : QLatin1Char(' ') + m_interaction.FindNearestPlotName(at.x(), at.y())
-            + QLatin1Char(' ');
-    const QRectF text = fm.boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, caption);
     const double ux = 50000.0 / std::max(1, g.width());
     const double uy = 50000.0 / std::max(1, g.height());
     const QFontMetricsF plotFm(m_chart->FontPlot(), this);
-    const CursorOverlay o = m_interaction.cursorTick(QSizeF((text.width() + 4) * ux, (text.height() + 4) * uy),
+    const CursorOverlay o = m_interaction.cursorTick(
+        [&](const QString& caption) {
+            const QRectF text = fm.boundingRect(QRectF(0, 0, 2000, 2000), Qt::AlignLeft, caption);
+            return QSizeF((text.width() + 4) * ux, (text.height() + 4) * uy);
+        },
         QSizeF(plotFm.horizontalAdvance(QStringLiteral("X")) * ux, plotFm.height() * uy));
     setCursor(Qt::CrossCursor);
     if (o.linesVisible != m_overlay.linesVisible || o.u != m_overlay.u || o.w != m_overlay.w

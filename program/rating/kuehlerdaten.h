@@ -70,6 +70,7 @@ struct KuehlerDaten {
     int Typ_Index = 0;            // current row of the selected table; negative: no size
     int Typ_MaxIndex = 0;         // last row of the selected table
     QString TypSchluessel;
+    QString TypSchluessel_Bericht; // the last valid key, kept for the report
 
     // Display-unit selectors and the names shown beside the fields (unit, then language).
     int EH_Temp = eh::Temp_C;

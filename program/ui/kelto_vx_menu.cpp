@@ -9,6 +9,7 @@
 #include "program/texts/startup_forms.h"
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
+#include "program/ui/ergebnis_ansichten.h"
 #include "program/ui/programmzustand.h"
 #include "program/ui/widgets/updown.h"
 #include "tooltip/clsquickinfo.h"
@@ -74,6 +75,7 @@ void Kelto_VX_Menu::setUp()
     menuBar()->setNativeMenuBar(false);
     createControls();
     connectHandlers();
+    m_ergebnisAnsichten = new ErgebnisAnsichten(*this, m_zustand, m_boxes);
     m_zustand.Start.Forms.add(this);
     if (testHooks)
         testHooks(*this);

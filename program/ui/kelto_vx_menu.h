@@ -44,6 +44,7 @@ class VexachartWidget;
 
 namespace ui {
 
+class ErgebnisAnsichten;
 class UpDown;
 struct Programmzustand;
 
@@ -95,6 +96,11 @@ public:
     std::function<void(int previousTab)> ergebnisAnsichtZeigen;
     // The headings of the three result grids (the result-view stage).
     std::function<void()> ergebnisGitterEinrichten;
+    // The result views (drawing and dimensions, the two charts); the report redraws them too.
+    void EinbauMase_anzeigen();
+    void DruckVerl_anzeigen();
+    void Leistg_Chart_anzeigen();
+    ErgebnisAnsichten* ergebnisAnsichten() const { return m_ergebnisAnsichten; }
     // Called by the constructor before the load runs, so tests can set the hooks below first.
     static inline std::function<void(Kelto_VX_Menu&)> testHooks;
     // Replaces the word-processor check of the start (tests); empty = the real check.
@@ -286,6 +292,7 @@ private:
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
     quickinfo::clsQuickInfo* m_QuickInfo = nullptr;
+    ErgebnisAnsichten* m_ergebnisAnsichten = nullptr;
     QHash<QString, QAction*> m_menuItems;
     QHash<QString, QMenu*> m_menus;
     QHash<QLineEdit*, bool> m_edited;

@@ -1,4 +1,6 @@
 #include "chart/control/propertybag.h"
+#include "chart/control/chartmath.h"
+#include "chart/control/render.h"
 #include "chartfixture.h"
 
 using namespace vexachart;
@@ -222,4 +224,57 @@ TEST(ChartRedraw, ScrollBarsAndTheRangeEvent)
     c->Refresh();
     EXPECT_EQ(c->scrollH(), h);
     EXPECT_EQ(range.count(), 4);
+}
+
+TEST(ChartRedraw, TransformsAndTheirInverse)
+{
+    auto c = makeChart();
+    struct Case {
+        Borders b;
+        double x, u;
+        double y, v;
+    };
+    const Case cases[] = {
+        {{0, 10, -1, 1}, 2.5, 12500, 0, 25000},
+        {{45000, 45010, 0, 1}, 45002.5, 12500, 0.5, 25000},
+    };
+    for (const Case& k : cases) {
+        c->SetDisplayBorders(k.b.X_Left, k.b.X_Right, k.b.Y_Bottom, k.b.Y_Top);
+        EXPECT_DOUBLE_EQ(c->XToUser(k.x), k.u);
+        EXPECT_DOUBLE_EQ(c->UserToX(k.u), k.x);
+        EXPECT_DOUBLE_EQ(c->YToUser(k.y), k.v);
+        EXPECT_DOUBLE_EQ(c->UserToY(k.v), k.y);
+    }
+    c->SetGlobalBorders(0.1, 1000.0, 0.0, 1.0, qint16(1), qint16(0));
+    EXPECT_NEAR(c->XToUser(chartLog10(10.0)), 25000.0, 1e-6);
+}
+
+TEST(ChartRedraw, AFailedXAxisLeavesNoStaleYTicks)
+{
+    auto c = makeChart();
+    c->ReadProperties(c->WriteProperties());
+    c->SetGlobalBorders(1e15, 1e15 + 10, 0.0, 1000.0);
+    c->SetDisplayBorders(1e15, 1e15 + 10, 0.0, 1000.0);
+    EXPECT_TRUE(c->flashPending());
+    EXPECT_EQ(c->flashMessage(), QStringLiteral("Drawing Grids: Out of Range !"));
+    EXPECT_EQ(c->xAxisScale().Count, 100);
+    // The Y table belongs to the range just drawn, not to the previous one.
+    EXPECT_EQ(c->yAxisScale().tick(c->yAxisScale().Count).Value, 1000.0);
+}
+
+TEST(ChartRedraw, OutOfRangeStylesAreStoredButDrawnClamped)
+{
+    auto c = makeChart(true);
+    c->SetGlobalBorders(0.0, 10.0, 0.0, 10.0);
+    c->ClearAllPlotData();
+    c->AddNewDataPoint(1, 1.0, 5.0);
+    c->AddNewDataPoint(1, 9.0, 5.0);
+    c->SetPlotAspects(1, Variant::missing(), 300, -20, 0, 30000, 4, 30000);
+    EXPECT_EQ(c->plotStyle(1).RColor, 300);
+    EXPECT_EQ(c->plotStyle(1).LineWidth, 30000);
+    const QImage& img = c->picture();
+    const QRect g = toPixels(c->scene().layout.graph, c->twipsPerPixel());
+    EXPECT_EQ(QColor(img.pixel(g.center())), QColor(255, 0, 0));
+    // Nothing spills out of the plot area however wide the pen.
+    EXPECT_NE(QColor(img.pixel(g.left() - 5, g.center().y())), QColor(255, 0, 0));
 }

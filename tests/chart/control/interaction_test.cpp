@@ -1,5 +1,6 @@
 #include "chart/control/interaction.h"
 #include "chart/control/widget.h"
+#include "common/widgets/qtcolour.h"
 #include "chartfixture.h"
 #include "fakeservices.h"
 #include <QAction>
@@ -133,7 +134,7 @@ TEST(Cursor, ReadOutCaptionPlacementAndEvent)
     // Placement near the bottom-right corner flips to the upper left of the crossing.
     c->SetCursor(1);
     z.move(49000, 1000);
-    const CursorOverlay o = z.cursorTick(QSizeF(6000, 3000), QSizeF(150, 400));
+    const CursorOverlay o = z.cursorTick([](const QString&) { return QSizeF(6000, 3000); }, QSizeF(150, 400));
     EXPECT_DOUBLE_EQ(o.labelLeft, 42100);
     EXPECT_DOUBLE_EQ(o.labelTop, 5200);
     EXPECT_TRUE(o.labelVisible);
@@ -257,4 +258,36 @@ TEST(ChartWidget, MouseDragZoomsThroughTheWidget)
     EXPECT_NEAR(d.X_Right, 60.0, 0.5);
     EXPECT_NEAR(d.Y_Bottom, 40.0, 0.5);
     EXPECT_NEAR(d.Y_Top, 80.0, 0.5);
+}
+
+TEST(ChartWidget, ZoomedChartShowsTheCursorReadOut)
+{
+    VexachartWidget w;
+    w.resize(700, 450);
+    w.show();
+    Vexachart& c = w.chart();
+    c.initNew();
+    c.setTitle(QStringLiteral("Pressure drop"));
+    c.SetGlobalBorders(0.0, 100.0, 0.0, 100.0);
+    c.resizeTo(w.size());
+    w.interaction().zoomIn();
+    c.SetCursor(1);
+    EXPECT_TRUE(w.timerCursor()->isActive());
+    const QPoint at = w.fromUser(QPointF(20000, 30000)).toPoint();
+    QMouseEvent move(QEvent::MouseMove, at, w.mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(&w, &move);
+    w.TimerCursor_Timer();
+    const CursorOverlay& o = w.cursorOverlay();
+    EXPECT_TRUE(o.linesVisible);
+    EXPECT_TRUE(o.labelVisible);
+    EXPECT_TRUE(o.caption.startsWith(QStringLiteral(" x = 4.")));
+    const QImage shot = w.grab().toImage();
+    if (const char* dir = std::getenv("VEXACHART_SNAPSHOT_DIR"))
+        shot.save(QString::fromLocal8Bit(dir) + QStringLiteral("/chart-zoomed-cursor.png"));
+    // The read-out label's box is drawn right of and below the crossing.
+    const QPoint label = w.fromUser(QPointF(o.labelLeft, o.labelTop)).toPoint() + QPoint(3, 3);
+    EXPECT_EQ(QColor(shot.pixel(label * shot.devicePixelRatio())), common::toQColor(c.ClrControlBackGround()));
+    c.SetCursor(0);
+    EXPECT_FALSE(w.timerCursor()->isActive());
+    EXPECT_FALSE(w.cursorOverlay().linesVisible);
 }

@@ -1,6 +1,9 @@
 #include "chartfixture.h"
 #include "fakeservices.h"
+#include "chart/control/widget.h"
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 using namespace vexachart;
@@ -116,4 +119,15 @@ TEST_F(OutputFixture, NoPointsGivesTheHeadAlone)
     const QString text = chart->exportText(false);
     EXPECT_EQ(text.count(QStringLiteral("\r\n")), 1);
     EXPECT_TRUE(text.contains(QStringLiteral("Plot 4.X-Axis [1]\tPlot 4.Y-Axis [1]\r\n")));
+}
+
+TEST(QtServices, ClipboardRoundTripsOffscreen)
+{
+    QtChartServices services(nullptr);
+    ASSERT_TRUE(services.setClipboardText(QStringLiteral("a\tb\n")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("a\tb\n"));
+    QImage img(20, 10, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ASSERT_TRUE(services.setClipboardImage(img));
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(20, 10));
 }

@@ -29,22 +29,48 @@ TEST(PlotData, InsertionKeepsXSortedWithTheEqualXRule)
     EXPECT_EQ(ysOf(*c, 2), (std::vector<double>{0, 0.5, 2, 1, 3}));
 }
 
-TEST(PlotData, BulkInsertionEqualsPointByPoint)
+// The insertion rule written out plainly: after every stored point whose x is at or below the
+// new one, except that a point not above the only stored point goes in front of it.
+static void referenceInsert(std::vector<std::pair<double, double>>& v, double x, double y)
+{
+    size_t p = 0;
+    if (v.size() == 1)
+        p = x > v[0].first ? 1 : 0;
+    else
+        while (p < v.size() && v[p].first <= x)
+            ++p;
+    v.insert(v.begin() + static_cast<std::ptrdiff_t>(p), {x, y});
+}
+
+TEST(PlotData, OutOfOrderInsertionEqualsTheSequentialRule)
 {
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pick(0, 9); // many duplicates
-    for (int round = 0; round < 50; ++round) {
-        std::vector<std::pair<double, double>> pts;
-        PlotPoints one;
-        const int n = 1 + round % 17;
+    std::bernoulli_distribution readNow(0.2);
+    for (int round = 0; round < 200; ++round) {
+        std::vector<std::pair<double, double>> reference;
+        std::vector<std::pair<double, double>> arrivals;
+        PlotPoints lazy;
+        const int n = 1 + round % 23;
         for (int i = 0; i < n; ++i) {
-            pts.emplace_back(pick(rng) - 4.0, i);
-            one.insert(pts.back().first, pts.back().second);
+            const double x = pick(rng) - 4.0;
+            referenceInsert(reference, x, i);
+            arrivals.emplace_back(x, i);
+            lazy.insert(x, i);
+            if (readNow(rng)) { // reading in between merges what has arrived so far
+                ASSERT_EQ(lazy.count(), static_cast<int>(reference.size()));
+            }
+            if (readNow(rng)) {
+                ASSERT_EQ(lazy.x(1), reference.front().first);
+            }
         }
         PlotPoints bulk;
-        bulk.assignInOrder(pts);
-        EXPECT_EQ(bulk.xs(), one.xs()) << round;
-        EXPECT_EQ(bulk.ys(), one.ys()) << round;
+        bulk.assignInOrder(arrivals);
+        for (int i = 1; i <= n; ++i) {
+            ASSERT_EQ(lazy.x(i), reference[static_cast<size_t>(i - 1)].first) << round;
+            ASSERT_EQ(lazy.y(i), reference[static_cast<size_t>(i - 1)].second) << round;
+            ASSERT_EQ(bulk.y(i), reference[static_cast<size_t>(i - 1)].second) << round;
+        }
     }
 }
 
