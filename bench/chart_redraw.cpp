@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <algorithm>
 #include <random>
 
 using namespace vexachart;
@@ -63,16 +64,19 @@ static void MillionPoints(benchmark::State& state)
     const bool zoomed = state.range(1) != 0;
     const bool markers = state.range(2) != 0;
     auto c = bigChart(noisy, markers);
+    c->setPainting(state.range(3) == 0);
     if (zoomed) {
         const Borders g = c->globalBorders();
         c->SetDisplayBorders(g.X_Left + 0.5 * g.xSpan(), g.X_Left + 0.51 * g.xSpan(), g.Y_Bottom, g.Y_Top);
     }
     for (auto _ : state)
         c->DrawChart();
-    state.SetLabel(std::string(noisy ? "noisy" : "smooth") + (zoomed ? " zoomed 1%" : "") + (markers ? " markers" : ""));
+    state.SetLabel(std::string(noisy ? "noisy" : "smooth") + (zoomed ? " zoomed 1%" : "") + (markers ? " markers" : "")
+        + (state.range(3) ? " model only" : ""));
 }
 BENCHMARK(MillionPoints)
-    ->Args({0, 0, 0})->Args({1, 0, 0})->Args({0, 1, 0})->Args({1, 1, 0})->Args({0, 0, 1})->Args({1, 0, 1})
+    ->Args({0, 0, 0, 0})->Args({1, 0, 0, 0})->Args({0, 1, 0, 0})->Args({1, 1, 0, 0})->Args({0, 0, 1, 0})
+    ->Args({1, 0, 1, 0})->Args({1, 0, 0, 1})
     ->Unit(benchmark::kMillisecond);
 
 static void OutputPicture(benchmark::State& state)
@@ -109,7 +113,8 @@ static void GeometryNoisy(benchmark::State& state)
     std::normal_distribution<double> noise(0.0, 1.0);
     for (int i = 0; i < 1000000; ++i)
         p.insert(i, noise(rng));
-    const Borders b{0, 999999, -6, 6};
+    const auto [lo, hi] = std::minmax_element(p.ys().begin(), p.ys().end());
+    const Borders b{0, 999999, state.range(0) ? *lo : -6.0, state.range(0) ? *hi : 6.0};
     const AxisMap mx{b.X_Left, 60.0, 679.0 / b.xSpan()};
     const AxisMap my{b.Y_Bottom, 540.0, -499.0 / b.ySpan()};
     GeometryOptions o;
@@ -124,4 +129,4 @@ static void GeometryNoisy(benchmark::State& state)
         benchmark::DoNotOptimize(g.lines.size());
     }
 }
-BENCHMARK(GeometryNoisy)->Unit(benchmark::kMillisecond);
+BENCHMARK(GeometryNoisy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,10 @@
 #include "wp/application.h"
 #include "common/error.h"
+#include <QFileInfo>
 
 namespace wp {
+
+Application::Application(std::shared_ptr<ExternalPrograms> programs) : m_programs(std::move(programs)) {}
 
 void Application::requireRunning(const char* member) const
 {
@@ -22,11 +25,44 @@ wp::Documents& Application::Documents()
     return m_documents;
 }
 
+wp::Document& Application::ActiveDocument()
+{
+    requireRunning("ActiveDocument");
+    return m_documents.ActiveDocument();
+}
+
+void Application::PrintOut(const QString& FileName)
+{
+    requireRunning("PrintOut");
+    m_programs->print(FileName);
+}
+
+void Application::PrintPreview()
+{
+    requireRunning("PrintPreview");
+    wp::Document& doc = ActiveDocument();
+    if (doc.FullName() == doc.Name() || !m_programs->openInViewer(doc.FullName()))
+        common::raise(ViewerFailed, QStringLiteral("wp.Application.PrintPreview"),
+                      QStringLiteral("The document could not be shown: %1").arg(doc.FullName()));
+}
+
+void Application::OpenReadOnly(const QString& FileName)
+{
+    requireRunning("Documents.Open");
+    if (!QFileInfo(FileName).isFile())
+        common::raise(common::errc::FileNotFound, QStringLiteral("wp.Documents.Open"),
+                      QStringLiteral("File not found: %1").arg(FileName));
+    if (!m_programs->openInViewer(FileName))
+        common::raise(ViewerFailed, QStringLiteral("wp.Documents.Open"),
+                      QStringLiteral("The document could not be shown: %1").arg(FileName));
+}
+
 void Application::Quit(bool SaveChanges)
 {
     requireRunning("Quit");
-    // New documents hold nothing unsaved, so there is nothing to store whatever SaveChanges says.
-    (void)SaveChanges;
+    if (SaveChanges)
+        while (m_documents.Count() > 0)
+            m_documents.Close(m_documents.Item(1), true);
     m_documents.closeAll();
     m_quit = true;
 }

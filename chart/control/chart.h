@@ -252,7 +252,6 @@ signals:
     void menuChanged();
 
 private:
-    friend class ChartDispatcher;
     friend class VexachartWidget;
 
     void initialize();

@@ -115,6 +115,19 @@ private:
     int m_count = 0;
 };
 
+
+// Qt's raster engine can leave the upper halves of the vector registers in use after painting;
+// scalar floating-point code that runs next is then slowed down on every instruction (about twice
+// as slow here). Clearing that state first lets the point loop run at full speed.
+void clearUpperVectorState()
+{
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+    static const bool avx = __builtin_cpu_supports("avx");
+    if (avx)
+        asm volatile("vzeroupper" ::: "memory");
+#endif
+}
+
 } // namespace
 
 void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
@@ -123,6 +136,7 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
     const int n = points.count();
     if (n == 0)
         return;
+    clearUpperVectorState();
     const double* X = points.xs().data() - 1; // 1-based views
     const double* Y = points.ys().data() - 1;
     if (n == 1) {
@@ -186,12 +200,11 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
         endX = x2;
         endY = y2;
         haveEnd = true;
-        if ((y1 > yt && y2 > yt) || (y1 < yb && y2 < yb) || x1 > xr
-            || x2 < xl)
+        // Wholly inside is the common case; only the others are tested for rejection.
+        const bool inside = x1 >= xl && x2 <= xr && std::min(y1, y2) >= yb && std::max(y1, y2) <= yt;
+        if (!inside && ((y1 > yt && y2 > yt) || (y1 < yb && y2 < yb) || x1 > xr || x2 < xl))
             continue;
         if (wantLines) {
-            const bool inside = x1 >= xl && x2 <= xr && std::min(y1, y2) >= yb
-                && std::max(y1, y2) <= yt;
             if (inside && collapse) {
                 // Common case: the start is the previous segment's end, already mapped.
                 if (mappedIndex != start) {

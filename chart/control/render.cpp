@@ -42,8 +42,7 @@ class TextPrinter {
 public:
     explicit TextPrinter(QPainter& p)
         : m_painter(p), m_font(p.font(), p.device()),
-          m_prefix(QString::number(qHash(m_font)) + QChar(0x1F) + QString::number(p.device()->logicalDpiY())
-              + QChar(0x1F) + m_font.family() + QChar(0x1F)),
+          m_prefix(fontKey(m_font) + QChar(0x1F) + QString::number(p.device()->logicalDpiY()) + QChar(0x1F)),
           m_ascent(QFontMetricsF(p.font(), p.device()).ascent())
     {
     }
@@ -172,6 +171,43 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     p.setClipping(false);
 }
 
+// The markers of one plot: the line and box styles in one call each, the circles one by one.
+void drawMarkers(QPainter& p, int style, int size, const std::vector<QPointF>& centres, const QColor& fore)
+{
+    if (centres.empty() || style < 1 || style > 7)
+        return;
+    const double r = size;
+    const bool cross = style == 3 || style == 7;
+    const bool upright = style == 5 || style == 7;
+    if (cross || upright) {
+        std::vector<QLineF> lines;
+        lines.reserve(centres.size() * (cross && upright ? 4 : 2));
+        for (const QPointF& c : centres) {
+            if (cross) {
+                lines.emplace_back(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+                lines.emplace_back(c.x() + r, c.y() - r, c.x() - r, c.y() + r);
+            }
+            if (upright) {
+                lines.emplace_back(c.x(), c.y() - r, c.x(), c.y() + r);
+                lines.emplace_back(c.x() - r, c.y(), c.x() + r, c.y());
+            }
+        }
+        p.drawLines(lines.data(), static_cast<int>(lines.size()));
+        return;
+    }
+    if (style == 2) {
+        std::vector<QRectF> boxes;
+        boxes.reserve(centres.size());
+        for (const QPointF& c : centres)
+            boxes.emplace_back(c.x() - r, c.y() - r, 2 * r, 2 * r);
+        p.setBrush(Qt::NoBrush);
+        p.drawRects(boxes.data(), static_cast<int>(boxes.size()));
+        return;
+    }
+    for (const QPointF& c : centres)
+        DrawMarker(p, style, size, c, fore, Qt::black);
+}
+
 void drawPlots(QPainter& p, const RenderInput& in, const QRect& g)
 {
     const Vexachart& c = *in.chart;
@@ -189,9 +225,7 @@ void drawPlots(QPainter& p, const RenderInput& in, const QRect& g)
         p.setPen(pen);
         if (!plot.geometry.lines.empty())
             p.drawLines(plot.geometry.lines.data(), static_cast<int>(plot.geometry.lines.size()));
-        const int size = drawnSize(s.MarkerSize);
-        for (const QPointF& m : plot.geometry.markers)
-            DrawMarker(p, s.Marker, size, m, fore, Qt::black);
+        drawMarkers(p, s.Marker, drawnSize(s.MarkerSize), plot.geometry.markers, fore);
     }
     p.setClipping(false);
 }

@@ -33,7 +33,7 @@ const QFontMetricsF& metricsAt(const QFont& font, double dpi)
 
 double FontTextMetrics::width(const QFont& font, const QString& text) const
 {
-    const QString key = QString::number(qHash(font)) + QChar(0x1F) + font.family() + QChar(0x1F) + text;
+    const QString key = fontKey(font) + QChar(0x1F) + text;
     const auto it = m_widths.constFind(key);
     if (it != m_widths.constEnd())
         return it.value();

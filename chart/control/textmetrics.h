@@ -6,6 +6,15 @@
 
 namespace vexachart {
 
+// A short key of everything that sets a font's size and shapes (QFont's own hash leaves out the size).
+inline QString fontKey(const QFont& font)
+{
+    return font.family() + QChar(0x1F) + QString::number(font.pointSizeF()) + QChar(0x1F)
+        + QString::number(font.pixelSize()) + QChar(0x1F) + QString::number(font.weight()) + QChar(0x1F)
+        + QString::number(int(font.style())) + QChar(0x1F) + QString::number(font.stretch()) + QChar(0x1F)
+        + QString::number(qHash(font));
+}
+
 class TextMetrics {
 public:
     virtual ~TextMetrics() = default;

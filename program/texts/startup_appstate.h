@@ -8,6 +8,7 @@
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
 #include "program/rating/kuehlerdaten.h"
+#include "program/report/ergbausgabe.h"
 #include "program/texts/startup_forms.h"
 #include "program/texts/system.h"
 #include "program/texts/texte.h"
@@ -24,6 +25,7 @@ struct AppState {
     catalogue::KDaten_Einbau KDaten_Einbau;
     catalogue::KDaten_Uebers KDaten_Uebers;
     catalogue::Zubehoer Zubehoer;
+    report::ErgbAusgabe ErgbAusgabe;
 
     // Values that start-up fills for the report, whose struct is still to come:
     bool Haendler_drucken = false; // print the dealer address (report)

@@ -144,6 +144,14 @@ TEST(ChartPersistence, SixPlotsOnLogAndDateAxesRoundTrip)
         plotKeys += k.startsWith(QLatin1String("PlotStyle")) ? 1 : 0;
     EXPECT_GT(plotKeys, 12);
     EXPECT_FALSE(bag.contains(QStringLiteral("ShowLegend"))); // equal to its writer default
+    // Keys come in the stored order: colours, texts, modes, fonts, plots, formats, borders, switches.
+    const QStringList keys = bag.keys();
+    const QStringList order = {"ClrControlBackGround", "ClrGrid", "GridStyle", "Title", "LabX", "LabY",
+        "YAxisLinLogMode", "XAxisLinLogMode", "XScalingNotation", "YScalingNotation", "FontTitle", "FontLegend",
+        "MaxCountOfPlots", "PlotStyle1.RColor", "PlotStyle1.Label", "PlotStyle6.Label", "pTimeFormat0",
+        "pTimeFormat6", "XMinGlobal", "YMaxGlobal", "Enabled"};
+    for (int i = 1; i < order.size(); ++i)
+        EXPECT_LT(keys.indexOf(order[i - 1]), keys.indexOf(order[i])) << order[i].toStdString();
     const QString text = bag.toText();
     Vexachart d(nullptr, fixedMetrics());
     d.setPainting(false);

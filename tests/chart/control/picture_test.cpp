@@ -87,3 +87,29 @@ TEST(ChartPicture, OutputPictureIsTheEnlargedFramedChart)
     const QImage noLegend = c->outputPicture();
     EXPECT_NE(noLegend, out);
 }
+
+TEST(ChartPicture, MeasuredWidthsFollowTheFontSize)
+{
+    // Widths are kept between redraws; a larger size of the same font is measured anew.
+    FontTextMetrics m;
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPointSizeF(7.8);
+    const double small = m.width(f, QStringLiteral("600"));
+    f.setPointSizeF(7.8 * 1.5);
+    const double large = m.width(f, QStringLiteral("600"));
+    EXPECT_GT(large, small * 1.3);
+    EXPECT_EQ(m.width(f, QStringLiteral("600")), large);
+}
+
+TEST(ChartPicture, HighDensityScreensGetADevicePixelPicture)
+{
+    auto c = makeChart(true);
+    c->setDevicePixelRatio(2.0);
+    c->resizeTo(QSize(300, 200));
+    EXPECT_EQ(c->picture().size(), QSize(600, 400));
+    EXPECT_EQ(c->picture().devicePixelRatio(), 2.0);
+    // Laid out in logical pixels: the plot area covers the same share of the picture.
+    const QRect g = toPixels(c->scene().layout.graph, c->twipsPerPixel());
+    EXPECT_LT(g.right(), 300);
+    EXPECT_EQ(QColor(c->picture().pixel(2 * g.left() + 6, 2 * g.top() + 6)), QColor(0x3D, 0xBA, 0xEF));
+}

@@ -1,0 +1,99 @@
+#include "wp/zippackage.h"
+#include "common/error.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <zip.h>
+
+namespace wp {
+
+namespace {
+
+[[noreturn]] void fail(const QString& source, const QString& text)
+{
+    common::raise(PackageError, source, text);
+}
+
+constexpr zip_uint64_t MaxEntries = 1000;
+constexpr zip_uint64_t MaxEntrySize = 50u * 1024 * 1024;
+constexpr zip_uint64_t MaxTotalSize = 200u * 1024 * 1024;
+
+} // namespace
+
+void writeZipPackage(const QString& path, const PackageParts& parts)
+{
+    const QFileInfo target(path);
+    const QString temp = target.absoluteDir().filePath(QStringLiteral(".%1.part").arg(target.fileName()));
+    QFile::remove(temp);
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(temp).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    if (!archive)
+        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot create %1").arg(path));
+    for (const auto& [name, data] : parts) {
+        zip_source_t* source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+        if (!source || zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            if (source)
+                zip_source_free(source);
+            zip_discard(archive);
+            QFile::remove(temp);
+            fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot add %1 to %2").arg(name, path));
+        }
+    }
+    if (zip_close(archive) != 0) {
+        zip_discard(archive);
+        QFile::remove(temp);
+        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot write %1").arg(path));
+    }
+    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        QFile::remove(temp);
+        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot replace %1").arg(path));
+    }
+}
+
+PackageParts readZipPackage(const QString& path)
+{
+    const QString source = QStringLiteral("wp.Documents.Add");
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!archive)
+        fail(source, QStringLiteral("%1 is no document package").arg(path));
+    PackageParts parts;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    zip_uint64_t total = 0;
+    auto close = [&] { zip_discard(archive); };
+    if (count < 0 || zip_uint64_t(count) > MaxEntries) {
+        close();
+        fail(source, QStringLiteral("%1 has too many parts").arg(path));
+    }
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t st;
+        if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)
+            || !(st.valid & ZIP_STAT_NAME)) {
+            close();
+            fail(source, QStringLiteral("%1 is damaged").arg(path));
+        }
+        const QString name = QString::fromUtf8(st.name);
+        if (name.endsWith(QLatin1Char('/')))
+            continue;
+        total += st.size;
+        if (st.size > MaxEntrySize || total > MaxTotalSize) {
+            close();
+            fail(source, QStringLiteral("%1 is too large").arg(path));
+        }
+        QByteArray data(qsizetype(st.size), Qt::Uninitialized);
+        zip_file_t* file = zip_fopen_index(archive, zip_uint64_t(i), 0);
+        const zip_int64_t got = file ? zip_fread(file, data.data(), st.size) : -1;
+        if (file)
+            zip_fclose(file);
+        if (got != zip_int64_t(st.size)) {
+            close();
+            fail(source, QStringLiteral("%1 is damaged").arg(path));
+        }
+        parts.emplace_back(name, data);
+    }
+    close();
+    return parts;
+}
+
+} // namespace wp

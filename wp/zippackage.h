@@ -1,0 +1,22 @@
+#pragma once
+// Zip packages of Office Open XML: writing the parts of a document, reading those of a template.
+#include <QByteArray>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace wp {
+
+using PackageParts = std::vector<std::pair<QString, QByteArray>>;
+
+// Error raised when a package cannot be written or read.
+inline constexpr long PackageError = 5096;
+
+// Writes the parts, in order, to a temporary file beside path and renames it over path, so a
+// failure leaves an existing file as it was.
+void writeZipPackage(const QString& path, const PackageParts& parts);
+
+// Reads every part of a package, refusing more than 1000 entries, 50 MB per entry or 200 MB in all.
+PackageParts readZipPackage(const QString& path);
+
+} // namespace wp
