@@ -6,6 +6,8 @@
 #include "program/ui/leistgvorg1_frm.h"
 #include "program/ui/leistgvorg2_frm.h"
 #include "program/ui/optionen.h"
+#include "program/ui/optionen_dateiauswahl.h"
+#include "program/ui/optionen_ergbausgabe.h"
 #include "program/ui/programmzustand.h"
 
 #include <QLineEdit>
@@ -13,19 +15,33 @@
 
 namespace ui {
 
+namespace {
+OptionenDateiauswahl& auswahl(OptionenDateiauswahl* gegeben, std::unique_ptr<OptionenDateiauswahl>& eigene)
+{
+    if (gegeben != nullptr)
+        return *gegeben;
+    eigene = std::make_unique<QtOptionenDateiauswahl>();
+    return *eigene;
+}
+} // namespace
+
 Hilfsfenster::Hilfsfenster(Kelto_VX_Menu& fenster, Programmzustand& zustand, common::MessageBoxes& boxes,
-                           OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien)
-    : m_fenster(fenster), m_zustand(zustand), m_boxes(boxes), m_bericht(bericht), m_dateien(dateien)
+                           OptionenDateiauswahl* dateien)
+    : m_fenster(fenster), m_zustand(zustand), m_boxes(boxes),
+      m_bericht(std::make_unique<ErgbAusgabeOptionen>(zustand.Start.ErgbAusgabe)),
+      m_dateien(auswahl(dateien, m_eigeneDateien))
 {
     modalAusfuehren = [](QDialog& d) { d.exec(); };
 }
+
+Hilfsfenster::~Hilfsfenster() = default;
 
 bool Hilfsfenster::zeigen(const QString& befehl)
 {
     if (befehl == QLatin1String("Optionen")) {
         // Loaded for this showing and unloaded when it closes; registered so that the program's
         // end can unload it too.
-        auto* optionen = new Optionen(m_zustand.Start, m_bericht, m_dateien, &m_fenster);
+        auto* optionen = new Optionen(m_zustand.Start, *m_bericht, m_dateien, &m_fenster);
         optionen->setAttribute(Qt::WA_DeleteOnClose);
         QPointer<Optionen> guard(optionen);
         modalAusfuehren(*optionen);

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QDialog;
 
@@ -24,8 +25,11 @@ class OptionenDateiauswahl;
 
 class Hilfsfenster {
 public:
+    // The options window edits the report values of the application state and chooses folders
+    // and files with the desktop's dialogs unless a chooser is given (tests).
     Hilfsfenster(Kelto_VX_Menu& fenster, Programmzustand& zustand, common::MessageBoxes& boxes,
-                 OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien);
+                 OptionenDateiauswahl* dateien = nullptr);
+    ~Hilfsfenster();
 
     // Opens the window of a command: "Optionen", "Info_ProgVers_frm", "LeistgVorg1_frm" or
     // "LeistgVorg2_frm". False for any other command (nothing happens then).
@@ -49,7 +53,8 @@ private:
     Kelto_VX_Menu& m_fenster;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
-    OptionenBerichtDaten& m_bericht;
+    std::unique_ptr<OptionenBerichtDaten> m_bericht;
+    std::unique_ptr<OptionenDateiauswahl> m_eigeneDateien;
     OptionenDateiauswahl& m_dateien;
     QPointer<LeistgVorg1_frm> m_tank;
     QPointer<LeistgVorg2_frm> m_austritt;

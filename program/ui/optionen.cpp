@@ -472,7 +472,12 @@ void Optionen::TB_DokVorlage_KeyPress(int KeyAscii)
 void Optionen::TB_UserPfad_DblClick()
 {
     texts::System& sys = m_state.System;
-    QString pfad = m_dateien.GetPath(this);
+    QString pfad;
+    try {
+        pfad = m_dateien.GetPath(this);
+    } catch (const std::exception&) {
+        return; // a chooser that fails chooses nothing
+    }
     if (pfad.isEmpty())
         return; // cancelled
     if (!pfad.endsWith(QLatin1Char('/')))

@@ -1,12 +1,16 @@
 #include "program/ui/optionen_dateiauswahl.h"
 
+#include "platform/sysdialogs.h"
+#include "platform/widgets/sysdialogs_qt.h"
+
 #include <QFileDialog>
 
 namespace ui {
 
 QString QtOptionenDateiauswahl::GetPath(QWidget* owner)
 {
-    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Bitte wählen Sie ein Verzeichnis aus"));
+    platform::QtFolderDialog dialog;
+    return platform::clsSysDialogs(dialog).GetPath(owner);
 }
 
 QString QtOptionenDateiauswahl::dateiOeffnen(QWidget* owner, const QString& titel, const QString& startOrdner,

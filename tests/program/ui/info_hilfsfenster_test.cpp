@@ -6,25 +6,15 @@
 #include "program/ui/leistgvorg1_frm.h"
 #include "program/ui/leistgvorg2_frm.h"
 #include "program/ui/optionen.h"
-#include "program/ui/optionen_berichtdaten.h"
+#include "program/report/ergbausgabe.h"
 #include "program/ui/optionen_dateiauswahl.h"
 #include "windowfixture.h"
 
 #include <QPushButton>
-#include <array>
+#include <QCheckBox>
+#include <QComboBox>
 
 namespace {
-
-class Bericht : public ui::OptionenBerichtDaten {
-public:
-    std::array<qint16, 9> flags{};
-    void Init_Word_Optionen_Texte() override {}
-    QString optionText(int i, int) const override { return QString::number(i); }
-    QString optionZusatz(int) const override { return {}; }
-    qint16 optionFlag(int i) const override { return flags[static_cast<std::size_t>(i)]; }
-    void setOptionFlag(int i, qint16 f) override { flags[static_cast<std::size_t>(i)] = f; }
-    std::vector<Haendler> haendlerTabelle(bool) const override { return {{"---", "-"}, {"A", "B"}, {}}; }
-};
 
 class KeineAuswahl : public ui::OptionenDateiauswahl {
 public:
@@ -33,7 +23,6 @@ public:
 };
 
 struct HilfsfensterTest : WindowFixture {
-    Bericht bericht;
     KeineAuswahl auswahl;
     std::unique_ptr<ui::Hilfsfenster> hilfe;
     QStringList geoeffnet;
@@ -42,7 +31,8 @@ struct HilfsfensterTest : WindowFixture {
     void starten()
     {
         open();
-        hilfe = std::make_unique<ui::Hilfsfenster>(*w, *zustand, boxes, bericht, auswahl);
+        report::Init_Adressdaten(start.ErgbAusgabe); // as the window's load does
+        hilfe = std::make_unique<ui::Hilfsfenster>(*w, *zustand, boxes, &auswahl);
         hilfe->modalAusfuehren = [this](QDialog& d) {
             geoeffnet << d.objectName();
             d.show();
@@ -56,6 +46,20 @@ struct HilfsfensterTest : WindowFixture {
 TEST_F(HilfsfensterTest, CommandsOpenTheirWindows)
 {
     starten();
+    // The options window works on the report's own values: captions, dealers and flags.
+    bedienen = [this](QDialog& d) {
+        if (d.objectName() != QLatin1String("Optionen"))
+            return;
+        auto& o = static_cast<ui::Optionen&>(d);
+        EXPECT_EQ(o.CBox_Anz_Optionen[0]->text(), start.ErgbAusgabe.Word_Optionen[0].Caption[0]);
+        EXPECT_FALSE(o.CBox_Anz_Optionen[0]->text().isEmpty());
+        ASSERT_EQ(o.CBox_Dealer->count(), static_cast<int>(start.ErgbAusgabe.Haendler_EU.size()) - 1);
+        EXPECT_TRUE(o.CBox_Dealer->itemText(1).startsWith(start.ErgbAusgabe.Haendler_EU[1].Zeile[0].section(QLatin1Char('\r'), 0, 0)));
+        o.CBox_Anz_Optionen[2]->setChecked(!o.CBox_Anz_Optionen[2]->isChecked());
+        const qint16 erwartet = o.CBox_Anz_Optionen[2]->isChecked() ? 1 : 0;
+        o.KB_close->click();
+        EXPECT_EQ(start.ErgbAusgabe.Word_Optionen[2].Flag, erwartet);
+    };
     w->MenuBar1_ItemClick(QStringLiteral("Menu_Ex_Opt"));
     w->MenuBar1_ItemClick(QStringLiteral("Menu_In_about"));
     EXPECT_EQ(geoeffnet, (QStringList{"Optionen", "Info_ProgVers_frm"}));
