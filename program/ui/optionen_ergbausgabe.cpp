@@ -37,4 +37,10 @@ std::vector<OptionenBerichtDaten::Haendler> ErgbAusgabeOptionen::haendlerTabelle
     return liste;
 }
 
+void Word_Optionen_Standard(report::ErgbAusgabe& ergb)
+{
+    ErgbAusgabeOptionen daten(ergb);
+    Word_Optionen_Standard(static_cast<OptionenBerichtDaten&>(daten));
+}
+
 } // namespace ui

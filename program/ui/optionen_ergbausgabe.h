@@ -21,4 +21,8 @@ private:
     report::ErgbAusgabe& m_ergb;
 };
 
+// The standard choice of report sections in the report's own values (start-up without a
+// project, new project).
+void Word_Optionen_Standard(report::ErgbAusgabe& ergb);
+
 } // namespace ui

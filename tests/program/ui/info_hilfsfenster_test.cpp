@@ -8,6 +8,7 @@
 #include "program/ui/optionen.h"
 #include "program/report/ergbausgabe.h"
 #include "program/ui/optionen_dateiauswahl.h"
+#include "program/ui/optionen_ergbausgabe.h"
 #include "windowfixture.h"
 
 #include <QPushButton>
@@ -32,6 +33,7 @@ struct HilfsfensterTest : WindowFixture {
     {
         open();
         report::Init_Adressdaten(start.ErgbAusgabe); // as the window's load does
+        ui::Word_Optionen_Standard(start.ErgbAusgabe); // start-up without a project
         hilfe = std::make_unique<ui::Hilfsfenster>(*w, *zustand, boxes, &auswahl);
         hilfe->modalAusfuehren = [this](QDialog& d) {
             geoeffnet << d.objectName();
@@ -53,6 +55,8 @@ TEST_F(HilfsfensterTest, CommandsOpenTheirWindows)
         auto& o = static_cast<ui::Optionen&>(d);
         EXPECT_EQ(o.CBox_Anz_Optionen[0]->text(), start.ErgbAusgabe.Word_Optionen[0].Caption[0]);
         EXPECT_FALSE(o.CBox_Anz_Optionen[0]->text().isEmpty());
+        EXPECT_TRUE(o.CBox_Anz_Optionen[7]->isChecked());
+        EXPECT_FALSE(o.CBox_Anz_Optionen[8]->isChecked());
         ASSERT_EQ(o.CBox_Dealer->count(), static_cast<int>(start.ErgbAusgabe.Haendler_EU.size()) - 1);
         EXPECT_TRUE(o.CBox_Dealer->itemText(1).startsWith(start.ErgbAusgabe.Haendler_EU[1].Zeile[0].section(QLatin1Char('\r'), 0, 0)));
         o.CBox_Anz_Optionen[2]->setChecked(!o.CBox_Anz_Optionen[2]->isChecked());
