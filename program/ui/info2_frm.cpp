@@ -41,17 +41,20 @@ void Info2_frm::zeigen(const QString& text)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-Info2Anzeige::Info2Anzeige(int sprachNr, const QString& text, QWidget* parent)
-    : m_fenster(new Info2_frm(sprachNr, parent))
+void Info2Halter::zeigen(int sprachNr, const QString& text, QWidget* parent)
 {
-    m_fenster->setAttribute(Qt::WA_DeleteOnClose);
+    if (!m_fenster) {
+        m_fenster = new Info2_frm(sprachNr, parent);
+        m_fenster->setAttribute(Qt::WA_DeleteOnClose);
+    }
     m_fenster->zeigen(text);
 }
 
-Info2Anzeige::~Info2Anzeige()
+void Info2Halter::entladen()
 {
     if (m_fenster)
         m_fenster->close();
+    m_fenster = nullptr;
 }
 
 } // namespace ui

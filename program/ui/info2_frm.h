@@ -30,19 +30,28 @@ private:
     int m_fontCharset = 0;
 };
 
-// Shows the progress window for the lifetime of the object and unloads it at the end, also
-// when the work in between fails.
-class Info2Anzeige {
+// Holds the progress window between the report's "show" and "hide": shown loads it (or sets
+// the text of the one loaded), hidden unloads it. What a window's showProgress/hideProgress do.
+class Info2Halter {
 public:
-    Info2Anzeige(int sprachNr, const QString& text, QWidget* parent = nullptr);
-    ~Info2Anzeige();
-    Info2Anzeige(const Info2Anzeige&) = delete;
-    Info2Anzeige& operator=(const Info2Anzeige&) = delete;
-
+    ~Info2Halter() { entladen(); }
+    void zeigen(int sprachNr, const QString& text, QWidget* parent = nullptr);
+    void entladen();
     Info2_frm* fenster() const { return m_fenster; }
 
 private:
     QPointer<Info2_frm> m_fenster;
+};
+
+// Shows the progress window for the lifetime of the object and unloads it at the end, also
+// when the work in between fails.
+class Info2Anzeige {
+public:
+    Info2Anzeige(int sprachNr, const QString& text, QWidget* parent = nullptr) { m_halter.zeigen(sprachNr, text, parent); }
+    Info2_frm* fenster() const { return m_halter.fenster(); }
+
+private:
+    Info2Halter m_halter;
 };
 
 } // namespace ui

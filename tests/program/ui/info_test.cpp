@@ -87,6 +87,19 @@ TEST(InfoFenster, ProgressWindowLivesExactlyAsLongAsTheWork)
     EXPECT_TRUE(!fenster || !fenster->isVisible());
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(fenster);
+
+    // Shown twice between show and hide: one window with the newer text.
+    ui::Info2Halter halter;
+    halter.zeigen(15, QStringLiteral("eins"));
+    fenster = halter.fenster();
+    halter.zeigen(15, QStringLiteral("zwei"));
+    EXPECT_EQ(halter.fenster(), fenster.data());
+    EXPECT_EQ(fenster->LA_InfoTxt->text(), QStringLiteral("zwei"));
+    EXPECT_EQ(fenster->fontCharset(), 128);
+    halter.entladen();
+    EXPECT_EQ(halter.fenster(), nullptr);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(fenster);
 }
 
 } // namespace
