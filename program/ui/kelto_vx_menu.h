@@ -315,11 +315,11 @@ private:
     // Units.
     void rewriteTemperatures();
 
-    // Shared pointers: their types stay incomplete where the window is destroyed.
     class ProjektAblageFenster;
     // The report options a project keeps: those of the report.
     project::Word_Optionen& berichtOptionen();
     const project::Word_Optionen& berichtOptionen() const;
+    // Shared pointers: their types stay incomplete where the window is destroyed.
     std::shared_ptr<ProjektAblageFenster> m_projektAblage;
     std::shared_ptr<ProjektDialoge> m_projektDialogeQt;
     std::shared_ptr<DokumentOeffner> m_dokumentOeffnerQt;
