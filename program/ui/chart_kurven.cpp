@@ -281,7 +281,9 @@ void chartAnwenden(vexachart::Vexachart& chart, const ChartBild& bild, ChartArt 
     rufe([&] { chart.setTitle(bild.titel); });
     rufe([&] { chart.setYAxisLabel(bild.yLabel); });
     rufe([&] { chart.setXAxisLabel(bild.xLabel); });
-    rufe([&] { chart.SetCursor(2); });
+    // No cursor read-out when a chart is drawn: the control's 2 would switch the plot-name
+    // read-out on, its 0 switches every read-out off.
+    rufe([&] { chart.SetCursor(0); });
     rufe([&] { chart.setShowLegend(true); });
     if (art == ChartArt::Druckverlust)
         rufe([&] { chart.setEnableMenuOptionCursor(true); });

@@ -9,7 +9,9 @@
 #include "program/texts/startup_forms.h"
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
+#include "program/report/ergbausgabe.h"
 #include "program/ui/ergebnis_ansichten.h"
+#include "program/ui/optionen_ergbausgabe.h"
 #include "program/ui/programmzustand.h"
 #include "program/ui/widgets/updown.h"
 #include "tooltip/clsquickinfo.h"
@@ -71,7 +73,10 @@ Kelto_VX_Menu::Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::Messa
 
 void Kelto_VX_Menu::setUp()
 {
-    showModal = [](const QString&) {};
+    showModal = [this](const QString& command) {
+        if (!runCommand(command))
+            qWarning("Kelto-Line: no window for the command %s", qUtf8Printable(command));
+    };
     menuBar()->setNativeMenuBar(false);
     createControls();
     connectHandlers();
@@ -144,6 +149,10 @@ void Kelto_VX_Menu::Form_Load()
     loadStep(QStringLiteral("Tabellen"));
     initCatalogue();
     loadStep(QStringLiteral("Katalog"));
+    // The report's addresses, and its standard sections until a project brings its own.
+    report::Init_Adressdaten(m_zustand.Start.ErgbAusgabe);
+    Word_Optionen_Standard(m_zustand.Start.ErgbAusgabe);
+    loadStep(QStringLiteral("Adressdaten"));
     // 15., 16.
     Init_Chart_Fonts();
     CaptionOf caption(this);

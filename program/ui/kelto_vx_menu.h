@@ -39,13 +39,18 @@ struct AppState;
 namespace quickinfo {
 class clsQuickInfo;
 }
+namespace report {
+struct ReportContext;
+}
 namespace vexachart {
 class VexachartWidget;
 }
 
 namespace ui {
 
+class BerichtFenster;
 class ErgebnisAnsichten;
+class Hilfsfenster;
 class UpDown;
 struct Programmzustand;
 class ProjektBefehle;
@@ -90,9 +95,24 @@ public:
     // Runs the command of a menu key, as a click on the item does.
     void MenuBar1_ItemClick(const QString& key);
 
-    // Commands whose windows come with later stages (project commands, report, options, about,
-    // heat-load dialogs, printing) are handed here by name; nothing runs for them yet.
+    // Commands that open a window are handed here by name: the report ("Word_Dokument_erstellen 0"),
+    // the options, the about box and the two heat-load dialogs. By default it runs them
+    // (runCommand); tests may record the names instead.
     std::function<void(const QString& command)> showModal;
+    // Runs a command handed to showModal; false for a name no window belongs to.
+    bool runCommand(const QString& command);
+
+    // --- report and auxiliary windows (kelto_vx_menu_fenster.cpp) ---
+    // Writes the report of the current selection; printFlag as report::Word_Dokument_erstellen.
+    void Word_Dokument_erstellen(int printFlag);
+    // Adjusts the services of a report run before it starts (tests: viewer, folders); empty = none.
+    std::function<void(report::ReportContext&)> berichtKontext;
+    // The window as the report sees it, and the holder of the options, about and heat-load windows.
+    BerichtFenster& berichtFenster();
+    Hilfsfenster& hilfsfenster();
+    // A heat load set by a heat-load dialog (already in KLeistung): shown in TB_KLeistung, then the
+    // search, or the no-cooler state for no load.
+    void KLeistung_uebernehmen();
     // Saves the current project (the project-file stage); true when the save completed.
     std::function<bool()> projektSpeichern;
     // The order key and the view of the current result tab (the result-view stage).
@@ -324,6 +344,8 @@ private:
     std::shared_ptr<ProjektDialoge> m_projektDialogeQt;
     std::shared_ptr<DokumentOeffner> m_dokumentOeffnerQt;
     std::shared_ptr<ProjektBefehle> m_projekt;
+    std::shared_ptr<BerichtFenster> m_berichtFenster;
+    std::shared_ptr<Hilfsfenster> m_hilfsfenster;
     std::unique_ptr<Programmzustand> m_ownZustand;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;

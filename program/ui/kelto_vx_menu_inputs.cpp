@@ -8,6 +8,7 @@
 #include "program/texts/settings.h"
 #include "program/ui/keyfilter.h"
 #include "program/ui/unitrange.h"
+#include "program/ui/info_hilfsfenster.h"
 #include "program/ui/programmzustand.h"
 #include "program/ui/widgets/updown.h"
 
@@ -112,6 +113,9 @@ bool Kelto_VX_Menu::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn:
+        // Back in the heat-load field: the heat-load dialogs step aside.
+        if (field == TB_KLeistung && m_hilfsfenster)
+            m_hilfsfenster->leistungsDialogeVerbergen();
         // Select all after Qt's own focus handling, which would place the cursor.
         QTimer::singleShot(0, field, [field] { field->selectAll(); });
         break;

@@ -182,6 +182,7 @@ void Kelto_VX_Menu::CB_Kuehler_suchen_Click()
 
 void Kelto_VX_Menu::Set_no_CoolerInfo()
 {
+    const bool hadCooler = TB_Kuehlertyp->text() != QLatin1String("---");
     TB_Info->hide();
     TB_Kuehlertyp->setText(QStringLiteral("---"));
     TB_T_out->clear();
@@ -192,6 +193,9 @@ void Kelto_VX_Menu::Set_no_CoolerInfo()
     tb_Noise->clear();
     UpDn_Kuehlertyp->setEnabled(false);
     TypSchluessel_anzeigen();
+    // An open result tab shows the empty state, not the last cooler.
+    if (hadCooler)
+        redrawOpenView();
 }
 
 void Kelto_VX_Menu::setReserveColour(bool red)

@@ -1,0 +1,241 @@
+// The windows the main window opens by command: the report written end to end from a real
+// selection, the options, about and heat-load windows, the standard report sections, and the
+// result views when a selection ends without a cooler.
+#include "chart/control/widget.h"
+#include "program/report/writer/reportwriter.h"
+#include "program/ui/bericht_fenster.h"
+#include "program/ui/info_hilfsfenster.h"
+#include "program/ui/leistgvorg1_frm.h"
+#include "program/ui/leistgvorg2_frm.h"
+#include "program/ui/menutree.h"
+#include "wp/zippackage.h"
+#include "windowfixture.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+// Viewer and printer that only record what they were handed.
+class RecordingPrograms : public wp::ExternalPrograms {
+public:
+    QStringList opened;
+    QStringList printed;
+    bool openInViewer(const QString& path) override
+    {
+        opened << path;
+        return true;
+    }
+    void print(const QString& path) override { printed << path; }
+    bool isOpenElsewhere(const QString& path) override { return wp::officeLockFilePresent(path); }
+};
+
+struct FensterTest : WindowFixture {
+    std::shared_ptr<RecordingPrograms> programs = std::make_shared<RecordingPrograms>();
+    QStringList geoeffnet;
+
+    // The window as the program runs it: commands reach their windows; a dialog is shown, noted
+    // and hidden again instead of running modally.
+    void starten()
+    {
+        open();
+        w->showModal = [this](const QString& c) {
+            commands << c;
+            EXPECT_TRUE(w->runCommand(c)) << c.toStdString();
+        };
+        w->hilfsfenster().modalAusfuehren = [this](QDialog& d) {
+            geoeffnet << d.objectName();
+            d.show();
+            d.hide();
+        };
+        w->berichtKontext = [this](report::ReportContext& ctx) {
+            ctx.programs = programs;
+            ctx.paper = wp::Paper::a4();
+            ctx.chartDpi = 60; // small pictures keep the test fast
+        };
+    }
+
+    QString reportPath() const
+    {
+        return QDir(start.System.Projekt_Pfad).absoluteFilePath(report::reportBaseName(start.System.Projekt_Name) + ".docx");
+    }
+};
+
+// Colours in a picture: a blank chart has one.
+int colourCount(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3)
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    return int(colours.size());
+}
+
+TEST_F(FensterTest, ReportOfTheSelectionIsWrittenAndShown)
+{
+    starten();
+    referencePoint();
+    ASSERT_NE(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
+    start.System.Projekt_Name = QStringLiteral("Pumpe7");
+    w->SSTab1->setCurrentIndex(2); // the pressure-drop tab is open during the run
+
+    w->CB_Ergebnisdatei->click();
+    ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].prompt.toStdString();
+    EXPECT_EQ(commands, QStringList{"Word_Dokument_erstellen 0"});
+    ASSERT_EQ(programs->opened, QStringList{reportPath()});
+    EXPECT_TRUE(programs->printed.isEmpty());
+
+    const wp::PackageParts parts = wp::readZipPackage(reportPath());
+    QString document;
+    QList<QImage> pictures;
+    for (const auto& [name, data] : parts) {
+        if (name == QLatin1String("word/document.xml"))
+            document = QString::fromUtf8(data);
+        if (name.startsWith(QLatin1String("word/media/"))) {
+            QImage image;
+            if (image.loadFromData(data))
+                pictures << image;
+        }
+    }
+    // The selection's cooler, its order key and the medium grade, and both charts with curves.
+    EXPECT_TRUE(document.contains(w->TB_Kuehlertyp->text())) << w->TB_Kuehlertyp->text().toStdString();
+    EXPECT_TRUE(document.contains(k().TypSchluessel)) << k().TypSchluessel.toStdString();
+    EXPECT_TRUE(document.contains(w->CBox_Medium_Typ->currentText()));
+    int charts = 0;
+    for (const QImage& p : pictures)
+        if (p.width() > 300 && colourCount(p) > 3)
+            ++charts;
+    EXPECT_GE(charts, 2);
+
+    // After the run: input back, no hourglass, no progress window, the open chart in screen colours.
+    EXPECT_TRUE(w->centralWidget()->isEnabled());
+    EXPECT_TRUE(w->menuBar()->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(w->berichtFenster().fortschritt(), nullptr);
+    EXPECT_FALSE(start.System.Word_aktiv);
+
+    // The print menu's preview item runs the same report.
+    w->menuItem("Menu_DRK_Preview")->trigger();
+    EXPECT_EQ(programs->opened.size(), 2);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(FensterTest, DialogCommandsOpenTheirWindows)
+{
+    starten();
+    referencePoint();
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[this] { w->menuItem("Menu_Ex_Opt")->trigger(); }, "Optionen"},
+        {[this] { w->menuItem("Menu_In_about")->trigger(); }, "Info_ProgVers_frm"},
+        {[this] { w->CB_Leistung_d_TempA->click(); }, "LeistgVorg1_frm"},
+        {[this] { w->CB_Leistung_T_out->click(); }, "LeistgVorg2_frm"},
+    };
+    for (const auto& [action, window] : cases) {
+        SCOPED_TRACE(window);
+        geoeffnet.clear();
+        action();
+        EXPECT_EQ(geoeffnet, QStringList{QString::fromLatin1(window)});
+    }
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(w->runCommand(QStringLiteral("Kein_Fenster")));
+    EXPECT_FALSE(w->runCommand(QStringLiteral("Word_Dokument_erstellen x")));
+
+    // Back in the heat-load field, open heat-load dialogs step aside.
+    w->hilfsfenster().tankDialog().show();
+    w->hilfsfenster().austrittDialog().show();
+    QFocusEvent focus(QEvent::FocusIn);
+    QApplication::sendEvent(w->TB_KLeistung, &focus);
+    EXPECT_FALSE(w->hilfsfenster().tankDialog().isVisible());
+    EXPECT_FALSE(w->hilfsfenster().austrittDialog().isVisible());
+}
+
+TEST_F(FensterTest, HeatLoadTakenOverRunsTheSearchOrEndsWithoutCooler)
+{
+    starten();
+    referencePoint();
+    k().KLeistung = 5000;
+    w->KLeistung_uebernehmen();
+    EXPECT_EQ(w->TB_KLeistung->text(), QStringLiteral("5.0"));
+    EXPECT_NE(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
+    EXPECT_NEAR(k().Abgef_Leistg, 5000, 2500);
+
+    k().KLeistung = 0;
+    w->KLeistung_uebernehmen();
+    EXPECT_EQ(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
+    EXPECT_FALSE(w->CB_Kuehler_suchen->isEnabled());
+}
+
+TEST_F(FensterTest, StandardReportSectionsAtStartAndOnNewProject)
+{
+    starten();
+    const auto flags = [this] {
+        QString f;
+        for (const auto& o : start.ErgbAusgabe.Word_Optionen)
+            f += QString::number(o.Flag);
+        return f;
+    };
+    // No last project: every section but the page frame, and the addresses are there for the report.
+    EXPECT_EQ(flags(), QStringLiteral("111111110"));
+    EXPECT_EQ(start.ErgbAusgabe.Haendler_EU.size(), 3u);
+    EXPECT_FALSE(start.ErgbAusgabe.Adresse_Stammhaus.Zeile[0].isEmpty());
+
+    // A new project switches the sections on again; the page frame stays as the user set it.
+    for (auto& o : start.ErgbAusgabe.Word_Optionen)
+        o.Flag = 0;
+    start.ErgbAusgabe.Word_Optionen[8].Flag = 1;
+    boxes.answers = {common::mb::No}; // do not save the current project
+    w->menuItem("ProjNeu")->trigger();
+    EXPECT_EQ(flags(), QStringLiteral("111111111"));
+}
+
+TEST_F(FensterTest, OpenResultTabEmptiesWhenNoCoolerIsFound)
+{
+    starten();
+    referencePoint();
+    w->SSTab1->setCurrentIndex(1);
+    ASSERT_TRUE(w->FG_EinbauMasse->isEnabled());
+    ASSERT_FALSE(w->Pic_Zeichnung->isHidden());
+    const QString masse = w->FG_EinbauMasse->item(1, 1) ? w->FG_EinbauMasse->item(1, 1)->text() : QString();
+    ASSERT_FALSE(masse.isEmpty());
+
+    k().KLeistung = 0; // a heat-load dialog hands over no load
+    w->KLeistung_uebernehmen();
+    ASSERT_EQ(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
+    EXPECT_FALSE(w->FG_EinbauMasse->isEnabled());
+    EXPECT_TRUE(w->Pic_Zeichnung->isHidden());
+    EXPECT_TRUE(w->FG_EinbauMasse->item(1, 1) == nullptr || w->FG_EinbauMasse->item(1, 1)->text().isEmpty());
+}
+
+TEST_F(FensterTest, DrawnChartsShowNoCursorReadOut)
+{
+    starten();
+    referencePoint();
+    for (int tab : {2, 3}) {
+        w->SSTab1->setCurrentIndex(tab);
+        for (vexachart::VexachartWidget* c : {w->pChart, w->LChart})
+            c->chart().SelectCursor(vexachart::Variant(qint16(1)));
+        w->SSTab1->setCurrentIndex(0);
+        w->SSTab1->setCurrentIndex(tab);
+        vexachart::VexachartWidget* drawn = tab == 2 ? w->pChart : w->LChart;
+        EXPECT_EQ(drawn->chart().cursorMode(), vexachart::CursorMode::Off) << tab;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(MenuCommands, EveryItemOfTheTreeRunsACommand)
+{
+    for (const ui::MenuEintrag& e : ui::menuBaum()) {
+        if (e.isMenu || e.key.isEmpty())
+            continue;
+        EXPECT_NE(ui::befehlFuer(e.key).befehl, ui::Befehl::Keiner) << e.key.toStdString();
+    }
+}
+
+} // namespace
