@@ -53,6 +53,13 @@ QTableWidget* grid(QWidget* parent, const QString& name, int rows)
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::NoSelection);
     g->horizontalHeader()->setStretchLastSection(true);
+    // The code moves the current cell while it fills a grid; the view stays at the top, so the
+    // heading row and the first values remain in sight.
+    g->setAutoScroll(false);
+    // Rows as tall as their text needs: the whole grid fits its tab without scrolling.
+    g->verticalHeader()->setDefaultSectionSize(g->fontMetrics().height() + 8);
+    g->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return g;
 }
 
