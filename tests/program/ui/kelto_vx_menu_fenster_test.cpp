@@ -210,6 +210,23 @@ TEST_F(FensterTest, OpenResultTabEmptiesWhenNoCoolerIsFound)
     EXPECT_TRUE(w->FG_EinbauMasse->item(1, 1) == nullptr || w->FG_EinbauMasse->item(1, 1)->text().isEmpty());
 }
 
+TEST_F(FensterTest, ResultGridsShowTheirHeadingAndEveryRow)
+{
+    starten();
+    referencePoint();
+    const std::pair<QTableWidget*, int> grids[] = {{w->FG_EinbauMasse, 1}, {w->FG_Datenuebersicht, 4}, {w->FG_ErsatzTeile, 4}};
+    for (const auto& [grid, tab] : grids) {
+        SCOPED_TRACE(grid->objectName().toStdString());
+        w->SSTab1->setCurrentIndex(tab);
+        QApplication::processEvents();
+        // Filling moved the current cell down the grid; the view still starts at the heading row.
+        EXPECT_EQ(grid->rowAt(0), 0);
+        const int last = grid->rowCount() - 1;
+        const QRect lastRow = grid->visualRect(grid->model()->index(last, 0));
+        EXPECT_LE(lastRow.bottom(), grid->viewport()->height());
+    }
+}
+
 TEST_F(FensterTest, DrawnChartsShowNoCursorReadOut)
 {
     starten();
