@@ -45,13 +45,21 @@ void BerichtFenster::setBusy(bool busy)
         return;
     m_busy = busy;
     // The hourglass, and no clicks or keys reach the window while the document is written.
-    if (busy)
+    if (busy) {
+        m_fokus = QApplication::focusWidget();
         QApplication::setOverrideCursor(Qt::WaitCursor);
-    else
+    } else {
         QApplication::restoreOverrideCursor();
+    }
     if (QWidget* mitte = m_fenster.centralWidget())
         mitte->setEnabled(!busy);
     m_fenster.menuBar()->setEnabled(!busy);
+    // Switching the controls off moved the focus away; the user goes on where he was.
+    if (!busy && m_fokus) {
+        m_fenster.activateWindow(); // the progress window had taken the activation
+        m_fokus->setFocus();
+        m_fokus.clear();
+    }
 }
 
 void BerichtFenster::showProgress(const QString& text)

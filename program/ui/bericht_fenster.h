@@ -6,6 +6,7 @@
 #include "program/ui/info2_frm.h"
 #include "program/ui/widgets/flexgrid.h"
 
+#include <QPointer>
 #include <QTableWidget> // complete type for the adapters' guarded pointers
 
 namespace ui {
@@ -51,6 +52,7 @@ private:
     FlexGridAdapter m_uebersicht;
     FlexGridAdapter m_ersatz;
     Info2Halter m_info2;
+    QPointer<QWidget> m_fokus; // the control that had the focus before the run
     bool m_busy = false;
 };
 

@@ -82,6 +82,9 @@ TEST_F(FensterTest, ReportOfTheSelectionIsWrittenAndShown)
     ASSERT_NE(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
     start.System.Projekt_Name = QStringLiteral("Pumpe7");
     w->SSTab1->setCurrentIndex(2); // the pressure-drop tab is open during the run
+    QApplication::setActiveWindow(w.get());
+    w->CB_Ergebnisdatei->setFocus();
+    ASSERT_EQ(w->focusWidget(), w->CB_Ergebnisdatei);
 
     w->CB_Ergebnisdatei->click();
     ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].prompt.toStdString();
@@ -116,6 +119,7 @@ TEST_F(FensterTest, ReportOfTheSelectionIsWrittenAndShown)
     EXPECT_TRUE(w->menuBar()->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(w->berichtFenster().fortschritt(), nullptr);
+    EXPECT_EQ(w->focusWidget(), w->CB_Ergebnisdatei);
     EXPECT_FALSE(start.System.Word_aktiv);
 
     // The print menu's preview item runs the same report.
