@@ -178,29 +178,40 @@ double lastXInColumn(const AxisMap& mx, double centre)
     // its column at cx and a segment continues it exactly when it stays in that column.
     bool open = m_open;
     double low = m_low, high = m_high;
-    QLineF first = m_first;
+    double firstY1 = m_first.y1(), firstY2 = m_first.y2(); // the span's first segment, in column cx
     int count = m_count;
-    double columnEnd = lastXInColumn(mx, cx);
-    while (k + 1 <= last) {
-        const int start = ++k;
-        const double x1 = x2;
-        const double y1 = y2;
-        x2 = X[k + 1];
-        y2 = Y[k + 1];
-        while (std::fabs(x2 - x1) < dx2 && std::fabs(y2 - y1) < dy2 && k <= last - 1) {
-            ++k;
+    bool more = true;
+    while (more) {
+        // Hot loop over the segments that stay in column cx: no calls, so that its values stay
+        // in registers. It ends at the first segment that leaves the column or the area.
+        const double columnEnd = lastXInColumn(mx, cx);
+        double px = cx, py = cy;
+        more = false;
+        while (k + 1 <= last) {
+            const int start = ++k;
+            const double x1 = x2;
+            const double y1 = y2;
             x2 = X[k + 1];
             y2 = Y[k + 1];
-        }
-        // The start is inside already and x ascends: only the end needs testing.
-        if (!(x2 <= xRight && y2 >= yBottom && y2 <= yTop)) {
-            k = start - 1;
-            break;
-        }
-        const double px = x2 <= columnEnd ? cx : fastFloor(mx.map(x2)) + 0.5;
-        const double py = my.map(y2);
-        if (px == cx) {
-            if (open) {
+            while (std::fabs(x2 - x1) < dx2 && std::fabs(y2 - y1) < dy2 && k <= last - 1) {
+                ++k;
+                x2 = X[k + 1];
+                y2 = Y[k + 1];
+            }
+            // The start is inside already and x ascends: only the end needs testing.
+            if (__builtin_expect(!(x2 <= xRight && y2 >= yBottom && y2 <= yTop), 0)) {
+                k = start - 1;
+                break;
+            }
+            py = my.map(y2);
+            if (__builtin_expect(x2 > columnEnd, 0)) {
+                px = fastFloor(mx.map(x2)) + 0.5;
+                if (px != cx) {
+                    more = true;
+                    break;
+                }
+            }
+            if (__builtin_expect(open, 1)) {
                 // New extremes are rare in a long run: branches beat a chain of min/max.
                 if (__builtin_expect(py < low, 0))
                     low = py;
@@ -209,26 +220,29 @@ double lastXInColumn(const AxisMap& mx, double centre)
                 ++count;
             } else {
                 open = true;
-                first = QLineF(cx, cy, px, py);
+                firstY1 = cy;
+                firstY2 = py;
                 low = std::min(cy, py);
                 high = std::max(cy, py);
                 count = 1;
             }
-        } else {
+            cy = py;
+        }
+        if (more) {
+            // The segment (cx, cy) - (px, py) crosses into another column.
             if (open)
-                emitSpan(first, low, high, count);
+                emitSpan(QLineF(cx, firstY1, cx, firstY2), low, high, count);
             open = false;
             m_out.emplace_back(cx, cy, px, py);
-            columnEnd = lastXInColumn(mx, px);
+            cx = px;
+            cy = py;
         }
-        cx = px;
-        cy = py;
     }
     m_open = open;
     m_column = cx;
     m_low = low;
     m_high = high;
-    m_first = first;
+    m_first = QLineF(cx, firstY1, cx, firstY2);
     m_count = count;
     m_lastX = cx;
     m_lastY = cy;
