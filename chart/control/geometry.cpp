@@ -1,5 +1,7 @@
 #include "chart/control/geometry.h"
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace vexachart {
@@ -141,17 +143,28 @@ private:
 // The greatest x that maps below the right edge of the pixel column with the given centre, so
 // that any x from inside that column up to it truncates to the same column; minus infinity where
 // no such bound is known.
-double lastXInColumn(const AxisMap& mx, double centre)
+// The next smaller double of a finite value, without a library call.
+inline double nextDown(double v)
+{
+    if (v == 0.0)
+        return -std::numeric_limits<double>::denorm_min();
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    return std::bit_cast<double>(v > 0.0 ? bits - 1 : bits + 1);
+}
+
+// inverseScale is 1 / mx.scale, or 0 where the scale is not positive and finite.
+double lastXInColumn(const AxisMap& mx, double inverseScale, double centre)
 {
     constexpr double none = -std::numeric_limits<double>::infinity();
-    const double edge = centre + 0.5;
-    if (!(mx.scale > 0.0) || !std::isfinite(mx.scale))
+    if (inverseScale == 0.0)
         return none;
-    double x = mx.lo + (edge - mx.origin) / mx.scale;
+    const double edge = centre + 0.5;
+    // A first guess, then down in steps of one unit in the last place until it maps below the edge.
+    double x = mx.lo + (edge - mx.origin) * inverseScale;
     for (int step = 0; step < 16 && std::isfinite(x); ++step) {
         if (mx.map(x) < edge)
             return x;
-        x = std::nextafter(x, none);
+        x = nextDown(x);
     }
     return none;
 }
@@ -180,11 +193,12 @@ double lastXInColumn(const AxisMap& mx, double centre)
     double low = m_low, high = m_high;
     double firstY1 = m_first.y1(), firstY2 = m_first.y2(); // the span's first segment, in column cx
     int count = m_count;
+    const double inverseScale = mx.scale > 0.0 && std::isfinite(mx.scale) ? 1.0 / mx.scale : 0.0;
     bool more = true;
     while (more) {
         // Hot loop over the segments that stay in column cx: no calls, so that its values stay
         // in registers. It ends at the first segment that leaves the column or the area.
-        const double columnEnd = lastXInColumn(mx, cx);
+        const double columnEnd = lastXInColumn(mx, inverseScale, cx);
         double px = cx, py = cy;
         more = false;
         while (k + 1 <= last) {
