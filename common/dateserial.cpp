@@ -1,4 +1,5 @@
 #include "common/dateserial.h"
+#include <algorithm>
 #include <cmath>
 
 namespace common {
@@ -39,7 +40,19 @@ long long floorDiv(long long a, long long b)
     return q;
 }
 
+// Whole seconds since serial 0 of a serial limited to the date range.
+long long secondsOfSerial(double serial)
+{
+    const double limited = std::isnan(serial) ? 0.0 : std::clamp(serial, FirstDateSerial, LastDateSerial);
+    return static_cast<long long>(std::floor(limited * 86400.0 + 0.5));
+}
+
 } // namespace
+
+bool isDateSerial(double serial)
+{
+    return serial >= FirstDateSerial && serial <= LastDateSerial; // false for NaN
+}
 
 bool isLeapYear(int year)
 {
@@ -68,8 +81,7 @@ double serialFromParts(int year, int month, int day, int hour, int minute, int s
 
 DateParts partsFromSerial(double serial)
 {
-    const double totalSeconds = std::floor(serial * 86400.0 + 0.5);
-    const long long secs = static_cast<long long>(totalSeconds);
+    const long long secs = secondsOfSerial(serial);
     const long long days = floorDiv(secs, 86400);
     const long long secOfDay = secs - days * 86400;
     DateParts p;
@@ -83,7 +95,7 @@ DateParts partsFromSerial(double serial)
 int weekdayOfSerial(double serial)
 {
     // Serial 0 (1899-12-30) was a Saturday.
-    const long long secs = static_cast<long long>(std::floor(serial * 86400.0 + 0.5));
+    const long long secs = secondsOfSerial(serial);
     const long long day = floorDiv(secs, 86400);
     const long long w = ((day + 6) % 7 + 7) % 7; // 0 = Sunday
     return static_cast<int>(w) + 1;

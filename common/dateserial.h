@@ -24,10 +24,17 @@ inline double serialFromParts(const DateParts& p)
     return serialFromParts(p.year, p.month, p.day, p.hour, p.minute, p.second);
 }
 
-// Calendar parts of a serial, rounded to the nearest second first.
+// The serials of 0100-01-01 and of the last second of 9999-12-31: the dates a serial can name.
+inline constexpr double FirstDateSerial = -657434.0;
+inline constexpr double LastDateSerial = 2958465.0 + 86399.0 / 86400.0;
+// True for a finite serial inside that range.
+bool isDateSerial(double serial);
+
+// Calendar parts of a serial, rounded to the nearest second first. A serial outside the date
+// range is taken as the nearest end of it (not a number as serial 0), so the parts stay valid.
 DateParts partsFromSerial(double serial);
 
-// Day of the week of a serial: 1 Sunday … 7 Saturday.
+// Day of the week of a serial: 1 Sunday … 7 Saturday (outside the range as partsFromSerial).
 int weekdayOfSerial(double serial);
 
 bool isLeapYear(int year);

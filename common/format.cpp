@@ -436,6 +436,9 @@ bool isDatePattern(const QString& pattern)
 
 QString formatDate(double serial, const QString& pattern, const QLocale& locale)
 {
+    // A value that names no date (a chart range, a typed number) is shown as the number it is.
+    if (!isDateSerial(serial))
+        return formatGeneral(serial, locale);
     const DateParts p = partsFromSerial(serial);
     const QString lower = pattern.toLower();
     const bool twelveHour = lower.contains(QLatin1String("am/pm")) || lower.contains(QLatin1String("a/p"));

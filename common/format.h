@@ -17,7 +17,8 @@ QString formatGeneral(double value, const QLocale& locale);
 // Formats a number by a number pattern (no date letters are interpreted).
 QString formatNumber(double value, const QString& pattern, const QLocale& locale);
 
-// Formats a date serial (days since 1899-12-30) by a date pattern.
+// Formats a date serial (days since 1899-12-30) by a date pattern; a value that is no date
+// (not finite, or outside the years 100 to 9999) gets the general form instead.
 QString formatDate(double serial, const QString& pattern, const QLocale& locale);
 
 // True when the pattern holds date or time letters outside quotes (d, m, y, h, n, s, q, w, AM/PM).

@@ -2,6 +2,7 @@
 #include "common/error.h"
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
 #include <string>
 
 namespace common {
@@ -13,8 +14,17 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QChar(0x00A0);
 }
 
+// strtod follows the process's LC_NUMERIC, which a Qt program takes from the environment: under
+// a locale with a decimal comma it would stop at the ".". The normalised copies are always read
+// in the C locale.
+double toDoubleC(const std::string& ascii)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(ascii.c_str(), nullptr, cLocale);
+}
+
 // Parses sign, digits, decimal separator, digits, exponent; returns false when the text is
-// not exactly one number. The C locale's strtod does the conversion on a normalised copy.
+// not exactly one number. The conversion is done on a normalised copy with "." as the point.
 bool parseStrict(const QString& text, QChar decimal, double& out)
 {
     qsizetype i = 0;
@@ -66,7 +76,7 @@ bool parseStrict(const QString& text, QChar decimal, double& out)
     }
     if (i != end)
         return false;
-    out = std::strtod(ascii.c_str(), nullptr);
+    out = toDoubleC(ascii);
     return true;
 }
 
@@ -141,7 +151,7 @@ double readVal(const QString& text)
     }
     if (!seenDigit)
         return 0.0;
-    const double v = std::strtod(ascii.c_str(), nullptr);
+    const double v = toDoubleC(ascii);
     return std::isfinite(v) ? v : 0.0;
 }
 

@@ -170,12 +170,9 @@ private:
                    "<pic:spPr><a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"%6\" cy=\"%7\"/></a:xfrm>"
                    "<a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic></a:graphicData></a:graphic>"
                    "</wp:inline></w:drawing></w:r>")
-            .arg(runProperties(format), ext)
-            .arg(pic.docPrId)
-            .arg(pic.media + 1)
-            .arg(rel)
-            .arg(pic.cx)
-            .arg(pic.cy);
+            // One pass: a chained arg() would also replace "%n" inside a font name.
+            .arg(runProperties(format), ext, QString::number(pic.docPrId), QString::number(pic.media + 1), rel,
+                 QString::number(pic.cx), QString::number(pic.cy));
     }
 
     static QString border(const char* name, const Border& b)

@@ -1,5 +1,8 @@
 #include "chart/control/geometry.h"
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace vexachart {
 
@@ -99,14 +102,35 @@ public:
     {
         if (!m_open)
             return;
-        if (m_count == 1)
-            m_out.push_back(m_first);
-        else
-            m_out.emplace_back(m_first.x1(), m_low, m_first.x1(), m_high);
+        emitSpan(m_first, m_low, m_high, m_count);
         m_open = false;
     }
 
+    struct InsideRun {
+        const double* X; // 1-based
+        const double* Y;
+        int last;
+        double xRight, yBottom, yTop, dx2, dy2;
+        AxisMap mx, my;
+    };
+    // Adds the connected segments that lie wholly inside the display, starting with the already
+    // thinned segment ending at point k + 1 from the mapped start (prevX, prevY). The same as
+    // calling add() for each of them, with the span kept in registers: noisy data spend nearly
+    // all their time here. Stops before the first segment that is not wholly inside and returns
+    // the index the caller's loop continues from (its next segment starts at the result + 1);
+    // (prevX, prevY) is then the mapped end of the last segment taken.
+    int addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY);
+
 private:
+    // A run of one segment stays as it was; longer runs become their column's span.
+    void emitSpan(const QLineF& first, double low, double high, int count)
+    {
+        if (count == 1)
+            m_out.push_back(first);
+        else
+            m_out.emplace_back(first.x1(), low, first.x1(), high);
+    }
+
     std::vector<QLineF>& m_out;
     bool m_collapse;
     bool m_open = false;
@@ -115,6 +139,131 @@ private:
     int m_count = 0;
 };
 
+
+// The greatest x that maps below the right edge of the pixel column with the given centre, so
+// that any x from inside that column up to it truncates to the same column; minus infinity where
+// no such bound is known.
+// The next smaller double of a finite value, without a library call.
+inline double nextDown(double v)
+{
+    if (v == 0.0)
+        return -std::numeric_limits<double>::denorm_min();
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    return std::bit_cast<double>(v > 0.0 ? bits - 1 : bits + 1);
+}
+
+// inverseScale is 1 / mx.scale, or 0 where the scale is not positive and finite.
+double lastXInColumn(const AxisMap& mx, double inverseScale, double centre)
+{
+    constexpr double none = -std::numeric_limits<double>::infinity();
+    if (inverseScale == 0.0)
+        return none;
+    const double edge = centre + 0.5;
+    // A first guess, then down in steps of one unit in the last place until it maps below the edge.
+    double x = mx.lo + (edge - mx.origin) * inverseScale;
+    for (int step = 0; step < 16 && std::isfinite(x); ++step) {
+        if (mx.map(x) < edge)
+            return x;
+        x = nextDown(x);
+    }
+    return none;
+}
+
+[[gnu::noinline]] int LineSink::addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY)
+{
+    const double* X = r.X;
+    const double* Y = r.Y;
+    const int last = r.last;
+    const double xRight = r.xRight, yBottom = r.yBottom, yTop = r.yTop, dx2 = r.dx2, dy2 = r.dy2;
+    const AxisMap mx = r.mx, my = r.my;
+    double x2 = X[k + 1];
+    double y2 = Y[k + 1];
+    // The first segment may start where the last one added did not end: the general rule.
+    double cx = prevX, cy = prevY;
+    {
+        const double px = fastFloor(mx.map(x2)) + 0.5;
+        const double py = my.map(y2);
+        add(cx, cy, cx, px, py, px);
+        cx = px;
+        cy = py;
+    }
+    // From here every segment starts at the end of the one before, so a span that is open has
+    // its column at cx and a segment continues it exactly when it stays in that column.
+    bool open = m_open;
+    double low = m_low, high = m_high;
+    double firstY1 = m_first.y1(), firstY2 = m_first.y2(); // the span's first segment, in column cx
+    int count = m_count;
+    const double inverseScale = mx.scale > 0.0 && std::isfinite(mx.scale) ? 1.0 / mx.scale : 0.0;
+    bool more = true;
+    while (more) {
+        // Hot loop over the segments that stay in column cx: no calls, so that its values stay
+        // in registers. It ends at the first segment that leaves the column or the area.
+        const double columnEnd = lastXInColumn(mx, inverseScale, cx);
+        double px = cx, py = cy;
+        more = false;
+        while (k + 1 <= last) {
+            const int start = ++k;
+            const double x1 = x2;
+            const double y1 = y2;
+            x2 = X[k + 1];
+            y2 = Y[k + 1];
+            while (std::fabs(x2 - x1) < dx2 && std::fabs(y2 - y1) < dy2 && k <= last - 1) {
+                ++k;
+                x2 = X[k + 1];
+                y2 = Y[k + 1];
+            }
+            // The start is inside already and x ascends: only the end needs testing.
+            if (__builtin_expect(!(x2 <= xRight && y2 >= yBottom && y2 <= yTop), 0)) {
+                k = start - 1;
+                break;
+            }
+            py = my.map(y2);
+            if (__builtin_expect(x2 > columnEnd, 0)) {
+                px = fastFloor(mx.map(x2)) + 0.5;
+                if (px != cx) {
+                    more = true;
+                    break;
+                }
+            }
+            if (__builtin_expect(open, 1)) {
+                // New extremes are rare in a long run: branches beat a chain of min/max.
+                if (__builtin_expect(py < low, 0))
+                    low = py;
+                if (__builtin_expect(py > high, 0))
+                    high = py;
+                ++count;
+            } else {
+                open = true;
+                firstY1 = cy;
+                firstY2 = py;
+                low = std::min(cy, py);
+                high = std::max(cy, py);
+                count = 1;
+            }
+            cy = py;
+        }
+        if (more) {
+            // The segment (cx, cy) - (px, py) crosses into another column.
+            if (open)
+                emitSpan(QLineF(cx, firstY1, cx, firstY2), low, high, count);
+            open = false;
+            m_out.emplace_back(cx, cy, px, py);
+            cx = px;
+            cy = py;
+        }
+    }
+    m_open = open;
+    m_column = cx;
+    m_low = low;
+    m_high = high;
+    m_first = QLineF(cx, firstY1, cx, firstY2);
+    m_count = count;
+    m_lastX = cx;
+    m_lastY = cy;
+    prevX = cx;
+    prevY = cy;
+    return k;
+}
 
 // Qt's raster engine can leave the upper halves of the vector registers in use after painting;
 // scalar floating-point code that runs next is then slowed down on every instruction (about twice
@@ -186,6 +335,7 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
     const double xl = b.X_Left, xr = b.X_Right, yb = b.Y_Bottom, yt = b.Y_Top;
     const double dx2 = opt.dx2, dy2 = opt.dy2;
     const bool wantLines = opt.lines, wantMarkers = opt.markers;
+    const LineSink::InsideRun run{X, Y, last, xr, yb, yt, dx2, dy2, mx, my};
     for (int k = range->first; k <= last; ++k) {
         const int start = k;
         const double x1 = X[k];
@@ -211,8 +361,13 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
                     prevX = snap(mx.map(x1));
                     prevY = my.map(y1);
                 }
-                // Inside the plot area pixel columns are not negative: truncation is the floor.
-                const double px = static_cast<double>(static_cast<long long>(mx.map(x2))) + 0.5;
+                if (!wantMarkers) {
+                    k = sink.addInsideRun(run, k, prevX, prevY);
+                    mappedIndex = k + 1;
+                    continue;
+                }
+                // The floor, as everywhere: an area may reach left of the picture's first column.
+                const double px = fastFloor(mx.map(x2)) + 0.5;
                 const double py = my.map(y2);
                 sink.add(prevX, prevY, prevX, px, py, px);
                 prevX = px;

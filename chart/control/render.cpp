@@ -1,5 +1,6 @@
 #include "chart/control/render.h"
 #include "chart/control/chartmath.h"
+#include "chart/control/plotlines.h"
 #include "common/widgets/qtcolour.h"
 #include <QFontMetricsF>
 #include <QHash>
@@ -223,8 +224,7 @@ void drawPlots(QPainter& p, const RenderInput& in, const QRect& g)
         const int width = drawnWidth(s.LineWidth);
         QPen pen(fore, width == 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         p.setPen(pen);
-        if (!plot.geometry.lines.empty())
-            p.drawLines(plot.geometry.lines.data(), static_cast<int>(plot.geometry.lines.size()));
+        drawPlotLines(p, plot.geometry.lines.data(), static_cast<int>(plot.geometry.lines.size()));
         drawMarkers(p, s.Marker, drawnSize(s.MarkerSize), plot.geometry.markers, fore);
     }
     p.setClipping(false);

@@ -33,11 +33,11 @@ void Init_Word_Optionen_Texte(ErgbAusgabe& ergb, const texts::StringTable& table
         satz.Caption[1] = QString::fromUtf16(Beschriftungen[k].englisch);
         satz.Caption[2] = QString::fromUtf16(Beschriftungen[k].franzoesisch);
     }
-    for (int slot = 3; slot <= 16; ++slot)
+    for (int slot = texts::FirstTableLanguage; slot <= texts::LastTableLanguage; ++slot)
         for (std::size_t k = 0; k < Beschriftungen.size(); ++k)
             // A string table without the entry (a damaged installation) shows the English caption.
             ergb.Word_Optionen[k].Caption[std::size_t(slot)] =
-                table.entry((slot - 3) * 1000 + Beschriftungen[k].textNr).value_or(ergb.Word_Optionen[k].Caption[1]);
+                table.entry(slot, Beschriftungen[k].textNr).value_or(ergb.Word_Optionen[k].Caption[1]);
     for (Word_OptionSatz& satz : ergb.Word_Optionen)
         satz.Zusatz.clear();
 }

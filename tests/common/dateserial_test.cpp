@@ -1,5 +1,6 @@
 #include "common/dateserial.h"
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -40,6 +41,23 @@ TEST(DateSerial, WeekdaysAndLeapYears)
     EXPECT_TRUE(common::isLeapYear(2000));
     EXPECT_FALSE(common::isLeapYear(1900));
     EXPECT_EQ(common::daysInMonth(2004, 2), 29);
+}
+
+// Serials that name no date (a chart range, a typed number) must still give valid parts.
+TEST(DateSerial, SerialsOutsideTheDateRangeStayAtItsEnds)
+{
+    const common::DateParts first{100, 1, 1, 0, 0, 0};
+    const common::DateParts last{9999, 12, 31, 23, 59, 59};
+    EXPECT_EQ(common::partsFromSerial(common::LastDateSerial), last);
+    EXPECT_EQ(common::partsFromSerial(1e300), last);
+    EXPECT_EQ(common::partsFromSerial(std::numeric_limits<double>::infinity()), last);
+    EXPECT_EQ(common::partsFromSerial(-1e300), first);
+    EXPECT_EQ(common::partsFromSerial(std::numeric_limits<double>::quiet_NaN()), common::DateParts{});
+    EXPECT_EQ(common::weekdayOfSerial(1e300), common::weekdayOfSerial(2958465.0));
+    EXPECT_TRUE(common::isDateSerial(common::FirstDateSerial));
+    EXPECT_FALSE(common::isDateSerial(common::FirstDateSerial - 1e-6));
+    EXPECT_FALSE(common::isDateSerial(2958466.0));
+    EXPECT_FALSE(common::isDateSerial(std::numeric_limits<double>::quiet_NaN()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "common/dateserial.h"
 #include "testsupport.h"
 #include <gtest/gtest.h>
+#include <limits>
 
 using common::formatValue;
 
@@ -64,6 +65,15 @@ TEST(FormatDate, PatternsOfTheChartAndTheReport)
     EXPECT_EQ(formatValue(t, "h:nn AM/PM", en), "2:05 PM");
     EXPECT_EQ(formatValue(t, "dd/mm/yyyy", kGerman), "07.03.2005");  // "/" is the locale's separator
     EXPECT_EQ(formatValue(t, "\"Day\" d", en), "Day 7");
+}
+
+TEST(FormatDate, ValuesThatAreNoDateShowAsNumbers)
+{
+    EXPECT_EQ(formatValue(1e300, "dd.mm.yyyy", kC), "1E+300");
+    EXPECT_EQ(formatValue(-7e5, "yyyy", kGerman), "-700000");
+    EXPECT_EQ(formatValue(std::numeric_limits<double>::quiet_NaN(), "hh:nn", kC), "NaN");
+    EXPECT_EQ(formatValue(-std::numeric_limits<double>::infinity(), "yyyy", kC), "-Infinity");
+    EXPECT_EQ(formatValue(common::FirstDateSerial, "yyyy-mm-dd", kC), "0100-01-01");
 }
 
 TEST(FormatDate, DetectsDatePatterns)

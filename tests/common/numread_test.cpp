@@ -1,7 +1,10 @@
 #include "common/error.h"
 #include "common/numread.h"
+#include <QLocale>
 #include <gtest/gtest.h>
+#include <clocale>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -55,6 +58,28 @@ TEST(ReadVal, TakesTheLeadingNumberAndNeverFails)
     EXPECT_DOUBLE_EQ(common::readVal("abc"), 0.0);
     EXPECT_DOUBLE_EQ(common::readVal(""), 0.0);
     EXPECT_DOUBLE_EQ(common::readVal("1e999"), 0.0);
+}
+
+// A Qt program takes LC_NUMERIC from the environment; the readers must not follow it.
+TEST(NumberReaders, IgnoreTheProcessDecimalComma)
+{
+    const std::string before = std::setlocale(LC_NUMERIC, nullptr);
+    const char* commaLocale = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "de_DE"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            commaLocale = name;
+            break;
+        }
+    }
+    if (commaLocale == nullptr)
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    const double val = common::readVal("12.5");
+    const double number = common::readNumber("2.25", QLocale::c());
+    const double commaNumber = common::readNumber("2,25", QLocale(QLocale::German));
+    std::setlocale(LC_NUMERIC, before.c_str());
+    EXPECT_DOUBLE_EQ(val, 12.5);
+    EXPECT_DOUBLE_EQ(number, 2.25);
+    EXPECT_DOUBLE_EQ(commaNumber, 2.25);
 }
 
 } // namespace

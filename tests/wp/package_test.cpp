@@ -111,6 +111,27 @@ TEST(WpPackage, UnitsEscapingAndPicturesInEveryPart)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{QStringLiteral("bild.png"), QStringLiteral("out.docx")}));
 }
 
+// Run properties go into the picture markup; a "%n" in them must not take a placeholder's value.
+TEST(WpPackage, PercentSignsInAFontNameStayAsTyped)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("p.png"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(png));
+    wp::Application word;
+    wp::Document& doc = word.Documents().Add();
+    doc.Selection().Font().setName(QStringLiteral("Font %1 %3"));
+    doc.Selection().addPicture(png);
+    const QString path = dir.filePath(QStringLiteral("out.docx"));
+    doc.SaveAs(path);
+    const QString body = parts(path).at(QStringLiteral("word/document.xml"));
+    EXPECT_TRUE(parses(body));
+    EXPECT_TRUE(body.contains(QStringLiteral("w:ascii=\"Font %1 %3\"")));
+    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"1\" name=\"Picture 1\"/>")));
+    EXPECT_TRUE(body.contains(QStringLiteral("<pic:cNvPr id=\"0\" name=\"image1\"/>")));
+}
+
 TEST(WpPackage, DocumentOnATemplateKeepsItsContentAndFooter)
 {
     QTemporaryDir dir;

@@ -116,3 +116,97 @@ TEST(PlotGeometry, ColumnCollapseLeavesThePixelsUnchanged)
             }
     EXPECT_EQ(differing, 0);
 }
+
+namespace {
+struct PixelCase {
+    const char* name;
+    std::vector<std::pair<double, double>> points;
+    Borders borders;
+    double originX; // left pixel column of the plot area (negative: partly left of the picture)
+};
+
+std::vector<std::pair<double, double>> noisyPoints(int n, unsigned seed, double step = 1.0)
+{
+    std::mt19937 rng(seed);
+    std::normal_distribution<double> noise(0.0, 1.0);
+    std::vector<std::pair<double, double>> ps;
+    for (int i = 0; i < n; ++i)
+        ps.emplace_back(i * step, noise(rng));
+    return ps;
+}
+
+std::vector<PixelCase> pixelCases()
+{
+    std::vector<PixelCase> cases;
+    cases.push_back({"noisy, wholly inside", noisyPoints(150000, 3), Borders{0, 149999, -6, 6}, 10.0});
+    // Runs inside the area are cut short by points above and below it, again and again.
+    cases.push_back({"noisy, clipped at top and bottom", noisyPoints(150000, 4), Borders{0, 149999, -1.2, 0.9}, 10.0});
+    // The display starts and ends between points, so the first and last segments are clipped.
+    cases.push_back({"noisy, clipped at the sides", noisyPoints(20000, 5, 0.37), Borders{101.3, 6999.9, -3, 3}, 10.0});
+    // Values on the borders themselves count as inside.
+    std::vector<std::pair<double, double>> edges;
+    for (int i = 0; i < 40000; ++i)
+        edges.emplace_back(i, (i % 7 == 0) ? 1.0 : (i % 5 == 0 ? -1.0 : std::sin(i * 0.37)));
+    cases.push_back({"points on the top and bottom borders", edges, Borders{0, 39999, -1, 1}, 10.0});
+    // Steps: several points on one x, and long flat stretches that thinning removes.
+    std::vector<std::pair<double, double>> steps;
+    for (int i = 0; i < 30000; ++i)
+        steps.emplace_back(i / 4, (i / 500) % 2 ? 0.5 + 0.001 * (i % 3) : -0.5 + (i % 4) * 0.2);
+    cases.push_back({"steps and repeated x", steps, Borders{0, 7499, -1, 1}, 10.0});
+    // A plot area that starts left of the picture: columns left of zero.
+    cases.push_back({"area partly left of the picture", noisyPoints(60000, 6), Borders{0, 59999, -4, 4}, -200.0});
+    return cases;
+}
+
+PlotGeometry pixelGeometry(const PixelCase& c, bool collapse, bool markers)
+{
+    PlotPoints p;
+    for (auto [x, y] : c.points)
+        p.insert(x, y);
+    const AxisMap mx{c.borders.X_Left, c.originX, 779.0 / c.borders.xSpan()};
+    const AxisMap my{c.borders.Y_Bottom, 589.0, -579.0 / c.borders.ySpan()};
+    GeometryOptions o;
+    o.dx2 = 2.0 * c.borders.xSpan() / 780;
+    o.dy2 = 2.0 * c.borders.ySpan() / 580;
+    o.pixelOutput = true;
+    o.collapseColumns = collapse;
+    o.markers = markers;
+    PlotGeometry g;
+    plotGeometry(p, c.borders, mx, my, o, g);
+    return g;
+}
+
+QImage paintLines(const std::vector<QLineF>& lines)
+{
+    QImage img(800, 600, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    painter.setPen(QPen(Qt::black, 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    return img;
+}
+} // namespace
+
+// Lines without markers take a faster path than lines with markers: both must give the same
+// segments, and collapsing columns must leave every pixel as the uncollapsed segments paint it.
+TEST(PlotGeometry, FastAndGeneralPathsGiveTheSameLinesAndPixels)
+{
+    for (const PixelCase& c : pixelCases()) {
+        SCOPED_TRACE(c.name);
+        const PlotGeometry fast = pixelGeometry(c, true, false);
+        const PlotGeometry general = pixelGeometry(c, true, true);
+        const PlotGeometry plain = pixelGeometry(c, false, false);
+        ASSERT_FALSE(fast.lines.empty());
+        EXPECT_LT(fast.lines.size(), plain.lines.size());
+        ASSERT_EQ(fast.lines.size(), general.lines.size());
+        for (size_t i = 0; i < fast.lines.size(); ++i)
+            ASSERT_EQ(fast.lines[i], general.lines[i]) << "line " << i;
+        const QImage expected = paintLines(plain.lines);
+        const QImage collapsed = paintLines(fast.lines);
+        int differing = 0;
+        for (int y = 0; y < 600; ++y)
+            for (int x = 0; x < 800; ++x)
+                differing += expected.pixel(x, y) != collapsed.pixel(x, y);
+        EXPECT_EQ(differing, 0);
+    }
+}

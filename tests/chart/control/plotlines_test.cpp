@@ -1,0 +1,103 @@
+#include "chart/control/plotlines.h"
+#include <QImage>
+#include <gtest/gtest.h>
+#include <functional>
+#include <random>
+#include <vector>
+
+using namespace vexachart;
+
+namespace {
+
+// Vertical segments of every kind that column collapsing produces and a few it does not: ends
+// anywhere between pixel rows and on the 1/64 steps of the painter's fixed point, zero and tiny
+// lengths, ends off the image, columns outside the clip, x off the column centre, and slanted lines.
+std::vector<QLineF> mixedLines(unsigned seed)
+{
+    std::mt19937 rng(seed);
+    std::uniform_real_distribution<double> any(-3.0, 123.0);
+    std::uniform_int_distribution<int> column(-2, 101);
+    std::uniform_int_distribution<int> steps(-200, 123 * 64 + 200);
+    std::vector<QLineF> lines;
+    for (int i = 0; i < 3000; ++i) {
+        const double x = column(rng) + (i % 9 == 0 ? any(rng) - std::floor(any(rng)) : 0.5);
+        double y1 = any(rng);
+        double y2 = any(rng);
+        switch (i % 6) {
+        case 1: y1 = steps(rng) / 64.0; y2 = steps(rng) / 64.0; break;      // on fixed-point steps
+        case 2: y2 = y1 + (i % 12 == 2 ? 0.0 : 0.01); break;                 // zero or below one step
+        case 3: y2 = y1 + std::uniform_real_distribution<double>(-1.5, 1.5)(rng); break; // short spans
+        case 4: y1 = std::floor(y1) + 0.5; y2 = std::floor(y2) + 0.5; break; // on row centres
+        default: break;
+        }
+        lines.emplace_back(x, y1, x, y2);
+        if (i % 25 == 0)
+            lines.emplace_back(x, y1, x + any(rng) / 10.0, y2); // slanted
+    }
+    return lines;
+}
+
+QImage paint(const std::function<void(QPainter&)>& setup, const std::function<void(QPainter&)>& draw)
+{
+    QImage img(110, 120, QImage::Format_RGB32);
+    img.fill(QColor(250, 250, 240));
+    QPainter p(&img);
+    setup(p);
+    draw(p);
+    p.end();
+    return img;
+}
+
+int differingPixels(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+} // namespace
+
+// Whatever the painter's state, the plot's lines must come out exactly as drawLines() paints
+// them: written directly where that is possible, by the painter otherwise.
+TEST(PlotLines, SamePixelsAsThePainter)
+{
+    const QColor colour(20, 90, 200);
+    struct Setup {
+        const char* name;
+        std::function<void(QPainter&)> apply;
+    };
+    const std::vector<Setup> setups = {
+        {"plot pen, clipped to the area",
+            [&](QPainter& p) {
+                p.setClipRect(QRect(7, 5, 90, 100));
+                p.setPen(QPen(colour, 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            }},
+        {"plot pen, no clip", [&](QPainter& p) { p.setPen(QPen(colour, 0, Qt::SolidLine, Qt::RoundCap)); }},
+        {"square caps", [&](QPainter& p) { p.setPen(QPen(colour, 0, Qt::SolidLine, Qt::SquareCap)); }},
+        {"flat caps leave out the last pixel", [&](QPainter& p) { p.setPen(QPen(colour, 0, Qt::SolidLine, Qt::FlatCap)); }},
+        {"wide pen", [&](QPainter& p) { p.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap)); }},
+        {"translucent pen", [&](QPainter& p) { p.setPen(QPen(QColor(20, 90, 200, 120), 0)); }},
+        {"dotted pen", [&](QPainter& p) { p.setPen(QPen(colour, 0, Qt::DotLine)); }},
+        {"antialiased",
+            [&](QPainter& p) {
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(QPen(colour, 0));
+            }},
+        {"translated",
+            [&](QPainter& p) {
+                p.translate(0.25, 3);
+                p.setPen(QPen(colour, 0));
+            }},
+    };
+    for (unsigned seed : {1u, 2u, 3u}) {
+        const std::vector<QLineF> lines = mixedLines(seed);
+        for (const Setup& s : setups) {
+            SCOPED_TRACE(std::string(s.name) + ", seed " + std::to_string(seed));
+            const QImage expected = paint(s.apply, [&](QPainter& p) { p.drawLines(lines.data(), int(lines.size())); });
+            const QImage actual = paint(s.apply, [&](QPainter& p) { drawPlotLines(p, lines.data(), int(lines.size())); });
+            EXPECT_EQ(differingPixels(expected, actual), 0);
+        }
+    }
+}
