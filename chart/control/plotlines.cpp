@@ -138,6 +138,8 @@ void drawPenMarkers(QPainter& painter, const std::vector<QPointF>& centres, int 
     // lines at the picture's edge; markers nearer to it than the stamp and a margin are drawn.
     const auto* image = static_cast<const QImage*>(painter.device());
     const QRect safe = image->rect().adjusted(half + 2, half + 2, -half - 2, -half - 2);
+    const int clipLeft = target->clip.left(), clipRight = target->clip.right();
+    const int clipTop = target->clip.top(), clipBottom = target->clip.bottom();
     std::vector<QPointF> rest;
     for (const QPointF& c : centres) {
         const double fx = std::floor(c.x());
@@ -151,7 +153,7 @@ void drawPenMarkers(QPainter& painter, const std::vector<QPointF>& centres, int 
         for (const QPoint& o : offsets) {
             const int x = cx + o.x();
             const int y = cy + o.y();
-            if (target->clip.contains(x, y))
+            if (x >= clipLeft && x <= clipRight && y >= clipTop && y <= clipBottom)
                 reinterpret_cast<quint32*>(target->bits + static_cast<qsizetype>(y) * target->bytesPerLine)[x] = target->colour;
         }
     }
