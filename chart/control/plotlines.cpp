@@ -104,8 +104,8 @@ void drawPlotLines(QPainter& painter, const QLineF* lines, int count)
 void drawPenMarkers(QPainter& painter, const std::vector<QPointF>& centres, int reach,
     const std::function<void(QPainter&, const std::vector<QPointF>&)>& drawAll)
 {
-    // Below a few dozen markers the stamp costs more than it saves.
-    const std::optional<DirectTarget> target = centres.size() >= 32 && reach >= 0 && reach <= 64
+    // The stamp takes a painter of its own: for a few hundred markers or fewer drawing them is as quick.
+    const std::optional<DirectTarget> target = centres.size() >= 256 && reach >= 0 && reach <= 64
         ? directTarget(painter) : std::nullopt;
     if (!target) {
         drawAll(painter, centres);
