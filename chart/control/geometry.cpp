@@ -307,8 +307,9 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
     auto marker = [&](double x, double y) {
         QPointF m(mx.map(x), my.map(y));
         if (opt.pixelOutput) {
-            m = QPointF(std::floor(m.x()) + 0.5, std::floor(m.y()) + 0.5);
-            if (m == lastMarker)
+            m = QPointF(fastFloor(m.x()) + 0.5, fastFloor(m.y()) + 0.5);
+            // Pixel centres are equal exactly or a pixel apart: no fuzzy comparison needed.
+            if (m.x() == lastMarker.x() && m.y() == lastMarker.y())
                 return;
             lastMarker = m;
             const int px = static_cast<int>(m.x()) - opt.areaLeft;

@@ -101,4 +101,64 @@ void drawPlotLines(QPainter& painter, const QLineF* lines, int count)
         painter.drawLines(rest.data(), static_cast<int>(rest.size()));
 }
 
+void drawPenMarkers(QPainter& painter, const std::vector<QPointF>& centres, int reach,
+    const std::function<void(QPainter&, const std::vector<QPointF>&)>& drawAll)
+{
+    // The stamp takes a painter of its own: for a few hundred markers or fewer drawing them is as quick.
+    const std::optional<DirectTarget> target = centres.size() >= 256 && reach >= 0 && reach <= 64
+        ? directTarget(painter) : std::nullopt;
+    if (!target) {
+        drawAll(painter, centres);
+        return;
+    }
+    // One marker on the centre of a pixel of a blank stamp: the pixels it sets, relative to it.
+    const int half = reach + 2;
+    QImage stamp(2 * half + 1, 2 * half + 1, QImage::Format_RGB32);
+    const QRgb background = target->colour ^ 0x00FFFFFFu;
+    stamp.fill(background);
+    {
+        QPainter sp(&stamp);
+        sp.setPen(painter.pen());
+        sp.setRenderHints(painter.renderHints());
+        drawAll(sp, {QPointF(half + 0.5, half + 0.5)});
+    }
+    std::vector<QPoint> offsets;
+    for (int y = 0; y < stamp.height(); ++y)
+        for (int x = 0; x < stamp.width(); ++x) {
+            const QRgb c = stamp.pixel(x, y);
+            if (c == background)
+                continue;
+            if (c != target->colour) { // not one opaque colour after all
+                drawAll(painter, centres);
+                return;
+            }
+            offsets.emplace_back(x - half, y - half);
+        }
+    // Whole pixel shifts give the same pixels as long as the painter need not cut the marker's
+    // lines at the picture's edge; markers nearer to it than the stamp and a margin are drawn.
+    const auto* image = static_cast<const QImage*>(painter.device());
+    const QRect safe = image->rect().adjusted(half + 2, half + 2, -half - 2, -half - 2);
+    const int clipLeft = target->clip.left(), clipRight = target->clip.right();
+    const int clipTop = target->clip.top(), clipBottom = target->clip.bottom();
+    std::vector<QPointF> rest;
+    for (const QPointF& c : centres) {
+        const double fx = std::floor(c.x());
+        const double fy = std::floor(c.y());
+        if (c.x() - fx != 0.5 || c.y() - fy != 0.5 || !safe.contains(QPoint(static_cast<int>(fx), static_cast<int>(fy)))) {
+            rest.push_back(c);
+            continue;
+        }
+        const int cx = static_cast<int>(fx);
+        const int cy = static_cast<int>(fy);
+        for (const QPoint& o : offsets) {
+            const int x = cx + o.x();
+            const int y = cy + o.y();
+            if (x >= clipLeft && x <= clipRight && y >= clipTop && y <= clipBottom)
+                reinterpret_cast<quint32*>(target->bits + static_cast<qsizetype>(y) * target->bytesPerLine)[x] = target->colour;
+        }
+    }
+    if (!rest.empty())
+        drawAll(painter, rest);
+}
+
 } // namespace vexachart

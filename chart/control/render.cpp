@@ -181,28 +181,33 @@ void drawMarkers(QPainter& p, int style, int size, const std::vector<QPointF>& c
     const bool cross = style == 3 || style == 7;
     const bool upright = style == 5 || style == 7;
     if (cross || upright) {
-        std::vector<QLineF> lines;
-        lines.reserve(centres.size() * (cross && upright ? 4 : 2));
-        for (const QPointF& c : centres) {
-            if (cross) {
-                lines.emplace_back(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
-                lines.emplace_back(c.x() + r, c.y() - r, c.x() - r, c.y() + r);
+        drawPenMarkers(p, centres, size, [&](QPainter& q, const std::vector<QPointF>& at) {
+            std::vector<QLineF> lines;
+            lines.reserve(at.size() * (cross && upright ? 4 : 2));
+            for (const QPointF& c : at) {
+                if (cross) {
+                    lines.emplace_back(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+                    lines.emplace_back(c.x() + r, c.y() - r, c.x() - r, c.y() + r);
+                }
+                if (upright) {
+                    lines.emplace_back(c.x(), c.y() - r, c.x(), c.y() + r);
+                    lines.emplace_back(c.x() - r, c.y(), c.x() + r, c.y());
+                }
             }
-            if (upright) {
-                lines.emplace_back(c.x(), c.y() - r, c.x(), c.y() + r);
-                lines.emplace_back(c.x() - r, c.y(), c.x() + r, c.y());
-            }
-        }
-        p.drawLines(lines.data(), static_cast<int>(lines.size()));
+            q.drawLines(lines.data(), static_cast<int>(lines.size()));
+        });
         return;
     }
     if (style == 2) {
-        std::vector<QRectF> boxes;
-        boxes.reserve(centres.size());
-        for (const QPointF& c : centres)
-            boxes.emplace_back(c.x() - r, c.y() - r, 2 * r, 2 * r);
         p.setBrush(Qt::NoBrush);
-        p.drawRects(boxes.data(), static_cast<int>(boxes.size()));
+        drawPenMarkers(p, centres, size, [&](QPainter& q, const std::vector<QPointF>& at) {
+            std::vector<QRectF> boxes;
+            boxes.reserve(at.size());
+            for (const QPointF& c : at)
+                boxes.emplace_back(c.x() - r, c.y() - r, 2 * r, 2 * r);
+            q.setBrush(Qt::NoBrush);
+            q.drawRects(boxes.data(), static_cast<int>(boxes.size()));
+        });
         return;
     }
     for (const QPointF& c : centres)

@@ -113,3 +113,48 @@ TEST(ChartPicture, HighDensityScreensGetADevicePixelPicture)
     EXPECT_LT(g.right(), 300);
     EXPECT_EQ(QColor(c->picture().pixel(2 * g.left() + 6, 2 * g.top() + 6)), QColor(0x3D, 0xBA, 0xEF));
 }
+
+// A dense noisy plot, partly above and below the display: in the chart's picture the pixels in
+// the plot's colour inside the plot area are exactly those the painter draws for its segments.
+TEST(ChartPicture, DenseNoisyPlotHasThePaintersPixels)
+{
+    auto c = std::make_unique<Vexachart>(nullptr);
+    c->setLocale(QLocale::c());
+    c->initNew();
+    c->setMaxCountOfPlots(1);
+    std::vector<double> ys;
+    unsigned state = 7;
+    for (int i = 0; i < 120000; ++i) {
+        state = state * 1103515245u + 12345u;
+        ys.push_back(((state >> 8) % 20001) / 10000.0 - 1.0 + 0.3 * std::sin(i * 1e-4));
+    }
+    c->InsertSingleDataArray(1, Variant::array1(ys));
+    c->SetPlotAspects(1, QStringLiteral("Noise"), 200, 30, 90, 1, 0, 3, true);
+    c->resizeTo(QSize(800, 600));
+    c->SetGlobalBorders(0.0, 119999.0, -0.8, 0.9, qint16(0), qint16(0));
+    const QImage& img = c->picture();
+    ASSERT_EQ(img.size(), QSize(800, 600));
+    const QRect g = toPixels(c->scene().layout.graph, c->twipsPerPixel());
+    ASSERT_EQ(c->scene().plots.size(), 1u);
+    const std::vector<QLineF>& lines = c->scene().plots[0].geometry.lines;
+    ASSERT_FALSE(lines.empty());
+    QImage expected(img.size(), QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter p(&expected);
+    p.setClipRect(g);
+    p.setPen(QPen(QColor(200, 30, 90), 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLines(lines.data(), static_cast<int>(lines.size()));
+    p.end();
+    const QRgb plot = QColor(200, 30, 90).rgb();
+    int painted = 0;
+    int differing = 0;
+    // Frames drawn after the plots cover the area's outermost rows and columns.
+    for (int y = g.top() + 1; y < g.bottom(); ++y)
+        for (int x = g.left() + 1; x < g.right(); ++x) {
+            const bool want = expected.pixel(x, y) == plot;
+            painted += want ? 1 : 0;
+            differing += want != (img.pixel(x, y) == plot) ? 1 : 0;
+        }
+    EXPECT_GT(painted, g.width() * g.height() / 4);
+    EXPECT_EQ(differing, 0);
+}

@@ -101,3 +101,58 @@ TEST(PlotLines, SamePixelsAsThePainter)
         }
     }
 }
+
+// Stamped markers must give the pixels of drawing every marker: line crosses, upright crosses
+// and boxes of several sizes, markers on pixel centres, off them and near the picture's edges.
+TEST(PlotLines, StampedMarkersHaveThePaintersPixels)
+{
+    std::mt19937 rng(9);
+    std::uniform_int_distribution<int> pixel(-3, 112);
+    std::vector<QPointF> centres;
+    for (int i = 0; i < 400; ++i)
+        centres.emplace_back(pixel(rng) + (i % 13 == 0 ? 0.25 : 0.5), pixel(rng) + (i % 17 == 0 ? 0.0 : 0.5));
+    using Drawer = std::function<void(QPainter&, const std::vector<QPointF>&)>;
+    auto lines = [](int size, bool cross, bool upright) -> Drawer {
+        return [=](QPainter& q, const std::vector<QPointF>& at) {
+            const double r = size;
+            std::vector<QLineF> ls;
+            for (const QPointF& c : at) {
+                if (cross) {
+                    ls.emplace_back(c.x() - r, c.y() - r, c.x() + r, c.y() + r);
+                    ls.emplace_back(c.x() + r, c.y() - r, c.x() - r, c.y() + r);
+                }
+                if (upright) {
+                    ls.emplace_back(c.x(), c.y() - r, c.x(), c.y() + r);
+                    ls.emplace_back(c.x() - r, c.y(), c.x() + r, c.y());
+                }
+            }
+            q.drawLines(ls.data(), int(ls.size()));
+        };
+    };
+    auto boxes = [](int size) -> Drawer {
+        return [=](QPainter& q, const std::vector<QPointF>& at) {
+            std::vector<QRectF> bs;
+            for (const QPointF& c : at)
+                bs.emplace_back(c.x() - size, c.y() - size, 2.0 * size, 2.0 * size);
+            q.setBrush(Qt::NoBrush);
+            q.drawRects(bs.data(), int(bs.size()));
+        };
+    };
+    const QColor colour(150, 40, 10);
+    for (int size : {0, 1, 3, 4, 7}) {
+        const std::vector<std::pair<const char*, Drawer>> drawers = {
+            {"cross", lines(size, true, false)}, {"upright", lines(size, false, true)},
+            {"both", lines(size, true, true)}, {"box", boxes(size)}};
+        for (const auto& [name, draw] : drawers)
+            for (const QPen& pen : {QPen(colour, 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QPen(colour, 2)}) {
+                SCOPED_TRACE(std::string(name) + " size " + std::to_string(size) + " pen " + std::to_string(pen.width()));
+                auto setup = [&](QPainter& p) {
+                    p.setClipRect(QRect(6, 4, 95, 104));
+                    p.setPen(pen);
+                };
+                const QImage expected = paint(setup, [&](QPainter& p) { draw(p, centres); });
+                const QImage actual = paint(setup, [&](QPainter& p) { drawPenMarkers(p, centres, size, draw); });
+                EXPECT_EQ(differingPixels(expected, actual), 0);
+            }
+    }
+}
