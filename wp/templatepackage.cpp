@@ -84,7 +84,7 @@ TemplatePackage readTemplatePackage(const QString& path)
                 footerId = id;
         }
         if (r.name() == QLatin1String("docPr"))
-            tpl.maxDocPrId = std::max(tpl.maxDocPrId, a.value(QLatin1String("id")).toInt());
+            tpl.maxDocPrId = std::max(tpl.maxDocPrId, a.value(QLatin1String("id")).toLongLong());
     });
     if (tpl.pageWidthPoints <= 0 || tpl.pageHeightPoints <= 0) {
         tpl.pageWidthPoints = 595.3;
@@ -130,7 +130,7 @@ TemplatePackage readTemplatePackage(const QString& path)
             continue;
         if (name.endsWith(QLatin1String(".xml")))
             for (const auto& m : drawingId.globalMatch(QString::fromUtf8(data)))
-                tpl.maxDocPrId = std::max(tpl.maxDocPrId, m.captured(1).toInt());
+                tpl.maxDocPrId = std::max(tpl.maxDocPrId, m.captured(1).toLongLong());
         tpl.otherParts.emplace_back(name, data);
     }
     return tpl;

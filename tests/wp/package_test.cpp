@@ -242,6 +242,36 @@ TEST(WpApplication, PrintPreviewAndLockFiles)
     EXPECT_TRUE(wp::officeLockFilePresent(dir.filePath(QStringLiteral("long-name.docx"))));
 }
 
+// Drawing ids are unsigned 32-bit values; a template may already use the largest signed one.
+TEST(WpPackage, DrawingIdsContinueAboveTheLargestSignedValue)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("p.png"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    ASSERT_TRUE(image.save(png));
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.Selection().addPicture(png);
+        doc.SaveAs(vorlage);
+        wp::PackageParts tp = wp::readZipPackage(vorlage);
+        for (auto& [name, data] : tp)
+            if (name == QLatin1String("word/document.xml"))
+                data.replace("<wp:docPr id=\"1\" name=\"Picture 1\"/>", "<wp:docPr id=\"2147483647\" name=\"Picture 1\"/>");
+        wp::writeZipPackage(vorlage, tp);
+    }
+    wp::Application word;
+    wp::Document& doc = word.Documents().Add(vorlage);
+    doc.Selection().addPicture(png);
+    const QString path = dir.filePath(QStringLiteral("out.docx"));
+    doc.SaveAs(path);
+    const QString body = parts(path).at(QStringLiteral("word/document.xml"));
+    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"2147483647\"")));
+    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"2147483648\"")));
+}
+
 TEST(WpPackage, AnEarlierReportServesAsTemplate)
 {
     QTemporaryDir dir;
