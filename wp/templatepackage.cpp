@@ -86,7 +86,9 @@ TemplatePackage readTemplatePackage(const QString& path)
         if (r.name() == QLatin1String("docPr"))
             tpl.maxDocPrId = std::max(tpl.maxDocPrId, a.value(QLatin1String("id")).toLongLong());
     });
-    if (tpl.pageWidthPoints <= 0 || tpl.pageHeightPoints <= 0) {
+    // A page is at most 22 inches a side; anything else (missing, "nan", "1e999") is no page size.
+    const auto pageSide = [](double points) { return points > 0 && points <= 22 * 72.0; };
+    if (!pageSide(tpl.pageWidthPoints) || !pageSide(tpl.pageHeightPoints)) {
         tpl.pageWidthPoints = 595.3;
         tpl.pageHeightPoints = 841.9;
     }

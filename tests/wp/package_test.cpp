@@ -272,6 +272,34 @@ TEST(WpPackage, DrawingIdsContinueAboveTheLargestSignedValue)
     EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"2147483648\"")));
 }
 
+// A page size that is no number or no possible page falls back to A4 instead of entering the layout.
+TEST(WpPackage, ImpossiblePageSizesOfATemplateGiveA4)
+{
+    QTemporaryDir dir;
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.Selection().TypeText(QStringLiteral("x"));
+        doc.PageSetup().PageWidth = 612;
+        doc.PageSetup().PageHeight = 792;
+        doc.SaveAs(vorlage);
+    }
+    const wp::PackageParts saved = wp::readZipPackage(vorlage);
+    for (const char* size : {"w:w=\"nan\" w:h=\"15840\"", "w:w=\"12240\" w:h=\"inf\"", "w:w=\"1e300\" w:h=\"15840\"",
+                             "w:w=\"-12240\" w:h=\"15840\""}) {
+        wp::PackageParts tp = saved;
+        for (auto& [name, data] : tp)
+            if (name == QLatin1String("word/document.xml"))
+                data.replace("w:w=\"12240\" w:h=\"15840\"", size);
+        wp::writeZipPackage(vorlage, tp);
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add(vorlage);
+        EXPECT_EQ(doc.PageSetup().PageWidth, 595.3) << size;
+        EXPECT_EQ(doc.PageSetup().PageHeight, 841.9) << size;
+    }
+}
+
 TEST(WpPackage, AnEarlierReportServesAsTemplate)
 {
     QTemporaryDir dir;
