@@ -1,5 +1,6 @@
 #include "wp/templatepackage.h"
 #include "common/error.h"
+#include <QDir>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -92,9 +93,17 @@ TemplatePackage readTemplatePackage(const QString& path)
         tpl.pageWidthPoints = 595.3;
         tpl.pageHeightPoints = 841.9;
     }
-    for (const Relationship& rel : tpl.documentRels)
-        if (rel.id == footerId && !footerId.isEmpty())
-            tpl.defaultFooterPart = QStringLiteral("word/") + rel.target;
+    // The footer's target is relative to "word/" or absolute from the package root; a footer part
+    // the package lacks is no footer to write into (the report then writes one of its own).
+    for (const Relationship& rel : tpl.documentRels) {
+        if (rel.id != footerId || footerId.isEmpty() || !rel.targetMode.isEmpty())
+            continue;
+        const QString part = rel.target.startsWith(QLatin1Char('/'))
+                                 ? QDir::cleanPath(rel.target).mid(1)
+                                 : QDir::cleanPath(QStringLiteral("word/") + rel.target);
+        if (findPart(parts, part))
+            tpl.defaultFooterPart = part;
+    }
 
     // Split the main part around the body's blocks; the last section properties are ours to write.
     const QString text = QString::fromUtf8(*main);

@@ -300,6 +300,42 @@ TEST(WpPackage, ImpossiblePageSizesOfATemplateGiveA4)
     }
 }
 
+// The footer relationship of a template may name its part from the package root, or a part the
+// package lacks: the report's footer is written either way.
+TEST(WpPackage, TemplateFooterTargetsAbsoluteOrMissing)
+{
+    QTemporaryDir dir;
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.setSeekView(wp::view::SeekCurrentPageFooter);
+        doc.Selection().TypeText(QStringLiteral("Fusszeile"));
+        doc.SaveAs(vorlage);
+    }
+    const wp::PackageParts saved = wp::readZipPackage(vorlage);
+    for (const char* target : {"Target=\"/word/kl_footer1.xml\"", "Target=\"missing.xml\""}) {
+        wp::PackageParts tp = saved;
+        for (auto& [name, data] : tp)
+            if (name == QLatin1String("word/_rels/document.xml.rels"))
+                data.replace("Target=\"kl_footer1.xml\"", target);
+        wp::writeZipPackage(vorlage, tp);
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add(vorlage);
+        doc.setSeekView(wp::view::SeekCurrentPageFooter);
+        doc.Selection().TypeText(QStringLiteral("Projekt"));
+        const QString path = dir.filePath(QStringLiteral("out.docx"));
+        doc.SaveAs(path);
+        int footersWithReport = 0;
+        for (const auto& [name, text] : parts(path))
+            if (name.contains(QLatin1String("footer")) && text.contains(QStringLiteral("Projekt"))) {
+                ++footersWithReport;
+                EXPECT_TRUE(parses(text)) << target;
+            }
+        EXPECT_EQ(footersWithReport, 1) << target;
+    }
+}
+
 TEST(WpPackage, AnEarlierReportServesAsTemplate)
 {
     QTemporaryDir dir;
