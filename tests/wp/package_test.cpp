@@ -32,6 +32,16 @@ bool parses(const QString& xml)
     return !r.hasError();
 }
 
+// Writes the package to path with one replacement made in one of its parts.
+void writeWithReplaced(const QString& path, wp::PackageParts parts, const QString& part, const QByteArray& from,
+                       const QByteArray& to)
+{
+    for (auto& [name, data] : parts)
+        if (name == part)
+            data.replace(from, to);
+    wp::writeZipPackage(path, parts);
+}
+
 class RecordingPrograms : public wp::ExternalPrograms {
 public:
     std::vector<QString> opened, printed;
@@ -152,11 +162,8 @@ TEST(WpPackage, DocumentOnATemplateKeepsItsContentAndFooter)
         doc.PageSetup().PageWidth = 612;
         doc.SaveAs(vorlage);
         // Make it a template package, as word processors write one.
-        wp::PackageParts tp = wp::readZipPackage(vorlage);
-        for (auto& [name, data] : tp)
-            if (name == QLatin1String("[Content_Types].xml"))
-                data.replace("wordprocessingml.document.main+xml", "wordprocessingml.template.main+xml");
-        wp::writeZipPackage(vorlage, tp);
+        writeWithReplaced(vorlage, wp::readZipPackage(vorlage), QStringLiteral("[Content_Types].xml"),
+                          "wordprocessingml.document.main+xml", "wordprocessingml.template.main+xml");
     }
 
     wp::Application word;
@@ -256,11 +263,8 @@ TEST(WpPackage, DrawingIdsContinueAboveTheLargestSignedValue)
         wp::Document& doc = word.Documents().Add();
         doc.Selection().addPicture(png);
         doc.SaveAs(vorlage);
-        wp::PackageParts tp = wp::readZipPackage(vorlage);
-        for (auto& [name, data] : tp)
-            if (name == QLatin1String("word/document.xml"))
-                data.replace("<wp:docPr id=\"1\" name=\"Picture 1\"/>", "<wp:docPr id=\"2147483647\" name=\"Picture 1\"/>");
-        wp::writeZipPackage(vorlage, tp);
+        writeWithReplaced(vorlage, wp::readZipPackage(vorlage), QStringLiteral("word/document.xml"),
+                          "<wp:docPr id=\"1\" name=\"Picture 1\"/>", "<wp:docPr id=\"2147483647\" name=\"Picture 1\"/>");
     }
     wp::Application word;
     wp::Document& doc = word.Documents().Add(vorlage);
@@ -288,11 +292,7 @@ TEST(WpPackage, ImpossiblePageSizesOfATemplateGiveA4)
     const wp::PackageParts saved = wp::readZipPackage(vorlage);
     for (const char* size : {"w:w=\"nan\" w:h=\"15840\"", "w:w=\"12240\" w:h=\"inf\"", "w:w=\"1e300\" w:h=\"15840\"",
                              "w:w=\"-12240\" w:h=\"15840\""}) {
-        wp::PackageParts tp = saved;
-        for (auto& [name, data] : tp)
-            if (name == QLatin1String("word/document.xml"))
-                data.replace("w:w=\"12240\" w:h=\"15840\"", size);
-        wp::writeZipPackage(vorlage, tp);
+        writeWithReplaced(vorlage, saved, QStringLiteral("word/document.xml"), "w:w=\"12240\" w:h=\"15840\"", size);
         wp::Application word;
         wp::Document& doc = word.Documents().Add(vorlage);
         EXPECT_EQ(doc.PageSetup().PageWidth, 595.3) << size;
@@ -315,11 +315,8 @@ TEST(WpPackage, TemplateFooterTargetsAbsoluteOrMissing)
     }
     const wp::PackageParts saved = wp::readZipPackage(vorlage);
     for (const char* target : {"Target=\"/word/kl_footer1.xml\"", "Target=\"missing.xml\""}) {
-        wp::PackageParts tp = saved;
-        for (auto& [name, data] : tp)
-            if (name == QLatin1String("word/_rels/document.xml.rels"))
-                data.replace("Target=\"kl_footer1.xml\"", target);
-        wp::writeZipPackage(vorlage, tp);
+        writeWithReplaced(vorlage, saved, QStringLiteral("word/_rels/document.xml.rels"), "Target=\"kl_footer1.xml\"",
+                          target);
         wp::Application word;
         wp::Document& doc = word.Documents().Add(vorlage);
         doc.setSeekView(wp::view::SeekCurrentPageFooter);
