@@ -102,7 +102,7 @@ public:
 
     // Stores a picture and returns its media index.
     int addMedia(Media media);
-    int nextDocPrId() { return m_nextDocPrId++; }
+    qint64 nextDocPrId() { return m_nextDocPrId++; }
 
 private:
     friend class Selection;
@@ -115,7 +115,7 @@ private:
     std::unique_ptr<Story> m_footer;
     std::array<Border, 4> m_pageBorders{};
     std::vector<Media> m_media;
-    int m_nextDocPrId = 1;
+    qint64 m_nextDocPrId = 1;
     QLocale m_language;
     int m_viewType = 1;
     bool m_showAll = false;

@@ -80,7 +80,7 @@ struct Picture {
     int media = 0;      // index into the document's media
     long long cx = 0;   // size in EMU
     long long cy = 0;
-    int docPrId = 0;    // unique drawing id across the package
+    qint64 docPrId = 0; // unique drawing id across the package (an unsigned 32-bit value in the file)
 };
 struct Field {
     int type = 0;

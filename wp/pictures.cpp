@@ -47,6 +47,10 @@ LoadedPicture renderSvg(const QString& fileName, double maxWidthPoints)
         height *= maxWidthPoints / width;
         width = maxWidthPoints;
     }
+    // A drawing taller than any page (or with a size that is no number) is no picture to render.
+    constexpr double MaxSidePoints = 22 * 72.0;
+    if (!(width > 0 && width <= MaxSidePoints && height > 0 && height <= MaxSidePoints))
+        invalid(fileName);
     const QSize pixels(std::max(1, int(width / 72.0 * RenderDpi)), std::max(1, int(height / 72.0 * RenderDpi)));
     QImage image(pixels, QImage::Format_ARGB32);
     image.fill(Qt::white);

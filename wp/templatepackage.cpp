@@ -1,5 +1,6 @@
 #include "wp/templatepackage.h"
 #include "common/error.h"
+#include <QDir>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -84,15 +85,25 @@ TemplatePackage readTemplatePackage(const QString& path)
                 footerId = id;
         }
         if (r.name() == QLatin1String("docPr"))
-            tpl.maxDocPrId = std::max(tpl.maxDocPrId, a.value(QLatin1String("id")).toInt());
+            tpl.maxDocPrId = std::max(tpl.maxDocPrId, a.value(QLatin1String("id")).toLongLong());
     });
-    if (tpl.pageWidthPoints <= 0 || tpl.pageHeightPoints <= 0) {
+    // A page is at most 22 inches a side; anything else (missing, "nan", "1e999") is no page size.
+    const auto pageSide = [](double points) { return points > 0 && points <= 22 * 72.0; };
+    if (!pageSide(tpl.pageWidthPoints) || !pageSide(tpl.pageHeightPoints)) {
         tpl.pageWidthPoints = 595.3;
         tpl.pageHeightPoints = 841.9;
     }
-    for (const Relationship& rel : tpl.documentRels)
-        if (rel.id == footerId && !footerId.isEmpty())
-            tpl.defaultFooterPart = QStringLiteral("word/") + rel.target;
+    // The footer's target is relative to "word/" or absolute from the package root; a footer part
+    // the package lacks is no footer to write into (the report then writes one of its own).
+    for (const Relationship& rel : tpl.documentRels) {
+        if (rel.id != footerId || footerId.isEmpty() || !rel.targetMode.isEmpty())
+            continue;
+        const QString part = rel.target.startsWith(QLatin1Char('/'))
+                                 ? QDir::cleanPath(rel.target).mid(1)
+                                 : QDir::cleanPath(QStringLiteral("word/") + rel.target);
+        if (findPart(parts, part))
+            tpl.defaultFooterPart = part;
+    }
 
     // Split the main part around the body's blocks; the last section properties are ours to write.
     const QString text = QString::fromUtf8(*main);
@@ -130,7 +141,7 @@ TemplatePackage readTemplatePackage(const QString& path)
             continue;
         if (name.endsWith(QLatin1String(".xml")))
             for (const auto& m : drawingId.globalMatch(QString::fromUtf8(data)))
-                tpl.maxDocPrId = std::max(tpl.maxDocPrId, m.captured(1).toInt());
+                tpl.maxDocPrId = std::max(tpl.maxDocPrId, m.captured(1).toLongLong());
         tpl.otherParts.emplace_back(name, data);
     }
     return tpl;

@@ -26,7 +26,7 @@ struct TemplatePackage {
     std::vector<Relationship> documentRels;
     double pageWidthPoints = 595.3;
     double pageHeightPoints = 841.9;
-    int maxDocPrId = 0;
+    qint64 maxDocPrId = 0; // drawing ids are unsigned 32-bit values: 2147483647 and above occur
 };
 
 // Reads a template; error PackageError when it is no readable WordprocessingML package.

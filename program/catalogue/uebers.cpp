@@ -28,12 +28,6 @@ void setze(texts::SprachText& text, const char8_t* de, const char8_t* en, const 
     text[2] = QString::fromUtf8(fr);
 }
 
-// Slot n of a text; a language outside the slots reads as the empty text.
-QString slot(const texts::SprachText& text, int sprachNr)
-{
-    return sprachNr >= 0 && sprachNr < texts::SprachSlots ? text[static_cast<std::size_t>(sprachNr)] : QString();
-}
-
 } // namespace
 
 UebersichtTabelle UebersichtTab_holen(const KDaten_Uebers& d, long Kuehler_Baureihe, bool Region_US)
@@ -78,20 +72,20 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const texts::Texte& k, con
                               FlexGrid& grid, Beschriftung& label)
 {
     const int s = k.SprachNr;
-    label.setCaption(slot(k.Text_162, s));
+    label.setCaption(texts::textInSprache(k.Text_162, s));
     grid.Clear();
 
-    const QString approx = slot(k.Text_517, s);
+    const QString approx = texts::textInSprache(k.Text_517, s);
     const QString kopf[9] = {
-        slot(d.UebersText_MotorVariante, s),
-        slot(d.UebersText_Drehzahl, s),
-        slot(d.UebersText_Schalldruck, s) + approx,
-        slot(d.UebersText_Spannung, s),
-        slot(d.UebersText_Leistungsaufnahme, s),
-        slot(d.UebersText_Gesamtgewicht, s) + approx,
-        slot(d.UebersText_Versandgewicht, s) + approx,
-        slot(d.UebersText_Fuellinhalt, s) + approx,
-        slot(d.UebersText_Betriebsdruck, s),
+        texts::textInSprache(d.UebersText_MotorVariante, s),
+        texts::textInSprache(d.UebersText_Drehzahl, s),
+        texts::textInSprache(d.UebersText_Schalldruck, s) + approx,
+        texts::textInSprache(d.UebersText_Spannung, s),
+        texts::textInSprache(d.UebersText_Leistungsaufnahme, s),
+        texts::textInSprache(d.UebersText_Gesamtgewicht, s) + approx,
+        texts::textInSprache(d.UebersText_Versandgewicht, s) + approx,
+        texts::textInSprache(d.UebersText_Fuellinhalt, s) + approx,
+        texts::textInSprache(d.UebersText_Betriebsdruck, s),
     };
     for (int row = 0; row < 9; ++row)
         grid.writeCell(row, 0, kopf[row]);
@@ -110,10 +104,10 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const texts::Texte& k, con
     case Hydro_Optim:
     case Hydro_Rough: antrieb = &k.Text_153; break;
     default:
-        grid.writeCell(0, 1, slot(k.Text_127, s));
+        grid.writeCell(0, 1, texts::textInSprache(k.Text_127, s));
         return;
     }
-    grid.writeCell(0, 1, slot(*antrieb, s));
+    grid.writeCell(0, 1, texts::textInSprache(*antrieb, s));
 
     // No size, or an index that names no size of the selected table: no values. The last record of
     // every table is a spare slot that holds no size, so it counts as outside.

@@ -42,11 +42,6 @@ void schreibe(FlexGrid& grid, int row, int col, const QString& text)
     }
 }
 
-QString slot(const texts::SprachText& text, int sprachNr)
-{
-    return sprachNr >= 0 && sprachNr < texts::SprachSlots ? text[static_cast<std::size_t>(sprachNr)] : QString();
-}
-
 } // namespace
 
 void Init_ZubehoerTab_DC12_US(Zubehoer& z) { fuellen(z.ZubehoerTab_DC12_US, SaetzeDC, zubehoer_daten::ZubehoerTab_DC12_US); }
@@ -131,15 +126,15 @@ void Zubehoer_anzeigen(const Zubehoer& z, const texts::Texte& texte, const Zubeh
                        FlexGrid& grid, Beschriftung& label)
 {
     const int s = texte.SprachNr;
-    label.setCaption(slot(texte.Text_163, s));
+    label.setCaption(texts::textInSprache(texte.Text_163, s));
     const std::size_t d = lage.OBox_drueckend ? 1 : 0; // read now: the option button decides
 
     grid.Clear();
-    schreibe(grid, 0, 1, slot(z.ZubehoerText_BestellNr, s));
+    schreibe(grid, 0, 1, texts::textInSprache(z.ZubehoerText_BestellNr, s));
     const texts::SprachText* kopf[6] = {&z.ZubehoerText_Kuehlelement, &z.ZubehoerText_Fuss, &z.ZubehoerText_Haube,
                                         &z.ZubehoerText_Luefter, &z.ZubehoerText_Motor, &z.ZubehoerText_Schutzgitter};
     for (int row = 1; row <= 6; ++row)
-        schreibe(grid, row, 0, slot(*kopf[row - 1], s));
+        schreibe(grid, row, 0, texts::textInSprache(*kopf[row - 1], s));
 
     const ZubehoerTabelle* tab = ZubehoerTabelle_von(z, lage.Kuehler_Baureihe, lage.Region_US);
     const int r = lage.Typ_Index;

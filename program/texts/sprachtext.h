@@ -10,4 +10,10 @@ namespace texts {
 inline constexpr int SprachSlots = 18;
 using SprachText = std::array<QString, SprachSlots>;
 
+// The text of one language; a language number outside the slots reads as the empty text.
+inline QString textInSprache(const SprachText& text, int sprachNr)
+{
+    return sprachNr >= 0 && sprachNr < SprachSlots ? text[static_cast<std::size_t>(sprachNr)] : QString();
+}
+
 } // namespace texts

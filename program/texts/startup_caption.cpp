@@ -12,8 +12,7 @@ QString FormCaption(const SprachText& Titel_Text, qint16 SprachNr, const QString
     case 3: label = QStringLiteral("    active project:  "); untitled = QStringLiteral("untiteled"); break;
     default: break;
     }
-    const QString title = SprachNr >= 0 && SprachNr < SprachSlots ? Titel_Text[static_cast<std::size_t>(SprachNr)]
-                                                                  : QString();
+    const QString title = textInSprache(Titel_Text, SprachNr);
     return title + QLatin1Char(' ') + VersionText + label + (Projekt_Name.isEmpty() ? untitled : Projekt_Name);
 }
 

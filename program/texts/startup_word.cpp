@@ -5,11 +5,6 @@
 namespace texts {
 namespace {
 
-QString slotOf(const SprachText& text, qint16 SprachNr)
-{
-    return SprachNr >= 0 && SprachNr < SprachSlots ? text[static_cast<std::size_t>(SprachNr)] : QString();
-}
-
 // The major number of a version text "major.minor"; error 13 when there is no "." or no number before it.
 int majorVersionOf(const QString& version)
 {
@@ -38,11 +33,11 @@ void Word_Version_pruefen(common::MessageBoxes& boxes, const Texte& texte, const
                           QStringLiteral("No word-processor application"));
         const QString version = word->Version();
         if (majorVersionOf(version) < 9)
-            boxes.show(QStringLiteral("Word-Version ") + version + slotOf(texte.Text_113, texte.SprachNr), common::mb::Critical);
+            boxes.show(QStringLiteral("Word-Version ") + version + textInSprache(texte.Text_113, texte.SprachNr), common::mb::Critical);
         word->Documents().Add();
         word->Quit(false);
     } catch (const std::exception&) {
-        boxes.show(slotOf(texte.Text_112, texte.SprachNr), common::mb::Critical);
+        boxes.show(textInSprache(texte.Text_112, texte.SprachNr), common::mb::Critical);
     }
     // The application object is released here, quit or not.
 }

@@ -32,6 +32,16 @@ bool parses(const QString& xml)
     return !r.hasError();
 }
 
+// Writes the package to path with one replacement made in one of its parts.
+void writeWithReplaced(const QString& path, wp::PackageParts parts, const QString& part, const QByteArray& from,
+                       const QByteArray& to)
+{
+    for (auto& [name, data] : parts)
+        if (name == part)
+            data.replace(from, to);
+    wp::writeZipPackage(path, parts);
+}
+
 class RecordingPrograms : public wp::ExternalPrograms {
 public:
     std::vector<QString> opened, printed;
@@ -152,11 +162,8 @@ TEST(WpPackage, DocumentOnATemplateKeepsItsContentAndFooter)
         doc.PageSetup().PageWidth = 612;
         doc.SaveAs(vorlage);
         // Make it a template package, as word processors write one.
-        wp::PackageParts tp = wp::readZipPackage(vorlage);
-        for (auto& [name, data] : tp)
-            if (name == QLatin1String("[Content_Types].xml"))
-                data.replace("wordprocessingml.document.main+xml", "wordprocessingml.template.main+xml");
-        wp::writeZipPackage(vorlage, tp);
+        writeWithReplaced(vorlage, wp::readZipPackage(vorlage), QStringLiteral("[Content_Types].xml"),
+                          "wordprocessingml.document.main+xml", "wordprocessingml.template.main+xml");
     }
 
     wp::Application word;
@@ -240,6 +247,90 @@ TEST(WpApplication, PrintPreviewAndLockFiles)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     EXPECT_TRUE(wp::officeLockFilePresent(dir.filePath(QStringLiteral("long-name.docx"))));
+}
+
+// Drawing ids are unsigned 32-bit values; a template may already use the largest signed one.
+TEST(WpPackage, DrawingIdsContinueAboveTheLargestSignedValue)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("p.png"));
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    ASSERT_TRUE(image.save(png));
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.Selection().addPicture(png);
+        doc.SaveAs(vorlage);
+        writeWithReplaced(vorlage, wp::readZipPackage(vorlage), QStringLiteral("word/document.xml"),
+                          "<wp:docPr id=\"1\" name=\"Picture 1\"/>", "<wp:docPr id=\"2147483647\" name=\"Picture 1\"/>");
+    }
+    wp::Application word;
+    wp::Document& doc = word.Documents().Add(vorlage);
+    doc.Selection().addPicture(png);
+    const QString path = dir.filePath(QStringLiteral("out.docx"));
+    doc.SaveAs(path);
+    const QString body = parts(path).at(QStringLiteral("word/document.xml"));
+    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"2147483647\"")));
+    EXPECT_TRUE(body.contains(QStringLiteral("<wp:docPr id=\"2147483648\"")));
+}
+
+// A page size that is no number or no possible page falls back to A4 instead of entering the layout.
+TEST(WpPackage, ImpossiblePageSizesOfATemplateGiveA4)
+{
+    QTemporaryDir dir;
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.Selection().TypeText(QStringLiteral("x"));
+        doc.PageSetup().PageWidth = 612;
+        doc.PageSetup().PageHeight = 792;
+        doc.SaveAs(vorlage);
+    }
+    const wp::PackageParts saved = wp::readZipPackage(vorlage);
+    for (const char* size : {"w:w=\"nan\" w:h=\"15840\"", "w:w=\"12240\" w:h=\"inf\"", "w:w=\"1e300\" w:h=\"15840\"",
+                             "w:w=\"-12240\" w:h=\"15840\""}) {
+        writeWithReplaced(vorlage, saved, QStringLiteral("word/document.xml"), "w:w=\"12240\" w:h=\"15840\"", size);
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add(vorlage);
+        EXPECT_EQ(doc.PageSetup().PageWidth, 595.3) << size;
+        EXPECT_EQ(doc.PageSetup().PageHeight, 841.9) << size;
+    }
+}
+
+// The footer relationship of a template may name its part from the package root, or a part the
+// package lacks: the report's footer is written either way.
+TEST(WpPackage, TemplateFooterTargetsAbsoluteOrMissing)
+{
+    QTemporaryDir dir;
+    const QString vorlage = dir.filePath(QStringLiteral("vorlage.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.setSeekView(wp::view::SeekCurrentPageFooter);
+        doc.Selection().TypeText(QStringLiteral("Fusszeile"));
+        doc.SaveAs(vorlage);
+    }
+    const wp::PackageParts saved = wp::readZipPackage(vorlage);
+    for (const char* target : {"Target=\"/word/kl_footer1.xml\"", "Target=\"missing.xml\""}) {
+        writeWithReplaced(vorlage, saved, QStringLiteral("word/_rels/document.xml.rels"), "Target=\"kl_footer1.xml\"",
+                          target);
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add(vorlage);
+        doc.setSeekView(wp::view::SeekCurrentPageFooter);
+        doc.Selection().TypeText(QStringLiteral("Projekt"));
+        const QString path = dir.filePath(QStringLiteral("out.docx"));
+        doc.SaveAs(path);
+        int footersWithReport = 0;
+        for (const auto& [name, text] : parts(path))
+            if (name.contains(QLatin1String("footer")) && text.contains(QStringLiteral("Projekt"))) {
+                ++footersWithReport;
+                EXPECT_TRUE(parses(text)) << target;
+            }
+        EXPECT_EQ(footersWithReport, 1) << target;
+    }
 }
 
 TEST(WpPackage, AnEarlierReportServesAsTemplate)

@@ -2,6 +2,8 @@
 #include "common/error.h"
 #include "testsupport.h"
 #include "wp/application.h"
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,5 +122,31 @@ TEST(WpSelection, TextBreaksHeaderFooterAndFields)
              [&] { b.sel.InsertBreak(6); }, [&] { b.sel.MoveRight(wp::unit::Cell); }, [&] { b.sel.addField(b.sel.Range(), 99); },
              [&] { b.sel.addPicture(QStringLiteral("/no/such/picture.png")); }}) {
         EXPECT_THROW(call(), common::Error);
+    }
+}
+
+// A drawing is rendered at its own size, made narrower to fit; one far larger than any page is
+// refused as an invalid picture instead of being rendered.
+TEST(WpSelection, DrawingsOfImpossibleSizeAreRefused)
+{
+    QTemporaryDir dir;
+    const auto svg = [&](const char* name, const QByteArray& size) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<svg xmlns=\"http://www.w3.org/2000/svg\" " + size + "><rect width=\"10\" height=\"10\"/></svg>");
+        return path;
+    };
+    Blank b;
+    b.sel.addPicture(svg("fine.svg", "width=\"96\" height=\"48\""));
+    const auto* picture = std::get_if<wp::Picture>(&b.doc.body().lastParagraph().inlines.back());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->cx, 72 * 12700);
+    EXPECT_EQ(picture->cy, 36 * 12700);
+    try {
+        b.sel.addPicture(svg("tall.svg", "width=\"10\" height=\"1e9\""));
+        ADD_FAILURE() << "a drawing taller than any page was rendered";
+    } catch (const common::Error& e) {
+        EXPECT_EQ(e.number(), 481);
     }
 }
