@@ -125,8 +125,7 @@ long wpColour(common::ColourValue colour)
 
 QString SectionWriter::t(const texts::SprachText& text) const
 {
-    const int slot = ctx.app.Texte.SprachNr;
-    return slot >= 0 && slot < texts::SprachSlots ? text[std::size_t(slot)] : QString();
+    return texts::textInSprache(text, ctx.app.Texte.SprachNr);
 }
 
 QString SectionWriter::upper(const QString& text) const
@@ -164,9 +163,7 @@ void Word_Dokument_erstellen(ReportContext& ctx, int printFlag)
     texts::System& sys = ctx.app.System;
     const texts::Texte& tx = ctx.app.Texte;
     const int sprache = tx.SprachNr;
-    auto text = [&](const texts::SprachText& t) {
-        return sprache >= 0 && sprache < texts::SprachSlots ? t[std::size_t(sprache)] : QString();
-    };
+    auto text = [&](const texts::SprachText& t) { return texts::textInSprache(t, sprache); };
     BusyScope busy(ctx.window);
 
     // The data folder: when it is missing, the default folder serves for the rest of the run of
