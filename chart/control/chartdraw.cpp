@@ -364,6 +364,7 @@ QImage Vexachart::renderImage(QSize pixels, double dpi) const
     in.twipsPerPixel = tpp;
     in.size = pixels;
     in.output = true;
+    in.penScale = dpi / 96.0;
     paintChart(p, in);
     return img;
 }

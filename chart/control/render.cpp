@@ -25,15 +25,32 @@ int drawnSize(int stored) { return std::min(std::abs(stored), MaxDrawnPixels); }
 
 QColor colour(common::ColourValue v) { return common::toQColor(v); }
 
-// A one-pixel rectangle outline in the pen's colour, as four solid fills (the fastest path).
-void outline(QPainter& p, const QRectF& rf)
+// A width in screen pixels (0 meaning the thinnest line) as drawn in this picture: a picture at a
+// higher resolution looks like the screen picture enlarged, so its lines are as much wider.
+int scaledWidth(const RenderInput& in, int screenPixels)
+{
+    return std::max(1, static_cast<int>(std::lround(std::max(1, screenPixels) * in.penScale)));
+}
+
+// A pen of the given screen width; one pixel stays the cosmetic pen, so the screen picture keeps
+// its pixels and its fast paths.
+QPen scaledPen(const RenderInput& in, const QColor& c, int screenPixels, Qt::PenStyle style = Qt::SolidLine)
+{
+    const int w = scaledWidth(in, screenPixels);
+    return QPen(c, w == 1 ? 0 : w, style);
+}
+
+// A rectangle outline in the pen's colour, as four solid fills (the fastest path), the given
+// number of pixels thick inwards.
+void outline(QPainter& p, const QRectF& rf, int thickness = 1)
 {
     const QRect r = rf.toRect();
     const QColor c = p.pen().color();
-    p.fillRect(QRect(r.left(), r.top(), r.width() + 1, 1), c);
-    p.fillRect(QRect(r.left(), r.bottom(), r.width() + 1, 1), c);
-    p.fillRect(QRect(r.left(), r.top(), 1, r.height() + 1), c);
-    p.fillRect(QRect(r.right(), r.top(), 1, r.height() + 1), c);
+    const int t = std::max(1, thickness);
+    p.fillRect(QRect(r.left(), r.top(), r.width() + 1, t), c);
+    p.fillRect(QRect(r.left(), r.bottom() + 1 - t, r.width() + 1, t), c);
+    p.fillRect(QRect(r.left(), r.top(), t, r.height() + 1), c);
+    p.fillRect(QRect(r.right() + 1 - t, r.top(), t, r.height() + 1), c);
 }
 
 // Prints texts in the painter's current font with the top of their cell at the given point, as a
@@ -89,6 +106,12 @@ QString withoutTrailingBlanks(const QString& s)
     return s.left(n);
 }
 
+// A marker size in screen pixels as drawn in this picture.
+int scaledSize(const RenderInput& in, int screenPixels)
+{
+    return static_cast<int>(std::lround(screenPixels * in.penScale));
+}
+
 void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect& xs, const QRect& ys)
 {
     const Vexachart& c = *in.chart;
@@ -120,7 +143,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     // Grid: a line for every tick (none when the grid style is invisible).
     if (gridStyle != 2) {
         p.setClipRect(g);
-        p.setPen(QPen(grid, 0, gridStyle == 1 ? Qt::DotLine : Qt::SolidLine));
+        p.setPen(scaledPen(in, grid, 0, gridStyle == 1 ? Qt::DotLine : Qt::SolidLine));
         std::vector<QLineF> lines;
         for (double x : xPos)
             if (std::isfinite(x))
@@ -149,7 +172,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
             lastEnd = left + w + fm.horizontalAdvance(QStringLiteral("  "));
         }
     }
-    p.setPen(QPen(grid, 0));
+    p.setPen(scaledPen(in, grid, 0));
     p.drawLines(marks.data(), static_cast<int>(marks.size()));
     marks.clear();
     // Y labels right-aligned two dash widths before the strip's edge, 0.8 text heights apart.
@@ -167,7 +190,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
         printer.print(ys.right() + 1 - fm.horizontalAdvance(text) - 2.0 * dash, y - th / 2.0, text);
         lastEdge = y - 0.8 * th;
     }
-    p.setPen(QPen(grid, 0));
+    p.setPen(scaledPen(in, grid, 0));
     p.drawLines(marks.data(), static_cast<int>(marks.size()));
     p.setClipping(false);
 }
@@ -226,11 +249,12 @@ void drawPlots(QPainter& p, const RenderInput& in, const QRect& g)
         if (!s.Visible)
             continue;
         const QColor fore = plotColour(s);
-        const int width = drawnWidth(s.LineWidth);
+        // A pen wider than one pixel is not cosmetic, so the plot lines take the painter's path.
+        const int width = scaledWidth(in, drawnWidth(s.LineWidth));
         QPen pen(fore, width == 1 ? 0 : width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         p.setPen(pen);
         drawPlotLines(p, plot.geometry.lines.data(), static_cast<int>(plot.geometry.lines.size()));
-        drawMarkers(p, s.Marker, drawnSize(s.MarkerSize), plot.geometry.markers, fore);
+        drawMarkers(p, s.Marker, scaledSize(in, drawnSize(s.MarkerSize)), plot.geometry.markers, fore);
     }
     p.setClipping(false);
 }
@@ -254,17 +278,18 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
         const double h = l.entryHeight / tpp;
         const QRectF box(x, y, w, h);
         p.fillRect(box, chartBack);
-        p.setPen(QPen(Qt::black, 0));
-        outline(p, box);
+        const int frame = scaledWidth(in, 0);
+        p.setPen(scaledPen(in, Qt::black, 0));
+        outline(p, box, frame);
         const QColor fore = plotColour(s);
         if (s.LineWidth > 0) {
             // The sample line stays inside its box however wide the pen.
-            const int width = std::min(drawnWidth(s.LineWidth), static_cast<int>(w / 2.0) - 1);
-            const double d = std::max(1, width);
+            const int width = std::min(scaledWidth(in, drawnWidth(s.LineWidth)), static_cast<int>(w / 2.0) - frame);
+            const double d = std::max(frame, width);
             p.setPen(QPen(fore, width <= 1 ? 0 : width, Qt::SolidLine, Qt::FlatCap));
             p.drawLine(QLineF(x + d, y + h / 2.0, x + w - d, y + h / 2.0));
         }
-        DrawMarker(p, s.Marker, drawnSize(s.MarkerSize), QPointF(x + w / 2.0, y + h / 2.0), fore, Qt::black);
+        DrawMarker(p, s.Marker, scaledSize(in, drawnSize(s.MarkerSize)), QPointF(x + w / 2.0, y + h / 2.0), fore, Qt::black);
         p.setPen(colour(c.ClrLabels()));
         printer.print(x + w + LegendGap / tpp, y, withoutTrailingBlanks(s.Label));
     }
@@ -356,10 +381,10 @@ void paintChart(QPainter& p, const RenderInput& in)
     // Frames: on screen a thin line around the areas, in the output the framed picture.
     const QColor scales = colour(c.ClrScales());
     if (in.output) {
-        p.setPen(QPen(scales, 2));
+        p.setPen(scaledPen(in, scales, 2));
         p.drawRect(g);
         p.drawRect(QRect(ys.topLeft(), xs.bottomRight()));
-        p.setPen(QPen(scales, 0));
+        p.setPen(scaledPen(in, scales, 0));
         p.drawRect(QRect(ys.topLeft(), QPoint(ys.right() + g.width(), xs.bottom())));
     } else {
         p.setPen(QPen(scales, 0));

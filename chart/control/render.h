@@ -20,6 +20,7 @@ struct RenderInput {
     QSize size;           // picture size in pixels
     bool output = false;  // the framed output picture instead of the screen picture
     QString flashMessage; // shown over a cleared plot area while a message is flashed
+    double penScale = 1.0; // line widths and marker sizes of the screen picture are multiplied by it
 };
 
 // Pixel rectangle of an area given in twips (edges rounded, so neighbours meet).
