@@ -216,6 +216,15 @@ void Kelto_VX_Menu::showEvent(QShowEvent* event)
 
 void Kelto_VX_Menu::closeEvent(QCloseEvent* event)
 {
+    // The window's close box ends the program as the exit command does: the project is not
+    // dropped without the save question.
+    if (!m_closing && !m_endeGefragt) {
+        common::UserActionScope scope(m_boxes);
+        if (!sicherungVorEnde()) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
     // Unloading the main window unloads every window of the program (once).
     if (!m_closing) {

@@ -289,6 +289,8 @@ private:
     void setMotorVarianteCaption();
     void setNoiseCaption();
     void Progexit();
+    // Asks whether to save the project before the program ends; false when a chosen save failed.
+    bool sicherungVorEnde();
     QString unitName(std::span<const texts::SprachText> names, int unit) const;
     static void setGridCell(QTableWidget* grid, int row, int col, const QString& text);
     bool regionUS() const;
@@ -366,6 +368,7 @@ private:
     int m_bannerShown = 0;
     bool m_reserveRed = false;
     bool m_closing = false;
+    bool m_endeGefragt = false;
     common::ColourValue m_fanColour = 0;
     QStringList m_loadSteps;
 };

@@ -156,13 +156,20 @@ void Kelto_VX_Menu::redrawOpenView()
         SSTab1_Click(0);
 }
 
-void Kelto_VX_Menu::Progexit()
+bool Kelto_VX_Menu::sicherungVorEnde()
 {
     const texts::Texte& t = m_zustand.Texte;
     const int answer = m_boxes.show(inSprache(t.Text_100, t.SprachNr), common::mb::YesNo | common::mb::Question,
         inSprache(t.Titel_Text, t.SprachNr));
-    if (answer == common::mb::Yes && !(projektSpeichern ? projektSpeichern() : Projekt_Save()))
-        return; // the chosen save did not complete: keep running
+    // The chosen save did not complete: keep running.
+    return answer != common::mb::Yes || (projektSpeichern ? projektSpeichern() : Projekt_Save());
+}
+
+void Kelto_VX_Menu::Progexit()
+{
+    if (!sicherungVorEnde())
+        return;
+    m_endeGefragt = true; // the close below asks no second time
     close();
 }
 

@@ -212,6 +212,46 @@ TEST_F(ProjektFenster, ExitSavesWhenAskedTo)
     EXPECT_TRUE(alive.isNull());
 }
 
+TEST_F(ProjektFenster, CloseBoxAsksLikeTheExitCommand)
+{
+    open();
+    referencePoint();
+    const std::size_t before = boxes.shown.size();
+    // Yes, but the name is cancelled: the close is refused and the project stays on screen.
+    boxes.answers = {common::mb::Yes};
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(boxes.shown.size(), before + 1);
+    EXPECT_EQ(boxes.shown.back().prompt, zustand->Texte.Text_100[0]);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->TB_T_in->text(), QStringLiteral("60"));
+
+    // Yes with a name: saved, then the windows close.
+    boxes.answers = {common::mb::Yes};
+    projektDialoge.answers = {"closed", data() + "closed.tpj"};
+    QPointer<Kelto_VX_Menu> alive(w.get());
+    EXPECT_TRUE(w->close());
+    EXPECT_EQ(boxes.shown.size(), before + 2);
+    EXPECT_TRUE(QFileInfo(data() + "closed.tpj").isFile());
+    EXPECT_FALSE(w->isVisible());
+    w.release(); // the unload deletes the window
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(ProjektFenster, ExitCommandAsksOnce)
+{
+    open();
+    const std::size_t before = boxes.shown.size();
+    boxes.answers = {common::mb::No, common::mb::Yes};
+    QPointer<Kelto_VX_Menu> alive(w.get());
+    w->menuItem("Progexit")->trigger();
+    EXPECT_EQ(boxes.shown.size(), before + 1);
+    EXPECT_FALSE(w->isVisible());
+    w.release(); // the unload deletes the window
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
+
 namespace {
 
 struct RecordingOeffner : DokumentOeffner {

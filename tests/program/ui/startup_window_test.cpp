@@ -72,8 +72,10 @@ TEST(StartupWindow, ShowsTheCaptionOfTheStoredLanguageAndProject)
         EXPECT_TRUE(boxes.shown.empty()) << "the word-processor layer is always there";
         EXPECT_FALSE(state.System.Init_aktiv);
 
-        // Closing the main window unloads it.
+        // Closing the main window asks the save question; No unloads it.
+        boxes.answers = {common::mb::No};
         window->close();
+        EXPECT_EQ(boxes.shown.size(), 1u);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(window.isNull());
     }
