@@ -310,6 +310,8 @@ private:
     void TB_KLeistung_Change();
     void TB_KLeistung_Confirm();
     void numericFieldConfirmed(QLineEdit* field);
+    // A value typed but not yet confirmed is taken as Enter would take it.
+    void offeneEingabeUebernehmen();
     void CBox_Medium_Typ_Click();
     void CBox_Location_Click();
     void CBox_AC_LowNoise_Click();

@@ -168,6 +168,14 @@ void Kelto_VX_Menu::numericFieldConfirmed(QLineEdit* /*field*/)
     CB_Kuehler_suchen_Click();
 }
 
+void Kelto_VX_Menu::offeneEingabeUebernehmen()
+{
+    if (userEdited(TB_T_Umgebung) || userEdited(TB_T_in) || userEdited(TB_Durchfluss))
+        numericFieldConfirmed(TB_T_in);
+    if (userEdited(TB_KLeistung))
+        TB_KLeistung_Confirm();
+}
+
 void Kelto_VX_Menu::TB_Durchfluss_Enter() { numericFieldConfirmed(TB_Durchfluss); }
 void Kelto_VX_Menu::TB_T_in_Enter() { numericFieldConfirmed(TB_T_in); }
 void Kelto_VX_Menu::TB_T_Umgebung_Enter() { numericFieldConfirmed(TB_T_Umgebung); }

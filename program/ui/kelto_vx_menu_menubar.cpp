@@ -87,6 +87,10 @@ void Kelto_VX_Menu::MenuBar1_ItemClick(const QString& key)
 {
     common::UserActionScope scope(m_boxes);
     const MenuBefehl b = befehlFuer(key);
+    // A menu or its shortcut takes no focus from the field being typed in: the command must work
+    // on the value the window shows, not on the one before (a save would store the old one).
+    if (b.befehl != Befehl::Keiner)
+        offeneEingabeUebernehmen();
     switch (b.befehl) {
     case Befehl::Keiner: break;
     case Befehl::ProjektNeu: Projekt_Neu(); break;

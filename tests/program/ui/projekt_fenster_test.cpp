@@ -238,6 +238,26 @@ TEST_F(ProjektFenster, CloseBoxAsksLikeTheExitCommand)
     EXPECT_TRUE(alive.isNull());
 }
 
+TEST_F(ProjektFenster, SaveFromTheMenuTakesTheValueStillBeingTyped)
+{
+    open();
+    referencePoint();
+    // 70 typed, no Enter, no leaving the field; the menu saves.
+    w->TB_T_in->setFocus();
+    w->TB_T_in->selectAll();
+    QTest::keyClicks(w->TB_T_in, "70");
+    projektDialoge.answers = {"typed", data() + "typed.tpj"};
+    w->MenuBar1_ItemClick("ProjSaveAs");
+    EXPECT_DOUBLE_EQ(k().T_in, 70.0);
+    ASSERT_TRUE(QFileInfo(data() + "typed.tpj").isFile());
+
+    // The saved file brings 70 back.
+    k().T_in = 0;
+    w->Projekt_load_Liste(1);
+    EXPECT_DOUBLE_EQ(k().T_in, 70.0);
+    EXPECT_EQ(w->TB_T_in->text().toDouble(), 70.0);
+}
+
 TEST_F(ProjektFenster, ExitCommandAsksOnce)
 {
     open();
