@@ -1,5 +1,6 @@
 // Storing and loading the chart's design settings through a property bag.
 #include "chart/control/chart.h"
+#include "chart/control/chartmath.h"
 #include "chart/control/propertybag.h"
 #include "common/checked.h"
 #include "common/error.h"
@@ -147,7 +148,7 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
         } catch (const Error&) {
             ok = false;
         }
-        if (!ok || !std::isfinite(a) || !std::isfinite(b) || !(a < b)) {
+        if (!ok || !std::isfinite(a) || !std::isfinite(b) || !(a < b) || !mappableSpan(b - a)) {
             bad << QLatin1String(lowKey) << QLatin1String(highKey);
             a = 0.1;
             b = 10.0;

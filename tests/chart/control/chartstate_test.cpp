@@ -2,6 +2,7 @@
 #include "chart/control/chartmath.h"
 #include "chart/control/render.h"
 #include "chartfixture.h"
+#include <cmath>
 
 using namespace vexachart;
 using namespace vexachart::testing;
@@ -187,6 +188,26 @@ TEST(ChartPersistence, SmallRangesAndBadValues)
     EXPECT_EQ(c.MaxCountOfPlots(), 4);
     EXPECT_EQ(c.displayBorders(), (Borders{0, 0.2, 0, 0.2})); // not refused as a zoom step
     EXPECT_GT(c.redrawCount(), 0);
+}
+
+TEST(ChartPersistence, StoredSpansTooSmallToMapTakeTheDefaults)
+{
+    PropertyBag bag;
+    bag.set(QStringLiteral("XMinGlobal"), 0.0);
+    bag.set(QStringLiteral("XMaxGlobal"), 5e-324);
+    Vexachart c(nullptr, fixedMetrics());
+    c.setPainting(false);
+    c.resizeTo(QSize(600, 400));
+    const QStringList bad = c.ReadProperties(bag);
+    EXPECT_TRUE(bad.contains(QStringLiteral("XMinGlobal")));
+    EXPECT_EQ(c.globalBorders().X_Left, 0.1);
+    EXPECT_EQ(c.globalBorders().X_Right, 10.0);
+    // A program-set range that small is refused as well, and what was drawn stays finite.
+    EXPECT_EQ(c.DrawChart(Borders{0.0, 1e-310, 0.0, 1.0}), DrawResult::Refused);
+    EXPECT_EQ(c.displayBorders().X_Right, 10.0);
+    for (const auto& plot : c.scene().plots)
+        for (const QLineF& l : plot.geometry.lines)
+            ASSERT_TRUE(std::isfinite(l.x1()) && std::isfinite(l.x2()) && std::abs(l.x1()) < 1e5);
 }
 
 TEST(ChartFlash, MessageHoldThenResetToTheGlobalRange)
