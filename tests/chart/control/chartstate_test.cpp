@@ -210,6 +210,40 @@ TEST(ChartPersistence, StoredSpansTooSmallToMapTakeTheDefaults)
             ASSERT_TRUE(std::isfinite(l.x1()) && std::isfinite(l.x2()) && std::abs(l.x1()) < 1e5);
 }
 
+TEST(ChartPersistence, StoredBordersWithoutAxisValuesTakeTheDefaults)
+{
+    // Stored (log10 or serial) borders whose value on the axis overflows, is no date, or is zero.
+    struct Case {
+        const char* text;
+        const char* badKey;
+    };
+    const Case cases[] = {
+        {"XAxisLinLogMode = 1\nXMinGlobal = 400\nXMaxGlobal = 500\n", "XMinGlobal"},
+        {"YAxisLinLogMode = 1\nYMinGlobal = -400\nYMaxGlobal = -300\n", "YMinGlobal"},
+        {"XScalingNotation = 2\nXMinGlobal = 1e15\nXMaxGlobal = 2e15\n", "XMinGlobal"},
+        {"XScalingNotation = 2\nXMinGlobal = -1e9\nXMaxGlobal = 1e9\n", "XMinGlobal"},
+        {"XMinGlobal = -1e308\nXMaxGlobal = 1e308\n", "XMinGlobal"},
+        {"XAxisLinLogMode = 1\nXScalingNotation = 2\n", "XScalingNotation"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.text);
+        Vexachart c(nullptr, fixedMetrics());
+        c.setPainting(false);
+        c.resizeTo(QSize(600, 400));
+        QStringList bad;
+        try {
+            bad = c.ReadProperties(PropertyBag::fromText(QString::fromLatin1(k.text)));
+        } catch (const common::Error& e) {
+            ADD_FAILURE() << "loading raised error " << e.number();
+            continue;
+        }
+        EXPECT_TRUE(bad.contains(QLatin1String(k.badKey))) << bad.join(QLatin1Char(',')).toStdString();
+        EXPECT_FALSE(c.pInit);
+        EXPECT_GT(c.redrawCount(), 0);
+        EXPECT_EQ(c.plotData(1).count(), 101);
+    }
+}
+
 TEST(ChartFlash, MessageHoldThenResetToTheGlobalRange)
 {
     auto c = makeChart();
