@@ -380,9 +380,9 @@ bool Vexachart::CheckBorders(double l, double r, double b, double t, bool global
     if (yMode == 1 && (b <= 0.0 || t <= 0.0))
         return false;
     const double limit = 2000000000.0;
-    if ((xMode == 0 ? r - l : chartLog10(r) - chartLog10(l)) > limit)
-        return false;
-    if ((yMode == 0 ? t - b : chartLog10(t) - chartLog10(b)) > limit)
+    const double xSpan = xMode == 0 ? r - l : chartLog10(r) - chartLog10(l);
+    const double ySpan = yMode == 0 ? t - b : chartLog10(t) - chartLog10(b);
+    if (xSpan > limit || ySpan > limit || !mappableSpan(xSpan) || !mappableSpan(ySpan))
         return false;
     // An axis whose mode changes takes its points along; all are converted before any is stored.
     std::vector<std::vector<double>> newX(m_data.size()), newY(m_data.size());

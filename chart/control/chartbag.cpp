@@ -1,5 +1,6 @@
 // Storing and loading the chart's design settings through a property bag.
 #include "chart/control/chart.h"
+#include "chart/control/chartmath.h"
 #include "chart/control/propertybag.h"
 #include "common/checked.h"
 #include "common/error.h"
@@ -109,14 +110,15 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
     read(QStringLiteral("LabY"), Variant(QStringLiteral("Y-Axis [1]")), [&](const Variant& v) { m_yLabel = text(v); });
     read(QStringLiteral("YAxisLinLogMode"), Variant(0.0), [&](const Variant& v) { m_yMode = mode(v); });
     read(QStringLiteral("XAxisLinLogMode"), Variant(0.0), [&](const Variant& v) { m_xMode = mode(v); });
-    auto notation = [&](const Variant& v) {
+    // A logarithmic date-time axis cannot be drawn (SetGlobalBorders refuses it too).
+    auto notation = [&](const Variant& v, int axisMode) {
         const qint16 n = common::toInt16(valNumber(v));
-        if (n < 0 || n > 2)
+        if (n < 0 || n > 2 || (n == 2 && axisMode != 0))
             common::raise(common::errc::InvalidArgument);
         return n;
     };
-    read(QStringLiteral("XScalingNotation"), Variant(0.0), [&](const Variant& v) { m_xNotation = notation(v); });
-    read(QStringLiteral("YScalingNotation"), Variant(0.0), [&](const Variant& v) { m_yNotation = notation(v); });
+    read(QStringLiteral("XScalingNotation"), Variant(0.0), [&](const Variant& v) { m_xNotation = notation(v, m_xMode); });
+    read(QStringLiteral("YScalingNotation"), Variant(0.0), [&](const Variant& v) { m_yNotation = notation(v, m_yMode); });
     read(QStringLiteral("BorderStyle"), Variant(1.0), [&](const Variant& v) { setBorderStyle(common::toInt16(valNumber(v))); });
     read(QStringLiteral("FontTitle"), Variant(m_fontTitle), [&](const Variant& v) { setFontTitle(v.toFont()); });
     read(QStringLiteral("FontLabels"), Variant(m_fontLabels), [&](const Variant& v) { setFontLabels(v.toFont()); });
@@ -138,16 +140,22 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
         read(plotKey(n, 7), Variant(true), [&](const Variant& v) { s.Visible = v.toBool(); });
     }
     // Global borders as stored; an axis whose pair is unusable takes the defaults 0.1..10.
-    auto pair = [&](const char* lowKey, const char* highKey, double& low, double& high) {
+    // Usable also means both borders have a value on the axis (10^v, a date), as the test data need.
+    auto pair = [&](int axis, const char* lowKey, const char* highKey, double& low, double& high) {
         double a = 0.1, b = 10.0;
         bool ok = true;
         try {
             a = bag.read(QLatin1String(lowKey), Variant(0.1)).toDouble();
             b = bag.read(QLatin1String(highKey), Variant(10.0)).toDouble();
+            ok = std::isfinite(a) && std::isfinite(b) && a < b && mappableSpan(b - a);
+            if (ok) {
+                userValue(axis, a);
+                userValue(axis, b);
+            }
         } catch (const Error&) {
             ok = false;
         }
-        if (!ok || !std::isfinite(a) || !std::isfinite(b) || !(a < b)) {
+        if (!ok) {
             bad << QLatin1String(lowKey) << QLatin1String(highKey);
             a = 0.1;
             b = 10.0;
@@ -155,8 +163,8 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
         low = a;
         high = b;
     };
-    pair("XMinGlobal", "XMaxGlobal", m_global.X_Left, m_global.X_Right);
-    pair("YMinGlobal", "YMaxGlobal", m_global.Y_Bottom, m_global.Y_Top);
+    pair(0, "XMinGlobal", "XMaxGlobal", m_global.X_Left, m_global.X_Right);
+    pair(1, "YMinGlobal", "YMaxGlobal", m_global.Y_Bottom, m_global.Y_Top);
     CreateTestData();
     read(QStringLiteral("ShowLegend"), Variant(true), [&](const Variant& v) { setShowLegend(v.toBool()); });
     read(QStringLiteral("EnableMenuOptionCursor"), Variant(true), [&](const Variant& v) { setEnableMenuOptionCursor(v.toBool()); });

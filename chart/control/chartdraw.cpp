@@ -118,7 +118,7 @@ DrawResult Vexachart::DrawChart(std::optional<Borders> newBorders, DrawOrigin or
     try {
         if (newBorders) {
             const Borders& n = *newBorders;
-            if (!finiteBorders(n) || !(n.X_Left < n.X_Right) || !(n.Y_Bottom < n.Y_Top))
+            if (!finiteBorders(n) || !mappableSpan(n.xSpan()) || !mappableSpan(n.ySpan()))
                 common::raise(common::errc::InvalidArgument);
             if (origin == DrawOrigin::Interactive) {
                 const double zx = m_xSpan / n.xSpan();

@@ -20,6 +20,10 @@ inline double roundDigits(double v, int digits)
     return std::floor(v * f + 0.5) / f;
 }
 
+// A border span the chart can map: the pixel and user-unit scales (some ten thousand units over the
+// span) stay finite. A span of a few denormals would turn every mapped point into infinity.
+inline bool mappableSpan(double span) { return std::isfinite(span) && span > 0.0 && std::isfinite(1e6 / span); }
+
 // Six significant digits: what the data and border getters return on a logarithmic axis.
 inline double RoundSignificant(double v) { return roundDigits(v, 6); }
 

@@ -44,8 +44,9 @@ Variant invoke(Vexachart& c, qint32 dispid, InvokeKind kind, std::vector<Variant
             common::raise(449, QStringLiteral("Vexachart"), QStringLiteral("Argument not optional"));
     while (args.size() < fixed)
         args.push_back(Variant::missing());
-    // The value of a let or set is the last argument.
-    const Variant& value = args.back();
+    // The value of a let or set is the last argument; a get or a method may have none at all.
+    const Variant noValue;
+    const Variant& value = args.empty() ? noValue : args.back();
     const bool put = kind == InvokeKind::Let || kind == InvokeKind::Set;
     auto a = [&](size_t k) -> const Variant& { return args[k]; };
     auto colour = [&]() { return static_cast<common::ColourValue>(value.toDouble()); };

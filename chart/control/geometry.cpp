@@ -54,6 +54,48 @@ bool clipSegment(double& x1, double& y1, double& x2, double& y2, const Borders& 
     return true;
 }
 
+int outsideSides(double x, double y, const Borders& b)
+{
+    return (x < b.X_Left ? 1 : 0) | (x > b.X_Right ? 2 : 0) | (y < b.Y_Bottom ? 4 : 0) | (y > b.Y_Top ? 8 : 0);
+}
+
+// A segment much longer than the display (up to an overflowing difference) loses its visible
+// part to rounding in the clip parameters. Ends far outside are moved to the midpoint while that
+// stays beyond the same border (the part dropped is invisible); where the midpoint does not, the
+// halves are clipped on their own and joined, as they lie on one line.
+bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b, int depth)
+{
+    const double w = 1e6 * b.xSpan(), h = 1e6 * b.ySpan();
+    for (;;) {
+        const double dx = x2 - x1, dy = y2 - y1;
+        if ((std::isfinite(dx) && std::isfinite(dy) && std::fabs(dx) <= w && std::fabs(dy) <= h) || depth > 8)
+            return clipSegment(x1, y1, x2, y2, b);
+        const double mx = x1 / 2 + x2 / 2, my = y1 / 2 + y2 / 2;
+        const int m = outsideSides(mx, my, b);
+        if (m & outsideSides(x1, y1, b)) {
+            x1 = mx;
+            y1 = my;
+        } else if (m & outsideSides(x2, y2, b)) {
+            x2 = mx;
+            y2 = my;
+        } else {
+            break;
+        }
+    }
+    const double mx = x1 / 2 + x2 / 2, my = y1 / 2 + y2 / 2;
+    double ax1 = x1, ay1 = y1, ax2 = mx, ay2 = my;
+    double cx1 = mx, cy1 = my, cx2 = x2, cy2 = y2;
+    const bool first = clipLongSegment(ax1, ay1, ax2, ay2, b, depth + 1);
+    const bool second = clipLongSegment(cx1, cy1, cx2, cy2, b, depth + 1);
+    if (!first && !second)
+        return false;
+    x1 = first ? ax1 : cx1;
+    y1 = first ? ay1 : cy1;
+    x2 = second ? cx2 : ax2;
+    y2 = second ? cy2 : ay2;
+    return true;
+}
+
 // floor without a library call (the default x86-64 target has no rounding instruction).
 inline double fastFloor(double v)
 {
@@ -376,7 +418,7 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
                 mappedIndex = k + 1;
             } else {
                 double cx1 = x1, cy1 = y1, cx2 = x2, cy2 = y2;
-                if (inside || clipSegment(cx1, cy1, cx2, cy2, b))
+                if (inside || clipLongSegment(cx1, cy1, cx2, cy2, b, 0))
                     sink.add(snap(mx.map(cx1)), my.map(cy1), snap(mx.map(cx2)), my.map(cy2));
                 mappedIndex = -1;
             }

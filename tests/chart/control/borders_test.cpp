@@ -15,6 +15,8 @@ TEST(Borders, DisplayBorderRefusals)
     const Case cases[] = {
         {5, 5, 0, 1, 0}, {0, 2.5e9, 0, 1, 0}, {0, 10, 1, 2, 1}, {std::nan(""), 1, 0, 1, 0},
         {0, std::numeric_limits<double>::infinity(), 0, 1, 0}, {0, 1, 3, 2, 0},
+        // Spans of a few denormals: every mapped point would become infinite.
+        {0, 5e-311, 0, 1, 0}, {0, 1, 1e-310, 2e-310, 0},
     };
     for (const Case& k : cases) {
         c->SetGlobalBorders(0.01, 100.0, 0.01, 100.0, qint16(k.xMode), qint16(0));

@@ -2,6 +2,7 @@
 #include "chart/control/chartmath.h"
 #include "chart/control/render.h"
 #include "chartfixture.h"
+#include <cmath>
 
 using namespace vexachart;
 using namespace vexachart::testing;
@@ -187,6 +188,60 @@ TEST(ChartPersistence, SmallRangesAndBadValues)
     EXPECT_EQ(c.MaxCountOfPlots(), 4);
     EXPECT_EQ(c.displayBorders(), (Borders{0, 0.2, 0, 0.2})); // not refused as a zoom step
     EXPECT_GT(c.redrawCount(), 0);
+}
+
+TEST(ChartPersistence, StoredSpansTooSmallToMapTakeTheDefaults)
+{
+    PropertyBag bag;
+    bag.set(QStringLiteral("XMinGlobal"), 0.0);
+    bag.set(QStringLiteral("XMaxGlobal"), 5e-324);
+    Vexachart c(nullptr, fixedMetrics());
+    c.setPainting(false);
+    c.resizeTo(QSize(600, 400));
+    const QStringList bad = c.ReadProperties(bag);
+    EXPECT_TRUE(bad.contains(QStringLiteral("XMinGlobal")));
+    EXPECT_EQ(c.globalBorders().X_Left, 0.1);
+    EXPECT_EQ(c.globalBorders().X_Right, 10.0);
+    // A program-set range that small is refused as well, and what was drawn stays finite.
+    EXPECT_EQ(c.DrawChart(Borders{0.0, 1e-310, 0.0, 1.0}), DrawResult::Refused);
+    EXPECT_EQ(c.displayBorders().X_Right, 10.0);
+    for (const auto& plot : c.scene().plots)
+        for (const QLineF& l : plot.geometry.lines)
+            ASSERT_TRUE(std::isfinite(l.x1()) && std::isfinite(l.x2()) && std::abs(l.x1()) < 1e5);
+}
+
+TEST(ChartPersistence, StoredBordersWithoutAxisValuesTakeTheDefaults)
+{
+    // Stored (log10 or serial) borders whose value on the axis overflows, is no date, or is zero.
+    struct Case {
+        const char* text;
+        const char* badKey;
+    };
+    const Case cases[] = {
+        {"XAxisLinLogMode = 1\nXMinGlobal = 400\nXMaxGlobal = 500\n", "XMinGlobal"},
+        {"YAxisLinLogMode = 1\nYMinGlobal = -400\nYMaxGlobal = -300\n", "YMinGlobal"},
+        {"XScalingNotation = 2\nXMinGlobal = 1e15\nXMaxGlobal = 2e15\n", "XMinGlobal"},
+        {"XScalingNotation = 2\nXMinGlobal = -1e9\nXMaxGlobal = 1e9\n", "XMinGlobal"},
+        {"XMinGlobal = -1e308\nXMaxGlobal = 1e308\n", "XMinGlobal"},
+        {"XAxisLinLogMode = 1\nXScalingNotation = 2\n", "XScalingNotation"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.text);
+        Vexachart c(nullptr, fixedMetrics());
+        c.setPainting(false);
+        c.resizeTo(QSize(600, 400));
+        QStringList bad;
+        try {
+            bad = c.ReadProperties(PropertyBag::fromText(QString::fromLatin1(k.text)));
+        } catch (const common::Error& e) {
+            ADD_FAILURE() << "loading raised error " << e.number();
+            continue;
+        }
+        EXPECT_TRUE(bad.contains(QLatin1String(k.badKey))) << bad.join(QLatin1Char(',')).toStdString();
+        EXPECT_FALSE(c.pInit);
+        EXPECT_GT(c.redrawCount(), 0);
+        EXPECT_EQ(c.plotData(1).count(), 101);
+    }
 }
 
 TEST(ChartFlash, MessageHoldThenResetToTheGlobalRange)

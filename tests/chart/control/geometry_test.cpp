@@ -52,6 +52,29 @@ TEST(PlotGeometry, ClippingAndMarkersAtTheBorders)
     EXPECT_TRUE(f.run(points({{1, 6}, {2, 7}, {3, 9}})).lines.empty());
 }
 
+TEST(PlotGeometry, ClippingSegmentsBetweenTheLargestValues)
+{
+    // The ends' difference overflows a double; the part inside must still be drawn exactly.
+    Fixture f(Borders{0, 100, 0, 100});
+    struct Case {
+        std::pair<double, double> a, b;
+        QLineF expected; // user units
+    };
+    const Case cases[] = {
+        {{-1e308, 50}, {1e308, 50}, QLineF(0, 25000, 50000, 25000)},
+        {{-1e308, -1e308}, {1e308, 1e308}, QLineF(0, 0, 50000, 50000)},
+        {{50, -1e308}, {50.5, 1e308}, QLineF(25125, 0, 25125, 50000)},
+    };
+    for (const Case& k : cases) {
+        const PlotGeometry g = f.run(points({k.a, k.b}));
+        ASSERT_EQ(g.lines.size(), 1u);
+        EXPECT_NEAR(g.lines[0].x1(), k.expected.x1(), 1e-6);
+        EXPECT_NEAR(g.lines[0].y1(), k.expected.y1(), 1e-6);
+        EXPECT_NEAR(g.lines[0].x2(), k.expected.x2(), 1e-6);
+        EXPECT_NEAR(g.lines[0].y2(), k.expected.y2(), 1e-6);
+    }
+}
+
 TEST(PlotGeometry, ThinningBoundsTheSegmentsOfDenseData)
 {
     Fixture f(Borders{0, 1, -1, 1});
