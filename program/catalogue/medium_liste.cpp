@@ -9,9 +9,7 @@ void fuelleMedium(MediumSatz& m, const texts::SprachText& text, const char* de, 
     // Languages 0..16 from the text store; slot 17 is never written.
     for (int i = 0; i < texts::SprachSlots - 1; ++i)
         m.Name[static_cast<std::size_t>(i)] = text[static_cast<std::size_t>(i)];
-    m.Name[0] = QString::fromUtf8(de);
-    m.Name[1] = QString::fromUtf8(en);
-    m.Name[2] = QString::fromUtf8(fr);
+    texts::setzeLiterale(m.Name, de, en, fr);
     m.Code = code;
 }
 

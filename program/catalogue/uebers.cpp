@@ -21,13 +21,6 @@ const UebersichtTabelle* tabelleVon(const KDaten_Uebers& d, long baureihe, bool 
     }
 }
 
-void setze(texts::SprachText& text, const char8_t* de, const char8_t* en, const char8_t* fr)
-{
-    text[0] = QString::fromUtf8(de);
-    text[1] = QString::fromUtf8(en);
-    text[2] = QString::fromUtf8(fr);
-}
-
 } // namespace
 
 UebersichtTabelle UebersichtTab_holen(const KDaten_Uebers& d, long Kuehler_Baureihe, bool Region_US)
@@ -63,7 +56,7 @@ void Init_UebersichtTexte(KDaten_Uebers& d, const texts::StringTable& table)
          u8"Poids du matériel à expédier [kg]"},
     };
     for (const Eintrag& e : eintraege) {
-        setze(*e.text, e.de, e.en, e.fr);
+        texts::setzeLiterale(*e.text, e.de, e.en, e.fr);
         texts::Lade_ResTexte(*e.text, static_cast<qint16>(e.nr), table);
     }
 }

@@ -115,9 +115,7 @@ void Init_ZubehoerTexte(Zubehoer& z, const texts::StringTable& table)
         {&z.ZubehoerText_Fuss, 458, u8"Fuß", u8"Stand", u8"Pied"},
     };
     for (const Eintrag& e : eintraege) {
-        (*e.text)[0] = QString::fromUtf8(e.de);
-        (*e.text)[1] = QString::fromUtf8(e.en);
-        (*e.text)[2] = QString::fromUtf8(e.fr);
+        texts::setzeLiterale(*e.text, e.de, e.en, e.fr);
         texts::Lade_ResTexte(*e.text, static_cast<qint16>(e.nr), table);
     }
 }

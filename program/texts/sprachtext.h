@@ -16,4 +16,15 @@ inline QString textInSprache(const SprachText& text, int sprachNr)
     return sprachNr >= 0 && sprachNr < SprachSlots ? text[static_cast<std::size_t>(sprachNr)] : QString();
 }
 
+// German, English and French from the program's own UTF-8 literals; a null French literal leaves
+// that slot as it is.
+template <class Char>
+inline void setzeLiterale(SprachText& text, const Char* de, const Char* en, const Char* fr)
+{
+    text[0] = QString::fromUtf8(de);
+    text[1] = QString::fromUtf8(en);
+    if (fr != nullptr)
+        text[2] = QString::fromUtf8(fr);
+}
+
 } // namespace texts

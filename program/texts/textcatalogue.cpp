@@ -13,10 +13,7 @@ namespace {
 void fillText(Texte& texte, const TextLiteral& literal, const StringTable& table)
 {
     SprachText& text = texte.*literal.array;
-    text[0] = QString::fromUtf8(literal.de);
-    text[1] = QString::fromUtf8(literal.en);
-    if (literal.fr != nullptr)
-        text[2] = QString::fromUtf8(literal.fr);
+    setzeLiterale(text, literal.de, literal.en, literal.fr);
     if (literal.textNr != NoTextNumber)
         Lade_ResTexte(text, literal.textNr, table);
 }

@@ -276,9 +276,7 @@ void Optionen::Init_OptionenTexte()
     }};
     for (std::size_t i = 0; i < literale.size(); ++i) {
         texts::SprachText& t = OptionenTexte[i];
-        t[0] = QString::fromUtf8(literale[i].de);
-        t[1] = QString::fromUtf8(literale[i].en);
-        t[2] = QString::fromUtf8(literale[i].fr);
+        texts::setzeLiterale(t, literale[i].de, literale[i].en, literale[i].fr);
         try {
             texts::Lade_ResTexte(t, static_cast<qint16>(400 + i));
         } catch (const std::exception&) {
