@@ -1,5 +1,6 @@
 // The description documents name the program's controls by the captions the window and its
 // options dialog show in the document's language: every caption a document marks is one of them.
+#include "platform/apppaths.h"
 #include "program/texts/textliterals.h"
 #include "program/ui/beschreibung.h"
 #include "program/ui/optionen.h"
@@ -10,7 +11,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpression>
@@ -51,10 +51,8 @@ void sammeln(const QWidget& fenster, QSet<QString>& texte)
 
 QString dokument(int sprache)
 {
-    // tests/program/ui/<this file> -> program/system
-    const QString pfad = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../../program/system/")
-        + ui::Beschreibung_Datei(sprache);
-    QFile f(pfad);
+    // The documents as the program ships them, in the system folder beside it.
+    QFile f(platform::AppPaths::forRunningProgram().systemFile(ui::Beschreibung_Datei(sprache)));
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 

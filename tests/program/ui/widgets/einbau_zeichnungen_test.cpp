@@ -1,5 +1,6 @@
 // The installation drawings of the system folder: each renders with Qt's SVG renderer and carries
 // the dimension letters that the installation tables fill for the sizes that name it.
+#include "platform/apppaths.h"
 #include "program/catalogue/einbau.h"
 #include "program/catalogue/kdaten_hc_tab.h"
 #include "program/catalogue/ktab_zeichnungen.h"
@@ -19,10 +20,8 @@ namespace {
 
 QDir systemOrdner()
 {
-    // tests/program/ui/widgets/<this file> -> program/system
-    QDir dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
-    dir.cd(QStringLiteral("../../../../program/system"));
-    return dir;
+    // The build places the program's system folder beside the test program, as beside the program.
+    return QDir(platform::AppPaths::forRunningProgram().systemFolder());
 }
 
 // The single capital letters written as text on a drawing.
@@ -111,7 +110,9 @@ TEST(EinbauZeichnungen, EachNamedDrawingCarriesTheLettersItsSizesFill)
 
 TEST(EinbauZeichnungen, EveryDrawingGivesItsSizeInMillimetres)
 {
-    for (const QFileInfo& info : systemOrdner().entryInfoList({QStringLiteral("*.svg")}, QDir::Files)) {
+    const QFileInfoList svgs = systemOrdner().entryInfoList({QStringLiteral("*.svg")}, QDir::Files);
+    ASSERT_FALSE(svgs.isEmpty()) << systemOrdner().absolutePath().toStdString();
+    for (const QFileInfo& info : svgs) {
         SCOPED_TRACE(info.fileName().toStdString());
         QFile file(info.absoluteFilePath());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
