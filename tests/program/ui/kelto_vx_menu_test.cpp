@@ -571,6 +571,10 @@ TEST_F(WindowFixture, MenuSeparatorsAndTitlePictures)
     EXPECT_FALSE(a.isEmpty());
     EXPECT_FALSE(b.isEmpty());
     EXPECT_GE(b.top(), a.bottom());
+    if (const QByteArray dir = qgetenv("KELTO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        datei->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/menu_projekt.png"));
+        w->menuBar()->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/menubar.png"));
+    }
     datei->hide();
 
     QMenuBar* bar = w->menuBar();
