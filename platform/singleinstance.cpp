@@ -2,8 +2,22 @@
 #include "platform/apppaths.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
+#include <cerrno>
+#include <csignal>
 
 namespace platform {
+namespace {
+
+bool processRuns(qint64 pid)
+{
+    if (pid <= 0)
+        return false;
+    // EPERM: the process exists but belongs to someone else.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+} // namespace
 
 QString SingleInstance::defaultLockPath()
 {
@@ -16,12 +30,50 @@ SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
     m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::tryAcquire()
+QString SingleInstance::whyNotALiveLock() const
 {
+    const QFileInfo info(m_lock.fileName());
+    if (!info.isFile())
+        return QStringLiteral("the lock path is not a file");
+    qint64 pid = 0;
+    QString hostname;
+    QString appname;
+    if (!m_lock.getLockInfo(&pid, &hostname, &appname))
+        return QStringLiteral("the lock file cannot be read or is not a lock file");
+    if (!hostname.isEmpty() && hostname != QSysInfo::machineHostName())
+        return QStringLiteral("the lock names another host (%1)").arg(hostname);
+    if (!processRuns(pid))
+        return QStringLiteral("the lock of the ended process %1 cannot be removed").arg(pid);
+    return {};
+}
+
+SingleInstance::Outcome SingleInstance::tryAcquire()
+{
+    m_problem.clear();
     if (m_lock.isLocked())
-        return true;
+        return Outcome::Acquired;
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-    return m_lock.tryLock(0);
+    if (m_lock.tryLock(0))
+        return Outcome::Acquired;
+
+    QString why;
+    switch (m_lock.error()) {
+    case QLockFile::LockFailedError:
+        // Something is in the way; only a running copy's lock means "already running".
+        why = whyNotALiveLock();
+        if (why.isEmpty())
+            return Outcome::AlreadyHeld;
+        break;
+    case QLockFile::PermissionError:
+        why = QStringLiteral("no permission to create the lock file");
+        break;
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        why = QStringLiteral("the lock file cannot be created");
+        break;
+    }
+    m_problem = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_lock.fileName()), why);
+    return Outcome::Unavailable;
 }
 
 } // namespace platform
