@@ -9,12 +9,17 @@
 namespace platform {
 namespace {
 
-bool processRuns(qint64 pid)
+// True when process pid runs and, where its program can be seen, is the program named appname
+// (a process id reused by another program is no running copy).
+bool processRuns(qint64 pid, const QString& appname)
 {
     if (pid <= 0)
         return false;
     // EPERM: the process exists but belongs to someone else.
-    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)
+        return false;
+    const QString running = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+    return running.isEmpty() || appname.isEmpty() || QFileInfo(running).fileName() == QFileInfo(appname).fileName();
 }
 
 } // namespace
@@ -42,7 +47,7 @@ QString SingleInstance::whyNotALiveLock() const
         return QStringLiteral("the lock file cannot be read or is not a lock file");
     if (!hostname.isEmpty() && hostname != QSysInfo::machineHostName())
         return QStringLiteral("the lock names another host (%1)").arg(hostname);
-    if (!processRuns(pid))
+    if (!processRuns(pid, appname))
         return QStringLiteral("the lock of the ended process %1 cannot be removed").arg(pid);
     return {};
 }

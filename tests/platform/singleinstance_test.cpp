@@ -11,12 +11,14 @@ using Outcome = platform::SingleInstance::Outcome;
 
 namespace {
 
-// A lock file in QLockFile's format: process id, application name, host name.
+// A lock file in QLockFile's format: process id, program, host name. The program is that of the
+// process (a lock whose process runs another program counts as left behind).
 void writeLock(const QString& path, qint64 pid, const QByteArray& host)
 {
+    const QString program = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::number(pid) + "\nkelto-line\n" + host + "\n");
+    f.write(QByteArray::number(pid) + "\n" + program.toUtf8() + "\n" + host + "\n");
 }
 
 } // namespace
@@ -60,6 +62,19 @@ TEST(SingleInstance, LockLeftByADeadProcessIsTakenOver)
     platform::SingleInstance instance(lock);
     EXPECT_EQ(instance.tryAcquire(), Outcome::Acquired);
     EXPECT_TRUE(instance.isHeld());
+}
+
+TEST(SingleInstance, LockWhoseProcessIdNowRunsAnotherProgramIsTakenOver)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.path() + QStringLiteral("/kelto-line.lock");
+    QFile f(lock);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray::number(::getppid()) + "\n/usr/bin/some-other-program\n" + QSysInfo::machineHostName().toUtf8()
+            + "\n");
+    f.close();
+    platform::SingleInstance instance(lock);
+    EXPECT_EQ(instance.tryAcquire(), Outcome::Acquired);
 }
 
 TEST(SingleInstance, LocksThatNoRunningCopyHoldsAreProblemsNotRunningCopies)
