@@ -21,6 +21,8 @@ function(kelto_test name)
   endif()
   add_executable(${name} ${srcs} ${CMAKE_SOURCE_DIR}/tests/testmain.cpp)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  # Tests that read files of the source tree find it here (__FILE__ may be relative to the build).
+  target_compile_definitions(${name} PRIVATE KELTO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
     Qt6::Widgets Qt6::Test kelto_warnings)
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no)

@@ -18,10 +18,7 @@ namespace {
 
 QDir systemOrdner()
 {
-    // tests/program/ui/widgets/<this file> -> program/system
-    QDir dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
-    dir.cd(QStringLiteral("../../../../program/system"));
-    return dir;
+    return QDir(QStringLiteral(KELTO_SOURCE_DIR "/program/system"));
 }
 
 // The single capital letters written as text on a drawing.
