@@ -11,6 +11,7 @@
 #include "program/texts/textcatalogue.h"
 #include "program/rating/units.h"
 #include "program/report/ergbausgabe.h"
+#include "program/ui/captiongradient.h"
 #include "program/ui/ergebnis_ansichten.h"
 #include "program/ui/optionen_ergbausgabe.h"
 #include "program/ui/programmzustand.h"
@@ -26,6 +27,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -181,6 +183,7 @@ void Kelto_VX_Menu::Form_Load()
     // 19.
     Set_Start_Colors();
     loadStep(QStringLiteral("Startfarben"));
+    fenstergroesseFestlegen();
 }
 
 void Kelto_VX_Menu::Form_Activate()
@@ -309,9 +312,11 @@ void Kelto_VX_Menu::InitSystemDaten()
     loadStep(QStringLiteral("SystemDaten"));
 }
 
-void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool /*RelFlag*/)
+void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool RelFlag)
 {
     // The caption painter keeps its colours; the native title bar itself stays as the desktop draws it.
+    if (RelFlag)
+        Unhook_WindowHeader(this);
     m_gradTitel.GradTitel_aktiv = true;
     m_gradTitel.GradTitel_ParamI = 0;
     m_gradTitel.GradTitel_ParamL = 0;
@@ -320,6 +325,8 @@ void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool /*RelF
     m_gradTitel.GradTitel_Grau = 0xC0C0C0;
     m_gradTitel.GradTitel_Inaktiv1 = 0;
     m_gradTitel.GradTitel_Inaktiv2 = 0xFF0000;
+    m_gradTitel.GradTitel_Font = Get_CaptionFont();
+    Hook_WindowHeader(this);
 }
 
 void Kelto_VX_Menu::Setze_FontCharset_Menu(int ChrSetNr)
@@ -351,8 +358,30 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     Init_MediumListe();
     Setze_MenueTexte();
 
-    // Captions lose the padding blanks some languages carry; Qt sizes controls to their text.
-    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n).trimmed(); };
+    Captions_setzen();
+
+    // The four unit setters put the unit names of the language on the labels and write every field
+    // that shows a value again. The power setter empties the delivered heat for a new unit; the unit
+    // stays the same here, so a shown result keeps it.
+    const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
+    const bool abgefGezeigt = !TB_Abgef_Leistg->text().isEmpty();
+    int temp = k.EH_Temp, flow = k.EH_Durchfluss, druck = k.EH_Druck;
+    long leistung = k.EH_Leistung;
+    Temp_EH_setzen(temp);
+    Q_EH_setzen(flow);
+    Leistg_EH_setzen(leistung);
+    Druck_EH_setzen(druck);
+    if (abgefGezeigt)
+        TB_Abgef_Leistg->setText(anzeige([&] { return rating::Leistung_EH_anzeigen(k, k.Abgef_Leistg, m_zustand.locale); }));
+    redrawOpenView();
+}
+
+void Kelto_VX_Menu::Captions_setzen()
+{
+    const texts::Texte& t = m_zustand.Texte;
+    const int n = t.SprachNr;
+    // Captions are shown as the texts hold them, the blanks some languages append included.
+    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n); };
     lb_StdProgram->setText(tx(t.Text_GlobalStandard));
     LA_Durchfluss->setText(tx(t.Text_130));
     LA_T_Umgebung->setText(tx(t.Text_140));
@@ -392,21 +421,34 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     CB_Ergebnisdatei->setText(tx(t.Text_169));
     CB_Ergebnisdatei->setToolTip(tx(t.Text_WordDokument));
     setGridCell(FG_EinbauMasse, 0, 0, tx(t.Text_170));
+}
 
-    // The four unit setters put the unit names of the language on the labels and write every field
-    // that shows a value again. The power setter empties the delivered heat for a new unit; the unit
-    // stays the same here, so a shown result keeps it.
-    const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
-    const bool abgefGezeigt = !TB_Abgef_Leistg->text().isEmpty();
-    int temp = k.EH_Temp, flow = k.EH_Durchfluss, druck = k.EH_Druck;
-    long leistung = k.EH_Leistung;
-    Temp_EH_setzen(temp);
-    Q_EH_setzen(flow);
-    Leistg_EH_setzen(leistung);
-    Druck_EH_setzen(druck);
-    if (abgefGezeigt)
-        TB_Abgef_Leistg->setText(anzeige([&] { return rating::Leistung_EH_anzeigen(k, k.Abgef_Leistg, m_zustand.locale); }));
-    redrawOpenView();
+void Kelto_VX_Menu::fenstergroesseFestlegen()
+{
+    // The window takes the size that the captions and menu titles of every language need, with any
+    // drive frame: it keeps that size when the drive or the language changes.
+    texts::Texte& t = m_zustand.Texte;
+    const qint16 sprache = t.SprachNr;
+    const QString acTitel = FR_FanAC->title();
+    const QList<QLayout*> layouts = findChildren<QLayout*>();
+    ensurePolished();
+    QSize minimum;
+    QSize groesse;
+    for (qint16 n = 0; n <= 16; ++n) {
+        t.SprachNr = n;
+        Captions_setzen();
+        Setze_MenueTexte();
+        for (QLayout* l : layouts)
+            l->invalidate();
+        minimum = minimum.expandedTo(zentral->minimumSizeHint());
+        groesse = groesse.expandedTo(sizeHint());
+    }
+    t.SprachNr = sprache;
+    Captions_setzen();
+    Setze_MenueTexte();
+    FR_FanAC->setTitle(acTitel);
+    zentral->setMinimumSize(minimum);
+    resize(groesse);
 }
 
 void Kelto_VX_Menu::Setze_MenueTexte()
@@ -415,7 +457,7 @@ void Kelto_VX_Menu::Setze_MenueTexte()
     const int n = t.SprachNr;
     const auto set = [this, n](const char* key, const texts::SprachText& s) {
         if (QAction* a = menuItem(QString::fromLatin1(key)))
-            a->setText(slotText(s, n).trimmed());
+            a->setText(slotText(s, n));
     };
     set("Menu-Datei", t.Text_250);
     set("ProjNeu", t.Text_251);
@@ -423,11 +465,9 @@ void Kelto_VX_Menu::Setze_MenueTexte()
     set("ProjSave", t.Text_253);
     set("ProjSaveAs", t.Text_254);
     set("Progexit", t.Text_255);
-    if (QAction* a = menuItem(QStringLiteral("Progexit"))) {
-        const QString hint = slotText(t.Text_255, n) + QStringLiteral(": ") + slotText(t.Text_256, n);
-        a->setStatusTip(hint);
-        a->setToolTip(hint);
-    }
+    // The exit item gets again what its builder gave it: hint style 1, hint text and hint title.
+    if (QAction* a = menuItem(QStringLiteral("Progexit")))
+        setMenuHint(a, slotText(t.Text_255, n), slotText(t.Text_256, n));
     set("Menu-Einheiten", t.Text_257);
     set("Menu_EH_Temp", t.Text_258);
     set("Menu_EH_Q", t.Text_259);
