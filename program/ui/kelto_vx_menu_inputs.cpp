@@ -326,7 +326,7 @@ void Kelto_VX_Menu::showDriveFrame(QGroupBox* frame)
 
 void Kelto_VX_Menu::OBox_DCD_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(Fr_FanDC);
     m.Farbe_Antrieb = 0xABA800;
     m.Farbe_Titelleiste = 0xD8D8D8;
@@ -338,7 +338,7 @@ void Kelto_VX_Menu::OBox_DCD_Click()
 
 void Kelto_VX_Menu::OBox_AC_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(FR_FanAC);
     setFanACCaption();
     m.Farbe_Antrieb = 0x27A6EE;
@@ -358,7 +358,7 @@ void Kelto_VX_Menu::setFanACCaption()
 
 void Kelto_VX_Menu::OBox_HC_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(FR_FanHC);
     m.Farbe_Antrieb = 0xA08D89;
     m.Farbe_Titelleiste = 0xD8D8D8;
@@ -391,7 +391,7 @@ void Kelto_VX_Menu::Set_Fan_Farbe(common::ColourValue Farbe)
 
 void Kelto_VX_Menu::Set_Start_Colors()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     {
         const QSignalBlocker block(OBox_DCD);
         OBox_DCD->setChecked(true);
