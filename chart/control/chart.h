@@ -3,6 +3,7 @@
 // styles, borders, tick tables, properties), runs every member of the automation interface and
 // the redraw, and renders the chart picture. The widget (VexachartWidget) shows it and feeds the
 // mouse; the chart also works without a widget (tests, report pictures).
+#include "chart/control/vexachart_export.h"
 #include "chart/control/geometry.h"
 #include "chart/control/layout.h"
 #include "chart/control/legend.h"
@@ -61,7 +62,7 @@ struct Scene {
     std::vector<Plot> plots;
 };
 
-class Vexachart : public QObject {
+class VEXACHART_EXPORT Vexachart : public QObject {
     Q_OBJECT
 public:
     explicit Vexachart(QObject* parent = nullptr, std::shared_ptr<const TextMetrics> metrics = {});

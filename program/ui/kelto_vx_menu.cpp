@@ -96,17 +96,18 @@ void Kelto_VX_Menu::Form_Load()
 {
     MenuDaten& m = m_zustand.Menu;
     texts::Texte& t = m_zustand.Texte;
-    // 1. Flags and colours.
+    // 1. Flags and colours (the drive colours live with the selection, where the report reads them).
+    rating::KuehlerDaten& farben = m_zustand.KuehlerDaten;
     m_zustand.System().Init_aktiv = true;
     m.Erst_Aktivierung = true;
     m.HydroRPM_in_Arbeit = false;
-    m.Farbe_Antrieb = 0xEFF7F7;
-    m.Farbe_Titelleiste = 0x8000000F;
-    m.Farbe_Standard = 0xBE7900;
+    farben.Farbe_Antrieb = 0xEFF7F7;
+    farben.Farbe_Titelleiste = 0x8000000F;
+    farben.Farbe_Standard = 0xBE7900;
     loadStep(QStringLiteral("Farben"));
     // 2., 3.
-    Set_WindowHeaderColor(m.Farbe_Titelleiste, false);
-    Set_Fan_Farbe(m.Farbe_Standard);
+    Set_WindowHeaderColor(farben.Farbe_Titelleiste, false);
+    Set_Fan_Farbe(farben.Farbe_Standard);
     // 4. Character set of the start language.
     Setze_FontCharset_Menu(t.SprachNr == 4 ? 204 : (t.SprachNr == 15 ? 128 : 0));
     loadStep(QStringLiteral("Zeichensatz"));

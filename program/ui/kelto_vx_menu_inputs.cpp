@@ -329,7 +329,7 @@ void Kelto_VX_Menu::showDriveFrame(QGroupBox* frame)
 
 void Kelto_VX_Menu::OBox_DCD_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(Fr_FanDC);
     m.Farbe_Antrieb = 0xABA800;
     m.Farbe_Titelleiste = 0xD8D8D8;
@@ -341,7 +341,7 @@ void Kelto_VX_Menu::OBox_DCD_Click()
 
 void Kelto_VX_Menu::OBox_AC_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     const texts::Texte& t = m_zustand.Texte;
     showDriveFrame(FR_FanAC);
     FR_FanAC->setTitle(t.Text_520[static_cast<std::size_t>(qBound(0, int(t.SprachNr), 16))]
@@ -355,7 +355,7 @@ void Kelto_VX_Menu::OBox_AC_Click()
 
 void Kelto_VX_Menu::OBox_HC_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(FR_FanHC);
     m.Farbe_Antrieb = 0xA08D89;
     m.Farbe_Titelleiste = 0xD8D8D8;
@@ -388,7 +388,7 @@ void Kelto_VX_Menu::Set_Fan_Farbe(common::ColourValue Farbe)
 
 void Kelto_VX_Menu::Set_Start_Colors()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     {
         const QSignalBlocker block(OBox_DCD);
         OBox_DCD->setChecked(true);

@@ -181,6 +181,7 @@ void Kelto_VX_Menu::createControls()
     OBox_HC_Rough = named(new QRadioButton(QStringLiteral("Rough"), FR_FanHC), QStringLiteral("OBox_HC_Rough"));
     TB_FanDrehzahl = field(FR_FanHC, QStringLiteral("TB_FanDrehzahl"), true);
     TB_FanDrehzahl->setMinimumWidth(60);
+    TB_FanDrehzahl->setMaximumWidth(90); // four digits; the row does not stretch it
     UpDown_HydroRPM = named(new UpDown(FR_FanHC), QStringLiteral("UpDown_HydroRPM"));
     UpDown_HydroRPM->setFixedWidth(22);
     UpDown_HydroRPM->setMin(0);

@@ -429,9 +429,9 @@ TEST_F(WindowFixture, DriveOptionsShowOneFrameAndTheirColours)
         c.option->click();
         for (QGroupBox* f : {w->Fr_FanDC, w->FR_FanAC, w->FR_FanHC})
             EXPECT_EQ(f->isVisibleTo(w.get()), f == c.frame) << f->objectName().toStdString();
-        EXPECT_EQ(zustand->Menu.Farbe_Antrieb, c.colour);
+        EXPECT_EQ(k().Farbe_Antrieb, c.colour);
         EXPECT_EQ(w->fanColour(), c.colour);
-        EXPECT_EQ(zustand->Menu.Farbe_Titelleiste, 0xD8D8D8u);
+        EXPECT_EQ(k().Farbe_Titelleiste, 0xD8D8D8u);
         EXPECT_EQ(w->FR_Kuehlerdaten->palette().color(QPalette::Window),
             QColor(common::redOf(c.colour), common::greenOf(c.colour), common::blueOf(c.colour)));
     }
