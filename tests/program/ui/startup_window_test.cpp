@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,6 +24,9 @@ QPointer<ui::Kelto_VX_Menu> start(app::AppState& state, platform::SingleInstance
         window->show();
         shown = window;
     });
+    // The first activation follows once the window is on screen.
+    for (int i = 0; i < 300 && shown && !shown->firstActivationDone(); ++i)
+        QTest::qWait(10);
     return shown;
 }
 
