@@ -34,8 +34,9 @@ public:
 };
 
 constexpr double Inf = std::numeric_limits<double>::infinity();
-constexpr std::array<double, 20> SpecialNumbers{std::numeric_limits<double>::quiet_NaN(), Inf, -Inf, 1.8e308, -1.8e308,
-    1e308, -1e308, 0.0, -0.0, -1.0, 1.0, 32767.5, -32768.5, 65535.0, 4294967295.0, 4294967296.0, 2147483648.0,
+constexpr double Max = std::numeric_limits<double>::max(); // 1.797e308; "1.8e308" is among the texts
+constexpr std::array<double, 20> SpecialNumbers{std::numeric_limits<double>::quiet_NaN(), Inf, -Inf, Max, -Max, 1e308,
+    -1e308, 0.0, -0.0, -1.0, 1.0, 32767.5, -32768.5, 65535.0, 4294967295.0, 4294967296.0, 2147483648.0,
     std::numeric_limits<double>::denorm_min(), 1e-308, 38426.5};
 
 const char* const SpecialTexts[] = {"", "1e308", "1.8e308", "-1.8E308", "NaN", "inf", "-1", "255", "0.5", "1,5",
@@ -126,7 +127,7 @@ Variant argument(Input& in)
 void chartInvoke(const std::uint8_t* data, std::size_t size)
 {
     static NoOutput services;
-    auto chart = newChart();
+    auto chart = newChart(false);
     chart->setServices(&services);
     chart->initNew();
 
@@ -148,9 +149,16 @@ void chartInvoke(const std::uint8_t* data, std::size_t size)
         }
     }
 
+    // The state the calls left is drawn.
+    chart->setPainting(true);
+    try {
+        chart->Refresh();
+    } catch (const common::Error&) {
+    }
+
     // Whatever the calls set, the chart stores in a form it loads again without refusing anything.
     const QString stored = chart->WriteProperties().toText();
-    auto loaded = newChart();
+    auto loaded = newChart(false);
     require(loaded->ReadProperties(vexachart::PropertyBag::fromText(stored)).isEmpty(),
         "a chart refuses properties stored after automation calls");
 }
@@ -213,7 +221,7 @@ std::vector<QByteArray> chartInvokeSeeds()
     extremes.append(static_cast<char>(8));
     extremes.append('\0'); // NaN
     call(extremes, "SetGlobalBorders", InvokeKind::Method, 4);
-    for (char pick : {3, 2, 0, 1}) { // 1.8e308, -inf, NaN, inf
+    for (char pick : {3, 2, 0, 1}) { // largest double, -inf, NaN, inf
         extremes.append(static_cast<char>(8));
         extremes.append(pick);
     }

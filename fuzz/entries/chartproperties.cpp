@@ -45,21 +45,24 @@ void chartProperties(const std::uint8_t* data, std::size_t size)
     require(reread.toText() == written, "a property bag's text changes when written again");
 
     // Whatever a chart takes from a bag, it stores in a form that it loads again unchanged.
-    auto chart = newChart();
+    auto chart = newChart(false);
     chart->ReadProperties(bag);
     const QString stored = chart->WriteProperties().toText();
-    auto loaded = newChart();
+    auto loaded = newChart(false);
     QStringList bad;
     const QStringList refused = loaded->ReadProperties(PropertyBag::fromText(stored, &bad));
     require(bad.isEmpty(), "a chart's stored properties hold lines its reader cannot read");
     require(refused.isEmpty(), "a chart refuses properties it stored itself");
     require(loaded->WriteProperties().toText() == stored, "a chart's properties change when stored and loaded");
+    // The loaded chart draws its picture.
+    loaded->setPainting(true);
+    loaded->Refresh();
 }
 
 std::vector<QByteArray> chartPropertiesSeeds()
 {
     std::vector<QByteArray> seeds;
-    auto chart = newChart();
+    auto chart = newChart(false);
     chart->initNew();
     seeds.push_back(chart->WriteProperties().toText().toUtf8());
 

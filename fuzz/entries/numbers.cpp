@@ -101,12 +101,11 @@ void numbers(const std::uint8_t* data, std::size_t size)
     checkReaders(text, locale);
     checkSerial(serial);
     checkParts(parts);
-    const QString formatted = common::formatValue(serial, pattern, locale);
-    const QString general = common::formatGeneral(serial, locale);
-    require(!general.isEmpty(), "the general form of a number is empty");
+    // The formatter takes any pattern (they come from stored chart properties too).
+    common::formatValue(serial, pattern, locale);
+    require(!common::formatGeneral(serial, locale).isEmpty(), "the general form of a number is empty");
     if (const auto v = common::tryReadNumber(text, locale))
         common::formatValue(*v, pattern, locale);
-    (void)formatted;
 }
 
 std::vector<QByteArray> numbersSeeds()

@@ -27,6 +27,12 @@ QString name(Input& in)
 
 bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
+// Lines of a file, the last one counted also without its line end.
+qsizetype lineCount(const QByteArray& content)
+{
+    return content.count('\n') + (content.isEmpty() || content.endsWith('\n') ? 0 : 1);
+}
+
 } // namespace
 
 void settingsFile(const std::uint8_t* data, std::size_t size)
@@ -48,7 +54,7 @@ void settingsFile(const std::uint8_t* data, std::size_t size)
         "a stored value reads back changed");
     require(platform::profileWithValue(edit.content, section, key, value).content == edit.content,
         "storing the same value again changes the file");
-    require(edit.content.count('\n') <= content.count('\n') + 2, "storing one value adds more than a section and a key");
+    require(lineCount(edit.content) <= lineCount(content) + 2, "storing one value adds more than a section and a key");
     if (!(sameName(section, otherSection) && sameName(key, otherKey)))
         require(platform::profileValue(edit.content, otherSection, otherKey)
                     == platform::profileValue(content, otherSection, otherKey),
