@@ -108,6 +108,9 @@ PackageParts readZipPackage(const QString& path)
 
 PackageParts readZipPackageData(const QByteArray& bytes, const QString& name)
 {
+    // libzip takes an empty buffer for an empty archive; as a file it is no package.
+    if (bytes.isEmpty())
+        fail(QStringLiteral("wp.Documents.Add"), QStringLiteral("%1 is no document package").arg(name));
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
