@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStackedLayout>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -315,8 +316,15 @@ void Kelto_VX_Menu::CBox_Kuehler_autom_Click()
 
 void Kelto_VX_Menu::showDriveFrame(QGroupBox* frame)
 {
-    for (QGroupBox* f : {Fr_FanDC, FR_FanAC, FR_FanHC})
-        f->setVisible(f == frame);
+    // The frames share one place: the chosen one is shown there, the other two are hidden; with no
+    // drive (nullptr) none is shown.
+    if (frame == nullptr) {
+        for (QGroupBox* f : {Fr_FanDC, FR_FanAC, FR_FanHC})
+            f->hide();
+        return;
+    }
+    m_antriebe->setCurrentWidget(frame);
+    frame->show();
 }
 
 void Kelto_VX_Menu::OBox_DCD_Click()
