@@ -1,6 +1,7 @@
 #pragma once
 // The chart's automation members with their fixed dispatch identifiers: the single source for the
 // dispatcher, the property pages and the tests.
+#include "chart/control/vexachart_export.h"
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -42,10 +43,10 @@ struct MemberInfo {
     ParamType valueType; // property type or method result (Variant when none)
 };
 
-std::span<const MemberInfo> memberTable();
-const MemberInfo* memberById(qint32 dispid);
+VEXACHART_EXPORT std::span<const MemberInfo> memberTable();
+VEXACHART_EXPORT const MemberInfo* memberById(qint32 dispid);
 // Case-insensitive; empty when no member has the name.
-std::optional<qint32> idOfName(const QString& name);
+VEXACHART_EXPORT std::optional<qint32> idOfName(const QString& name);
 
 namespace dispid {
 inline constexpr qint32 DisplayRangeChanged = 1;

@@ -118,8 +118,8 @@ TEST_F(WindowFixture, RegionFromTheSettingsStaysForTheRun)
 {
     open(1, true);
     EXPECT_TRUE(zustand->KDaten_Tab.Region_US);
-    EXPECT_EQ(w->CBox_Location->currentIndex(), 0); // the list is not the region's source
-    EXPECT_EQ(w->CBox_Location->currentText(), "Europe");
+    EXPECT_EQ(w->CBox_Location->currentIndex(), 1); // the list shows the region in use
+    EXPECT_EQ(w->CBox_Location->currentText(), "US");
     EXPECT_FALSE(w->CBox_Location->isEnabled());
     EXPECT_EQ(k().EH_Temp, 0); // the default units until a project says otherwise
     EXPECT_EQ(k().EH_Durchfluss, 2);
@@ -429,9 +429,9 @@ TEST_F(WindowFixture, DriveOptionsShowOneFrameAndTheirColours)
         c.option->click();
         for (QGroupBox* f : {w->Fr_FanDC, w->FR_FanAC, w->FR_FanHC})
             EXPECT_EQ(f->isVisibleTo(w.get()), f == c.frame) << f->objectName().toStdString();
-        EXPECT_EQ(zustand->Menu.Farbe_Antrieb, c.colour);
+        EXPECT_EQ(k().Farbe_Antrieb, c.colour);
         EXPECT_EQ(w->fanColour(), c.colour);
-        EXPECT_EQ(zustand->Menu.Farbe_Titelleiste, 0xD8D8D8u);
+        EXPECT_EQ(k().Farbe_Titelleiste, 0xD8D8D8u);
         EXPECT_EQ(w->FR_Kuehlerdaten->palette().color(QPalette::Window),
             QColor(common::redOf(c.colour), common::greenOf(c.colour), common::blueOf(c.colour)));
     }
