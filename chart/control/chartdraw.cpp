@@ -208,7 +208,7 @@ void Vexachart::computeScroll()
 
 void Vexachart::FlashGraphMessage(const QString& text)
 {
-    if (pInit || !m_flashReady)
+    if (m_pInit || !m_flashReady)
         return;
     m_flashReady = false;
     m_flashMessage = text;
@@ -287,7 +287,7 @@ void Vexachart::paintPicture()
 
 void Vexachart::rerender()
 {
-    if (!pInit && m_redrawCount > 0)
+    if (!m_pInit && m_redrawCount > 0)
         paintPicture();
 }
 
@@ -338,7 +338,7 @@ QImage Vexachart::renderImage(QSize pixels, double dpi) const
     copy.m_outputInProgress = true;
     copy.m_dpi = dpi;
     copy.m_framePx = pixels;
-    copy.pInit = false;
+    copy.m_pInit = false;
     copy.m_flashReady = false;
     // The layout of the output: full layout with output margins, then the scale layout.
     copy.computeScales();
