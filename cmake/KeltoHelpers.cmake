@@ -23,6 +23,7 @@ function(kelto_test name)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
     Qt6::Widgets Qt6::Test kelto_warnings)
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  # Run from the build folder: with a ccache base folder, __FILE__ is relative to it.
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
