@@ -10,6 +10,12 @@ Error::Error(long number, QString source, QString description)
     m_what = QStringLiteral("%1 (%2): %3").arg(number).arg(m_source, m_description).toStdString();
 }
 
+Error::Error(long number, QString source, NoDescription)
+    : m_number(number), m_source(std::move(source))
+{
+    m_what = QStringLiteral("%1 (%2)").arg(number).arg(m_source).toStdString();
+}
+
 QString standardDescription(long number)
 {
     switch (number) {

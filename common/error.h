@@ -17,11 +17,16 @@ inline constexpr long FileNotFound = 53;
 inline constexpr long UnknownItem = 35601;
 inline constexpr long DialogCancelled = 32755;
 inline constexpr long ObjectDefined = 9999;
+// Added to a failure's number when a class hands it on in the range of object-defined errors.
+inline constexpr long ObjectErrorBase = -2147221504L;
 }
 
 class Error : public std::exception {
 public:
     Error(long number, QString source, QString description);
+    // An error that deliberately carries no description (no standard text is filled in).
+    struct NoDescription {};
+    Error(long number, QString source, NoDescription);
 
     long number() const noexcept { return m_number; }
     const QString& source() const noexcept { return m_source; }

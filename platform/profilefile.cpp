@@ -37,13 +37,25 @@ QString decodeLine(const QByteArray& bytes)
     return text;
 }
 
+// Where the line starting at start ends, its line ending included: CR LF, a lone CR and a lone LF
+// each end a line.
+qsizetype lineEnd(const QByteArray& content, qsizetype start)
+{
+    for (qsizetype i = start; i < content.size(); ++i) {
+        if (content[i] == '\n')
+            return i + 1;
+        if (content[i] == '\r')
+            return i + 1 < content.size() && content[i + 1] == '\n' ? i + 2 : i + 1;
+    }
+    return content.size();
+}
+
 std::vector<Line> splitLines(const QByteArray& content)
 {
     std::vector<Line> lines;
     qsizetype start = 0;
     while (start < content.size()) {
-        qsizetype end = content.indexOf('\n', start);
-        end = end < 0 ? content.size() : end + 1;
+        const qsizetype end = lineEnd(content, start);
         Line line;
         line.raw = content.mid(start, end - start);
         QByteArray body = line.raw;
@@ -169,7 +181,10 @@ ProfileWrite writeProfileString(const QString& filePath, const QString& section,
         return ProfileWrite::Failed;
     }
     std::vector<Line> lines = splitLines(*content);
-    const QByteArray eol = content->contains("\r\n") ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n");
+    // Added lines end the way the file's first line does (LF for a new file).
+    QByteArray eol = lines.empty() ? QByteArray() : lineEnding(lines.front().raw);
+    if (eol.isEmpty())
+        eol = QByteArrayLiteral("\n");
     const QByteArray storedValue = profileValueOnOneLine(value).toUtf8();
 
     // Find the first matching key inside a matching section, and where that section ends.

@@ -2,8 +2,9 @@
 // Reader and writer of profile files (INI format: "[Section]" lines, then "Key=Value" lines).
 // Section and key names match ASCII case-insensitively, the first match wins. A write changes or
 // adds exactly one line and keeps every other byte of the file (comments, unknown sections and
-// keys, their order, the line endings). Files are UTF-8; a line that is not valid UTF-8 is read
-// as Latin-1. Values have no length limit.
+// keys, their order, the line endings). CR LF, a lone CR and a lone LF each end a line; added
+// lines end as the file's first line does. Files are UTF-8; a line that is not valid UTF-8 is
+// read as Latin-1. Values have no length limit.
 #include <QString>
 
 namespace platform {

@@ -2,8 +2,27 @@
 #include "platform/apppaths.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QSysInfo>
+#include <cerrno>
+#include <csignal>
 
 namespace platform {
+namespace {
+
+// True when process pid runs and, where its program can be seen, is the program named appname
+// (a process id reused by another program is no running copy).
+bool processRuns(qint64 pid, const QString& appname)
+{
+    if (pid <= 0)
+        return false;
+    // EPERM: the process exists but belongs to someone else.
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM)
+        return false;
+    const QString running = QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget();
+    return running.isEmpty() || appname.isEmpty() || QFileInfo(running).fileName() == QFileInfo(appname).fileName();
+}
+
+} // namespace
 
 QString SingleInstance::defaultLockPath()
 {
@@ -16,12 +35,50 @@ SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
     m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::tryAcquire()
+QString SingleInstance::whyNotALiveLock() const
 {
+    const QFileInfo info(m_lock.fileName());
+    if (!info.isFile())
+        return QStringLiteral("the lock path is not a file");
+    qint64 pid = 0;
+    QString hostname;
+    QString appname;
+    if (!m_lock.getLockInfo(&pid, &hostname, &appname))
+        return QStringLiteral("the lock file cannot be read or is not a lock file");
+    if (!hostname.isEmpty() && hostname != QSysInfo::machineHostName())
+        return QStringLiteral("the lock names another host (%1)").arg(hostname);
+    if (!processRuns(pid, appname))
+        return QStringLiteral("the lock of the ended process %1 cannot be removed").arg(pid);
+    return {};
+}
+
+SingleInstance::Outcome SingleInstance::tryAcquire()
+{
+    m_problem.clear();
     if (m_lock.isLocked())
-        return true;
+        return Outcome::Acquired;
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-    return m_lock.tryLock(0);
+    if (m_lock.tryLock(0))
+        return Outcome::Acquired;
+
+    QString why;
+    switch (m_lock.error()) {
+    case QLockFile::LockFailedError:
+        // Something is in the way; only a running copy's lock means "already running".
+        why = whyNotALiveLock();
+        if (why.isEmpty())
+            return Outcome::AlreadyHeld;
+        break;
+    case QLockFile::PermissionError:
+        why = QStringLiteral("no permission to create the lock file");
+        break;
+    case QLockFile::NoError:
+    case QLockFile::UnknownError:
+        why = QStringLiteral("the lock file cannot be created");
+        break;
+    }
+    m_problem = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_lock.fileName()), why);
+    return Outcome::Unavailable;
 }
 
 } // namespace platform

@@ -65,7 +65,11 @@ QString clsSysNLS::GetLocaleValue(qint32 item) const
     case ItemListDelimiter:
         // Qt does not know the list separator; a decimal comma makes the semicolon the separator.
         return m_locale.decimalPoint() == QStringLiteral(",") ? QStringLiteral(";") : QStringLiteral(",");
-    default: common::raise(common::errc::UnknownItem, QStringLiteral("clsSystem:GetLocaleValue"));
+    default:
+        // The platform knows no such item: an invalid argument, handed on in the range of
+        // object-defined errors, without a description.
+        throw common::Error(common::errc::InvalidArgument + common::errc::ObjectErrorBase,
+            QStringLiteral("clsSystem:GetLocaleValue"), common::Error::NoDescription{});
     }
 }
 

@@ -37,14 +37,15 @@ public:
     QString LanguageEnglish() const;
     QString LanguageNative() const;
     QString ListDelimiter() const;
-    // Full (nominative) name of month 1 to 12; any other number raises the unknown-item error.
+    // Full (nominative) name of month 1 to 12; any other number raises the unknown-item error of
+    // GetLocaleValue.
     QString MonthName(qint32 iMonth) const;
     // Element 0 empty, elements 1 to 12 the full month names.
     std::array<QString, 13> MonthNameArray() const;
 
 private:
-    // Every property asks here; an item this class does not know raises the unknown-item error
-    // with the source "clsSystem:GetLocaleValue".
+    // Every property asks here; an item this class does not know raises error 5 moved into the
+    // object-defined range (-2147221499), source "clsSystem:GetLocaleValue", no description.
     QString GetLocaleValue(qint32 item) const;
 
     QLocale m_locale;

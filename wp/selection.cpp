@@ -283,9 +283,13 @@ void Selection::insertPicture(Media media, double widthPoints, double heightPoin
     insertInline(picture);
 }
 
-void Selection::addPicture(const QString& fileName)
+void Selection::addPicture(const QString& fileName, double maxHeightPoints)
 {
     LoadedPicture loaded = loadPictureFile(fileName, availableWidth());
+    if (maxHeightPoints > 0 && loaded.heightPoints > maxHeightPoints) {
+        loaded.widthPoints *= maxHeightPoints / loaded.heightPoints;
+        loaded.heightPoints = maxHeightPoints;
+    }
     insertPicture(std::move(loaded.media), loaded.widthPoints, loaded.heightPoints);
 }
 

@@ -97,8 +97,9 @@ public:
     // Tables.Add at the selection's range; afterwards the selection is in cell (1,1).
     TableRef addTable(const wp::Range& at, int rows, int cols, int behaviour = 0, int autoFit = 0);
     // InlineShapes.AddPicture: a picture file (PNG, JPEG, GIF, BMP, SVG), not linked, saved with
-    // the document, scaled down to the width available at the selection. Error 53 when missing.
-    void addPicture(const QString& fileName);
+    // the document, scaled down to the width available at the selection and, when maxHeightPoints
+    // is above 0, to that height; the aspect ratio is kept. Error 53 when missing.
+    void addPicture(const QString& fileName, double maxHeightPoints = 0);
     // A picture given as an image, at a size in points (scaled down to the available width).
     void addPicture(const QImage& image, double widthPoints, double heightPoints);
     // InlineShapes.AddHorizontalLine: the picture stretched over the available width.

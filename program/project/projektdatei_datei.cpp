@@ -1,6 +1,7 @@
 #include "program/project/projektdatei_datei.h"
 
 #include "common/error.h"
+#include "platform/saveleftovers.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,9 +12,11 @@ namespace project {
 
 namespace {
 
-// Replaces target with exactly these bytes, or leaves it as it was.
+// Replaces target with exactly these bytes, or leaves it as it was. Temporary files of target's
+// name that an earlier, interrupted save left behind are removed first.
 QString schreibeAtomar(const QString& target, const QByteArray& bytes)
 {
+    platform::removeSaveLeftovers(target);
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

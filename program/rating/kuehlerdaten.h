@@ -92,7 +92,8 @@ struct KuehlerDaten {
     std::array<KErgebnisSatz, KErgebnisSlots> KErgebnis{};
 
     // Kept beside the series for the main window, the overview and the report; the engine's
-    // calculations do not read them.
+    // calculations do not read them. The colours have this one home: the main window's start-up
+    // and drive options write them, the window and the report read them.
     common::ColourValue Farbe_Antrieb = 0;     // colour of the chosen drive
     common::ColourValue Farbe_Titelleiste = 0; // colour of the caption bar
     common::ColourValue Farbe_Standard = 0;    // base colour of the windows

@@ -1,5 +1,6 @@
 #include "program/texts/startup_main.h"
 #include "program/texts/startup_sysdaten.h"
+#include <QtGlobal>
 
 namespace texts {
 
@@ -8,9 +9,17 @@ StartResult Main(AppState& state, platform::SingleInstance& instance, common::Me
 {
     common::UserActionScope start(boxes);
     state.System.BildID_Offset = 10;
-    if (!instance.tryAcquire()) {
+    switch (instance.tryAcquire()) {
+    case platform::SingleInstance::Outcome::Acquired:
+        break;
+    case platform::SingleInstance::Outcome::AlreadyHeld:
         boxes.show(SchonGestartetMeldung, common::mb::Information);
         return StartResult::AlreadyRunning;
+    case platform::SingleInstance::Outcome::Unavailable:
+        // A lock that no running copy holds must not keep the user out: start without it.
+        qWarning("Kelto-Line: single-instance lock not taken (%s); starting without it",
+                 qUtf8Printable(instance.problem()));
+        break;
     }
     state.System.Init_aktiv = true;
     state.System.Word_aktiv = false;

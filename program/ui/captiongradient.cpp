@@ -2,6 +2,8 @@
 
 #include "common/widgets/qtcolour.h"
 
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <cmath>
 
@@ -45,6 +47,20 @@ std::vector<common::ColourValue> Get_GradientColor(int n, common::ColourValue st
         farben.push_back(common::rgbColour(wert[0], wert[1], wert[2]));
     }
     return farben;
+}
+
+QFont Get_CaptionFont()
+{
+    return QFontDatabase::systemFont(QFontDatabase::TitleFont);
+}
+
+void Hook_WindowHeader(QWidget*) {}
+
+void Unhook_WindowHeader(QWidget*) {}
+
+qint16 Get_LoWord(qint32 value)
+{
+    return static_cast<qint16>(static_cast<quint16>(static_cast<quint32>(value) & 0xFFFFu));
 }
 
 } // namespace ui

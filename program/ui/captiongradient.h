@@ -6,8 +6,11 @@
 #include "common/colour.h"
 #include "program/ui/kelto_vx_menu.h"
 
+#include <QFont>
 #include <QPalette>
 #include <vector>
+
+class QWidget;
 
 namespace ui {
 
@@ -26,5 +29,17 @@ CaptionFarben Get_CaptionColors(const Kelto_VX_Menu::GradTitel& farben, bool akt
 // clamped to 0..255 and rounded half to even. Entry n - 1 is the end colour; entry n lies one step
 // beyond it. The high byte of both colours is ignored. With n below 1 the one entry is the end.
 std::vector<common::ColourValue> Get_GradientColor(int n, common::ColourValue start, common::ColourValue ende);
+
+// The caption font of the desktop, as the window manager's title bars use it.
+QFont Get_CaptionFont();
+
+// The caption painter's hooks. On this platform the window manager draws every title bar and a
+// program has no window procedure to put its own painter in front of, so both do nothing; the
+// window keeps its caption colours as state instead.
+void Hook_WindowHeader(QWidget* form);
+void Unhook_WindowHeader(QWidget* form);
+
+// The low 16 bits of a 32-bit value as a signed 16-bit number (0xFFFF gives -1).
+qint16 Get_LoWord(qint32 value);
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "program/rating/curves.h"
 #include "program/rating/units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -42,6 +43,7 @@ QString durchflussEinheit(const ChartLage& l)
 struct Bereich {
     long long lo = 0, hi = -1;
     bool leer() const { return hi < lo; }
+    bool ohneSpanne() const { return hi <= lo; } // no step or a single one: no line to draw
 };
 
 Bereich kurvenBereich(const rating::KErgebnisSatz& e, bool us, bool abEins)
@@ -129,11 +131,13 @@ ChartBild bilden(const ChartLage& l, const texts::SprachText& titelText, bool ab
     const int r = l.k.Typ_Index;
     const int rMax = std::min(l.k.Typ_MaxIndex, rating::KErgebnisSlots - 1);
 
-    ChartPlot aktuell = kurve(l, 3, r, abEins, wert);
-    if (!aktuell.gezeigt) {
+    // The current size needs a flow range of at least two steps; otherwise the chart stays
+    // cleared under its old title. The neighbours are drawn with whatever range they have.
+    if (kurvenBereich(l.k.KErgebnis[static_cast<std::size_t>(r)], l.Region_US, abEins).ohneSpanne()) {
         b.abgebrochen = true;
         return b;
     }
+    ChartPlot aktuell = kurve(l, 3, r, abEins, wert);
     b.plots.push_back(std::move(aktuell));
     const auto nachbar = [&](int nummer, int zeile) {
         ChartPlot p;
@@ -152,6 +156,26 @@ ChartBild bilden(const ChartLage& l, const texts::SprachText& titelText, bool ab
     return b;
 }
 
+// The fitted borders run through the extreme data, and the chart draws a single point only
+// strictly inside them: an operating point at the edge of the data (an undersized cooler's
+// required heat above every curve, a pressure drop of 0 outside the curve) would vanish. The
+// border it lies on moves past it by a small part of the span.
+constexpr double PunktRand = 0.05;
+
+void betriebspunktEinschliessen(vexachart::Vexachart& chart, double x, double y)
+{
+    if (chart.XAxisLinLogMode() != 0 || chart.YAxisLinLogMode() != 0)
+        return; // both charts are linear; a logarithmic axis would need its own margin
+    const ChartGrenzen vorher{chart.XMinGlobal().toDouble(), chart.XMaxGlobal().toDouble(),
+        chart.YMinGlobal().toDouble(), chart.YMaxGlobal().toDouble()};
+    const ChartGrenzen nachher = umPunktWeiten(vorher, x, y, PunktRand);
+    if (nachher == vorher)
+        return;
+    chart.SetGlobalBorders(vexachart::Variant(nachher.links), vexachart::Variant(nachher.rechts),
+        vexachart::Variant(nachher.unten), vexachart::Variant(nachher.oben), vexachart::Variant(qint16(0)),
+        vexachart::Variant(qint16(0)));
+}
+
 ChartPlot betriebspunkt(const ChartLage& l, double y)
 {
     ChartPlot p;
@@ -168,6 +192,27 @@ ChartPlot betriebspunkt(const ChartLage& l, double y)
 }
 
 } // namespace
+
+ChartGrenzen umPunktWeiten(ChartGrenzen g, double x, double y, double anteil)
+{
+    const auto achse = [anteil](double& lo, double& hi, double v) {
+        if (v > lo && v < hi)
+            return;
+        double spanne = std::max(hi, v) - std::min(lo, v);
+        if (!(spanne > 0.0))
+            spanne = std::max(std::abs(v), 1.0);
+        const double rand = anteil * spanne;
+        if (v <= lo)
+            lo = v - rand;
+        if (v >= hi)
+            hi = v + rand;
+    };
+    if (std::isfinite(x))
+        achse(g.links, g.rechts, x);
+    if (std::isfinite(y))
+        achse(g.unten, g.oben, y);
+    return g;
+}
 
 const ChartPlot* ChartBild::plot(int nummer) const
 {
@@ -288,6 +333,8 @@ void chartAnwenden(vexachart::Vexachart& chart, const ChartBild& bild, ChartArt 
     if (art == ChartArt::Druckverlust)
         rufe([&] { chart.setEnableMenuOptionCursor(true); });
     rufe([&] { chart.SetGlobalBordersToDataRange(); });
+    if (const ChartPlot* punkt = bild.plot(6); punkt != nullptr && punkt->gezeigt && punkt->x.size() == 1)
+        rufe([&] { betriebspunktEinschliessen(chart, punkt->x.front(), punkt->y.front()); });
     rufe([&] { chart.Refresh(); });
 }
 

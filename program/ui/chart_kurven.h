@@ -58,9 +58,20 @@ ChartBild leistungsChartBilden(const ChartLage& lage);
 // Oil pressure drop over the flow; a failing curve evaluation raises its error.
 ChartBild druckChartBilden(const ChartLage& lage, common::MessageBoxes& boxes);
 
+// Borders of a chart in data units.
+struct ChartGrenzen {
+    double links = 0, rechts = 0, unten = 0, oben = 0;
+    bool operator==(const ChartGrenzen&) const = default;
+};
+// The borders with the point (x, y) strictly inside: a border the point lies on or beyond moves
+// past it by `anteil` of the span (the span with the point, or the point's size when that is 0).
+// A point inside leaves the borders as they are.
+ChartGrenzen umPunktWeiten(ChartGrenzen g, double x, double y, double anteil);
+
 enum class ChartArt { Leistung, Druckverlust };
-// Clears the chart and hands the content over. With fehlerIgnorieren a failing member is skipped
-// and the rest still runs; otherwise the first failure ends the call with its error.
+// Clears the chart and hands the content over, fits the borders to the data and widens them
+// where the operating point would lie on a border. With fehlerIgnorieren a failing member is
+// skipped and the rest still runs; otherwise the first failure ends the call with its error.
 void chartAnwenden(vexachart::Vexachart& chart, const ChartBild& bild, ChartArt art, bool fehlerIgnorieren);
 
 } // namespace ui

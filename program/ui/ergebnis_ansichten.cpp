@@ -46,27 +46,34 @@ struct Sanduhr {
     Sanduhr& operator=(const Sanduhr&) = delete;
 };
 
-// The grid's column alignment: every cell of the column centred; the heading row and the heading
-// column drawn on the button colour, as fixed cells.
+// The grid's column alignment: every cell of the column centred; the heading column, and the
+// heading row of a grid that has one, drawn on the button colour, as fixed cells.
 class ZentrierteSpalte final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ZentrierteSpalte(bool kopfzeile, QObject* parent) : QStyledItemDelegate(parent), m_kopfzeile(kopfzeile) {}
+    bool kopfzeile() const { return m_kopfzeile; }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::initStyleOption(option, index);
         option->displayAlignment = Qt::AlignCenter;
-        if (index.row() == 0 || index.column() == 0)
+        if ((m_kopfzeile && index.row() == 0) || index.column() == 0)
             option->backgroundBrush = option->palette.button();
     }
+
+private:
+    bool m_kopfzeile;
 };
 
-void spaltenZentrieren(QTableWidget* grid)
+// kopfzeile: row 0 holds headings (dimension and spare-part grids); the data overview's row 0
+// holds the drive type, a value like every other row.
+void spaltenZentrieren(QTableWidget* grid, bool kopfzeile = true)
 {
     for (int c = 0; c < 2; ++c) {
-        if (dynamic_cast<ZentrierteSpalte*>(grid->itemDelegateForColumn(c)) == nullptr)
-            grid->setItemDelegateForColumn(c, new ZentrierteSpalte(grid));
+        const auto* d = dynamic_cast<ZentrierteSpalte*>(grid->itemDelegateForColumn(c));
+        if (d == nullptr || d->kopfzeile() != kopfzeile)
+            grid->setItemDelegateForColumn(c, new ZentrierteSpalte(kopfzeile, grid));
         for (int r = 0; r < grid->rowCount(); ++r)
             if (QTableWidgetItem* item = grid->item(r, c))
                 item->setTextAlignment(Qt::AlignCenter);
@@ -79,6 +86,35 @@ void spaltenBreite(QTableWidget* grid, int col, int twips)
     grid->setColumnWidth(col, qRound(twips * grid->logicalDpiX() / 1440.0));
 }
 
+constexpr int ZellRand = 12;
+
+// The columns keep their design widths (twips) unless an entry needs more; then the column takes
+// the width of its widest entry, or with nachWoertern of its longest word.
+void spaltenBreiten(QTableWidget* grid, int twips0, int twips1, bool nachWoertern)
+{
+    const QFontMetrics fm = grid->fontMetrics();
+    const int twips[2] = {twips0, twips1};
+    for (int c = 0; c < 2; ++c) {
+        int breite = qRound(twips[c] * grid->logicalDpiX() / 1440.0);
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            const QTableWidgetItem* item = grid->item(r, c);
+            if (item == nullptr)
+                continue;
+            const QStringList teile = nachWoertern ? item->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                                   : QStringList{item->text()};
+            for (const QString& teil : teile)
+                breite = std::max(breite, fm.horizontalAdvance(teil) + ZellRand);
+        }
+        grid->setColumnWidth(c, breite);
+    }
+}
+
+// Every entry whole in its column; the grid scrolls when its window is narrower than its columns.
+void spaltenAufInhalt(QTableWidget* grid, int twips0, int twips1)
+{
+    spaltenBreiten(grid, twips0, twips1, false);
+}
+
 // The dimension grid's columns keep their design widths unless a heading or an entry needs
 // more: a column grows to its longest word (a thread designation such as "M8-1.25X16mm(4PL)"),
 // and an entry of several words that is still too wide wraps onto a higher row. A grid of fixed
@@ -86,16 +122,8 @@ void spaltenBreite(QTableWidget* grid, int col, int twips)
 void spaltenEinpassen(QTableWidget* grid, int twips0, int twips1)
 {
     const QFontMetrics fm = grid->fontMetrics();
-    constexpr int Rand = 12;
-    const int twips[2] = {twips0, twips1};
-    for (int c = 0; c < 2; ++c) {
-        int breite = qRound(twips[c] * grid->logicalDpiX() / 1440.0);
-        for (int r = 0; r < grid->rowCount(); ++r)
-            if (const QTableWidgetItem* item = grid->item(r, c))
-                for (const QString& wort : item->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                    breite = std::max(breite, fm.horizontalAdvance(wort) + Rand);
-        grid->setColumnWidth(c, breite);
-    }
+    constexpr int Rand = ZellRand;
+    spaltenBreiten(grid, twips0, twips1, true);
     grid->setWordWrap(true);
     for (int r = 0; r < grid->rowCount(); ++r) {
         bool zuBreit = false;
@@ -284,7 +312,8 @@ void ErgebnisAnsichten::Datenuebersicht_anzeigen()
     FlexGridAdapter grid(m_fenster.FG_Datenuebersicht);
     LabelAdapter label(m_fenster.LA_DatenUebersicht);
     catalogue::Datenuebersicht_anzeigen(m_zustand.KDaten_Uebers, m_zustand.Texte, lage, grid, label);
-    spaltenZentrieren(m_fenster.FG_Datenuebersicht);
+    spaltenZentrieren(m_fenster.FG_Datenuebersicht, false);
+    spaltenAufInhalt(m_fenster.FG_Datenuebersicht, 4000, 5200);
 }
 
 void ErgebnisAnsichten::Zubehoer_anzeigen()
@@ -299,6 +328,7 @@ void ErgebnisAnsichten::Zubehoer_anzeigen()
     LabelAdapter label(m_fenster.LA_Zubehoer);
     catalogue::Zubehoer_anzeigen(m_zustand.Zubehoer, m_zustand.Texte, lage, grid, label);
     spaltenZentrieren(m_fenster.FG_ErsatzTeile);
+    spaltenAufInhalt(m_fenster.FG_ErsatzTeile, 4000, 5200);
 }
 
 void ErgebnisAnsichten::TypSchluessel_anzeigen()
@@ -353,7 +383,7 @@ void ErgebnisAnsichten::Init_DatenUebersicht_DG()
     spaltenBreite(fg, 1, 5200);
     grid.setRow(1);
     grid.setCol(0);
-    spaltenZentrieren(fg);
+    spaltenZentrieren(fg, false);
 }
 
 void ErgebnisAnsichten::Init_Ersatzteil_DG()

@@ -10,6 +10,7 @@
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
 #include "program/report/ergbausgabe.h"
+#include "program/ui/captiongradient.h"
 #include "program/ui/ergebnis_ansichten.h"
 #include "program/ui/optionen_ergbausgabe.h"
 #include "program/ui/programmzustand.h"
@@ -24,6 +25,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -94,17 +96,18 @@ void Kelto_VX_Menu::Form_Load()
 {
     MenuDaten& m = m_zustand.Menu;
     texts::Texte& t = m_zustand.Texte;
-    // 1. Flags and colours.
+    // 1. Flags and colours (the drive colours live with the selection, where the report reads them).
+    rating::KuehlerDaten& farben = m_zustand.KuehlerDaten;
     m_zustand.System().Init_aktiv = true;
     m.Erst_Aktivierung = true;
     m.HydroRPM_in_Arbeit = false;
-    m.Farbe_Antrieb = 0xEFF7F7;
-    m.Farbe_Titelleiste = 0x8000000F;
-    m.Farbe_Standard = 0xBE7900;
+    farben.Farbe_Antrieb = 0xEFF7F7;
+    farben.Farbe_Titelleiste = 0x8000000F;
+    farben.Farbe_Standard = 0xBE7900;
     loadStep(QStringLiteral("Farben"));
     // 2., 3.
-    Set_WindowHeaderColor(m.Farbe_Titelleiste, false);
-    Set_Fan_Farbe(m.Farbe_Standard);
+    Set_WindowHeaderColor(farben.Farbe_Titelleiste, false);
+    Set_Fan_Farbe(farben.Farbe_Standard);
     // 4. Character set of the start language.
     Setze_FontCharset_Menu(t.SprachNr == 4 ? 204 : (t.SprachNr == 15 ? 128 : 0));
     loadStep(QStringLiteral("Zeichensatz"));
@@ -177,6 +180,7 @@ void Kelto_VX_Menu::Form_Load()
     // 19.
     Set_Start_Colors();
     loadStep(QStringLiteral("Startfarben"));
+    fenstergroesseFestlegen();
 }
 
 void Kelto_VX_Menu::Form_Activate()
@@ -282,9 +286,11 @@ void Kelto_VX_Menu::InitSystemDaten()
     loadStep(QStringLiteral("SystemDaten"));
 }
 
-void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool /*RelFlag*/)
+void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool RelFlag)
 {
     // The caption painter keeps its colours; the native title bar itself stays as the desktop draws it.
+    if (RelFlag)
+        Unhook_WindowHeader(this);
     m_gradTitel.GradTitel_aktiv = true;
     m_gradTitel.GradTitel_ParamI = 0;
     m_gradTitel.GradTitel_ParamL = 0;
@@ -293,6 +299,8 @@ void Kelto_VX_Menu::Set_WindowHeaderColor(common::ColourValue Farbe, bool /*RelF
     m_gradTitel.GradTitel_Grau = 0xC0C0C0;
     m_gradTitel.GradTitel_Inaktiv1 = 0;
     m_gradTitel.GradTitel_Inaktiv2 = 0xFF0000;
+    m_gradTitel.GradTitel_Font = Get_CaptionFont();
+    Hook_WindowHeader(this);
 }
 
 void Kelto_VX_Menu::Setze_FontCharset_Menu(int ChrSetNr)
@@ -320,8 +328,25 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     Init_MediumListe();
     Setze_MenueTexte();
 
-    // Captions lose the padding blanks some languages carry; Qt sizes controls to their text.
-    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n).trimmed(); };
+    Captions_setzen();
+
+    const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
+    const QString leistung = unitName(k.EH_Leistung_Namen, static_cast<int>(k.EH_Leistung));
+    LA_Leistung_EH[0]->setText(leistung);
+    LA_Leistung_EH[1]->setText(leistung);
+    LA_Druck_EH[0]->setText(unitName(k.EH_Druck_Namen, k.EH_Druck));
+    LA_Q_EH[0]->setText(unitName(k.EH_Durchfluss_Namen, k.EH_Durchfluss));
+    int temp = k.EH_Temp;
+    Temp_EH_setzen(temp);
+    redrawOpenView();
+}
+
+void Kelto_VX_Menu::Captions_setzen()
+{
+    const texts::Texte& t = m_zustand.Texte;
+    const int n = t.SprachNr;
+    // Captions are shown as the texts hold them, the blanks some languages append included.
+    const auto tx = [n](const texts::SprachText& s) { return slotText(s, n); };
     lb_StdProgram->setText(tx(t.Text_GlobalStandard));
     LA_Durchfluss->setText(tx(t.Text_130));
     LA_T_Umgebung->setText(tx(t.Text_140));
@@ -361,16 +386,35 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     CB_Ergebnisdatei->setText(tx(t.Text_169));
     CB_Ergebnisdatei->setToolTip(tx(t.Text_WordDokument));
     setGridCell(FG_EinbauMasse, 0, 0, tx(t.Text_170));
+}
 
-    const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
-    const QString leistung = unitName(k.EH_Leistung_Namen, static_cast<int>(k.EH_Leistung));
-    LA_Leistung_EH[0]->setText(leistung);
-    LA_Leistung_EH[1]->setText(leistung);
-    LA_Druck_EH[0]->setText(unitName(k.EH_Druck_Namen, k.EH_Druck));
-    LA_Q_EH[0]->setText(unitName(k.EH_Durchfluss_Namen, k.EH_Durchfluss));
-    int temp = k.EH_Temp;
-    Temp_EH_setzen(temp);
-    redrawOpenView();
+void Kelto_VX_Menu::fenstergroesseFestlegen()
+{
+    // The window takes the size that the captions and menu titles of every language need, with any
+    // drive frame: it keeps that size when the drive or the language changes.
+    texts::Texte& t = m_zustand.Texte;
+    const qint16 sprache = t.SprachNr;
+    const QString acTitel = FR_FanAC->title();
+    const QList<QLayout*> layouts = findChildren<QLayout*>();
+    ensurePolished();
+    QSize minimum;
+    QSize groesse;
+    for (qint16 n = 0; n <= 16; ++n) {
+        t.SprachNr = n;
+        Captions_setzen();
+        Setze_MenueTexte();
+        FR_FanAC->setTitle(FR_FanAC->title() + QStringLiteral(" (60Hz)"));
+        for (QLayout* l : layouts)
+            l->invalidate();
+        minimum = minimum.expandedTo(zentral->minimumSizeHint());
+        groesse = groesse.expandedTo(sizeHint());
+    }
+    t.SprachNr = sprache;
+    Captions_setzen();
+    Setze_MenueTexte();
+    FR_FanAC->setTitle(acTitel);
+    zentral->setMinimumSize(minimum);
+    resize(groesse);
 }
 
 void Kelto_VX_Menu::Setze_MenueTexte()
@@ -379,7 +423,7 @@ void Kelto_VX_Menu::Setze_MenueTexte()
     const int n = t.SprachNr;
     const auto set = [this, n](const char* key, const texts::SprachText& s) {
         if (QAction* a = menuItem(QString::fromLatin1(key)))
-            a->setText(slotText(s, n).trimmed());
+            a->setText(slotText(s, n));
     };
     set("Menu-Datei", t.Text_250);
     set("ProjNeu", t.Text_251);
@@ -387,11 +431,9 @@ void Kelto_VX_Menu::Setze_MenueTexte()
     set("ProjSave", t.Text_253);
     set("ProjSaveAs", t.Text_254);
     set("Progexit", t.Text_255);
-    if (QAction* a = menuItem(QStringLiteral("Progexit"))) {
-        const QString hint = slotText(t.Text_255, n) + QStringLiteral(": ") + slotText(t.Text_256, n);
-        a->setStatusTip(hint);
-        a->setToolTip(hint);
-    }
+    // The exit item gets again what its builder gave it: hint style 1, hint text and hint title.
+    if (QAction* a = menuItem(QStringLiteral("Progexit")))
+        setMenuHint(a, slotText(t.Text_255, n), slotText(t.Text_256, n));
     set("Menu-Einheiten", t.Text_257);
     set("Menu_EH_Temp", t.Text_258);
     set("Menu_EH_Q", t.Text_259);

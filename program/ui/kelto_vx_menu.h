@@ -9,6 +9,7 @@
 #include "program/ui/menutree.h"
 #include "program/project/projektdatei.h"
 
+#include <QFont>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -26,6 +27,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QStackedLayout;
 class QRadioButton;
 class QTabWidget;
 class QTableWidget;
@@ -165,6 +167,7 @@ public:
         common::ColourValue GradTitel_Aktiv2 = 0;
         common::ColourValue GradTitel_Inaktiv1 = 0;
         common::ColourValue GradTitel_Inaktiv2 = 0;
+        QFont GradTitel_Font; // the desktop's caption font
     };
     const GradTitel& captionColours() const { return m_gradTitel; }
     // Menu-bar colours: bar, menus, highlighted item.
@@ -286,6 +289,10 @@ private:
     void initMediumData();
     void clearCharts();
     void redrawOpenView();
+    // The captions of the controls in the current language (part of Sprache_setzen).
+    void Captions_setzen();
+    // Sizes the window for the captions of every language and any drive frame.
+    void fenstergroesseFestlegen();
     void setMotorVarianteCaption();
     void setNoiseCaption();
     void Progexit();
@@ -358,6 +365,7 @@ private:
     QHash<QString, QAction*> m_menuItems;
     QHash<QString, QMenu*> m_menus;
     QHash<QLineEdit*, bool> m_edited;
+    QStackedLayout* m_antriebe = nullptr; // the place of the three drive frames
     QButtonGroup* m_fanTyp = nullptr;
     QButtonGroup* m_fanDC = nullptr;
     QButtonGroup* m_fanAC = nullptr;
@@ -374,5 +382,9 @@ private:
     common::ColourValue m_fanColour = 0;
     QStringList m_loadSteps;
 };
+
+// Sets a menu item's hint: style 1, title and text as properties (HintStil, HintTitel, HintText),
+// the text as status tip and title and text as tooltip.
+void setMenuHint(QAction* item, const QString& titel, const QString& text);
 
 } // namespace ui

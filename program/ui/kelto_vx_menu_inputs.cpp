@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStackedLayout>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -315,13 +316,20 @@ void Kelto_VX_Menu::CBox_Kuehler_autom_Click()
 
 void Kelto_VX_Menu::showDriveFrame(QGroupBox* frame)
 {
-    for (QGroupBox* f : {Fr_FanDC, FR_FanAC, FR_FanHC})
-        f->setVisible(f == frame);
+    // The frames share one place: the chosen one is shown there, the other two are hidden; with no
+    // drive (nullptr) none is shown.
+    if (frame == nullptr) {
+        for (QGroupBox* f : {Fr_FanDC, FR_FanAC, FR_FanHC})
+            f->hide();
+        return;
+    }
+    m_antriebe->setCurrentWidget(frame);
+    frame->show();
 }
 
 void Kelto_VX_Menu::OBox_DCD_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(Fr_FanDC);
     m.Farbe_Antrieb = 0xABA800;
     m.Farbe_Titelleiste = 0xD8D8D8;
@@ -333,7 +341,7 @@ void Kelto_VX_Menu::OBox_DCD_Click()
 
 void Kelto_VX_Menu::OBox_AC_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     const texts::Texte& t = m_zustand.Texte;
     showDriveFrame(FR_FanAC);
     FR_FanAC->setTitle(t.Text_520[static_cast<std::size_t>(qBound(0, int(t.SprachNr), 16))]
@@ -347,7 +355,7 @@ void Kelto_VX_Menu::OBox_AC_Click()
 
 void Kelto_VX_Menu::OBox_HC_Click()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     showDriveFrame(FR_FanHC);
     m.Farbe_Antrieb = 0xA08D89;
     m.Farbe_Titelleiste = 0xD8D8D8;
@@ -380,7 +388,7 @@ void Kelto_VX_Menu::Set_Fan_Farbe(common::ColourValue Farbe)
 
 void Kelto_VX_Menu::Set_Start_Colors()
 {
-    MenuDaten& m = m_zustand.Menu;
+    rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
     {
         const QSignalBlocker block(OBox_DCD);
         OBox_DCD->setChecked(true);

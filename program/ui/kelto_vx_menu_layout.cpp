@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedLayout>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -156,6 +157,7 @@ void Kelto_VX_Menu::createControls()
     fdc->addWidget(OBox_12V);
     fdc->addWidget(OBox_24V);
     fdc->addStretch();
+    fdc->setAlignment(Qt::AlignTop); // the shared place is as tall as the tallest frame
 
     FR_FanAC = named(new QGroupBox(QStringLiteral("AC-Motor (50Hz)"), zentral), QStringLiteral("FR_FanAC"));
     FR_FanAC->setAutoFillBackground(true);
@@ -164,12 +166,14 @@ void Kelto_VX_Menu::createControls()
     CBox_AC_LowNoise = named(new QCheckBox(QStringLiteral("Low Noise"), FR_FanAC), QStringLiteral("CBox_AC_LowNoise"));
     OBox_AC_230_400 = named(new QRadioButton(QStringLiteral("230/400 V"), FR_FanAC), QStringLiteral("OBox_AC_230_400"));
     OBox_AC_400_690 = named(new QRadioButton(QStringLiteral("400/690 V"), FR_FanAC), QStringLiteral("OBox_AC_400_690"));
+    // One variant per row: their captions are long in most languages.
     auto* fac = new QGridLayout(FR_FanAC);
-    fac->addWidget(OBox_AC_Optim, 0, 0);
-    fac->addWidget(OBox_AC_Rough, 0, 1);
-    fac->addWidget(CBox_AC_LowNoise, 0, 2);
-    fac->addWidget(OBox_AC_230_400, 1, 0);
-    fac->addWidget(OBox_AC_400_690, 1, 1);
+    fac->addWidget(OBox_AC_Optim, 0, 0, 1, 3);
+    fac->addWidget(OBox_AC_Rough, 1, 0, 1, 3);
+    fac->addWidget(CBox_AC_LowNoise, 2, 0, 1, 3);
+    fac->addWidget(OBox_AC_230_400, 3, 0);
+    fac->addWidget(OBox_AC_400_690, 3, 1);
+    fac->setColumnStretch(2, 1);
 
     FR_FanHC = named(new QGroupBox(QStringLiteral("Hydraulikmotor"), zentral), QStringLiteral("FR_FanHC"));
     FR_FanHC->setAutoFillBackground(true);
@@ -177,18 +181,21 @@ void Kelto_VX_Menu::createControls()
     OBox_HC_Rough = named(new QRadioButton(QStringLiteral("Rough"), FR_FanHC), QStringLiteral("OBox_HC_Rough"));
     TB_FanDrehzahl = field(FR_FanHC, QStringLiteral("TB_FanDrehzahl"), true);
     TB_FanDrehzahl->setMinimumWidth(60);
+    TB_FanDrehzahl->setMaximumWidth(90); // four digits; the row does not stretch it
     UpDown_HydroRPM = named(new UpDown(FR_FanHC), QStringLiteral("UpDown_HydroRPM"));
     UpDown_HydroRPM->setFixedWidth(22);
     UpDown_HydroRPM->setMin(0);
     UpDown_HydroRPM->setMax(8);
     LA_FanDrehzahl = label(FR_FanHC, QStringLiteral("LA_FanDrehzahl"), QStringLiteral("1/min"));
-    auto* fhc = new QHBoxLayout(FR_FanHC);
+    auto* fhc = new QVBoxLayout(FR_FanHC);
     fhc->addWidget(OBox_HC_Optim);
     fhc->addWidget(OBox_HC_Rough);
-    fhc->addStretch();
-    fhc->addWidget(TB_FanDrehzahl);
-    fhc->addWidget(UpDown_HydroRPM);
-    fhc->addWidget(LA_FanDrehzahl);
+    auto* drehzahl = new QHBoxLayout;
+    drehzahl->addWidget(TB_FanDrehzahl);
+    drehzahl->addWidget(UpDown_HydroRPM);
+    drehzahl->addWidget(LA_FanDrehzahl);
+    drehzahl->addStretch();
+    fhc->addLayout(drehzahl);
 
     Frame2 = named(new QGroupBox(zentral), QStringLiteral("Frame2"));
     Frame2->setAutoFillBackground(true);
@@ -216,14 +223,22 @@ void Kelto_VX_Menu::createControls()
     CBox_Kuehler_autom = named(new QCheckBox(QStringLiteral("Automatische Suche"), zentral), QStringLiteral("CBox_Kuehler_autom"));
     CB_Kuehler_suchen = named(new QPushButton(QStringLiteral("Kühler suchen"), zentral), QStringLiteral("CB_Kuehler_suchen"));
 
-    auto* left = new QVBoxLayout;
+    // The three drive frames share one place, as large as the largest of them, so that choosing
+    // another drive never changes the size of the window.
+    auto* antriebe = named(new QWidget(zentral), QStringLiteral("Antriebsoptionen"));
+    m_antriebe = new QStackedLayout(antriebe);
+    m_antriebe->setContentsMargins(0, 0, 0, 0);
+    for (QGroupBox* f : {Fr_FanDC, FR_FanAC, FR_FanHC})
+        m_antriebe->addWidget(f);
+
+    auto* eingabeseite = named(new QWidget(zentral), QStringLiteral("Eingabeseite"));
+    auto* left = new QVBoxLayout(eingabeseite);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(FR_GSP_Select);
     left->addWidget(inputs);
     left->addWidget(FR_Leistung);
     left->addWidget(Fr_FanTyp);
-    left->addWidget(Fr_FanDC);
-    left->addWidget(FR_FanAC);
-    left->addWidget(FR_FanHC);
+    left->addWidget(antriebe);
     left->addWidget(Frame2);
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(CBox_Kuehler_autom);
@@ -249,8 +264,8 @@ void Kelto_VX_Menu::createControls()
     TB_Abgef_Leistg = field(FR_Kuehlerdaten, QStringLiteral("TB_Abgef_Leistg"), true);
     LA_Leistung_EH[0] = label(FR_Kuehlerdaten, QStringLiteral("LA_Leistung_EH_0"), QStringLiteral("kW"));
     LA_Leistg_Reserve = label(FR_Kuehlerdaten, QStringLiteral("LA_Leistg_Reserve"), QStringLiteral("Leistungsreserve"));
+    // The field paints its own (red or white) base inside its rounded frame; no filled square behind it.
     TB_LeistgReserve = field(FR_Kuehlerdaten, QStringLiteral("TB_LeistgReserve"), true);
-    TB_LeistgReserve->setAutoFillBackground(true);
     LA_Proz_EH[0] = label(FR_Kuehlerdaten, QStringLiteral("LA_Proz_EH_0"), QStringLiteral("%"));
     LA_DruckVerlust = label(FR_Kuehlerdaten, QStringLiteral("LA_DruckVerlust"), QStringLiteral("Druckverlust"));
     TB_DruckVerlust = field(FR_Kuehlerdaten, QStringLiteral("TB_DruckVerlust"), true);
@@ -286,6 +301,8 @@ void Kelto_VX_Menu::createControls()
     TB_Info->setStyleSheet(QStringLiteral("QLineEdit { color: rgb(192,0,0); font-weight: bold; }"));
     TB_Info->hide();
     LA_BestNr = label(tab0, QStringLiteral("LA_BestNr"), {});
+    // A long order key wraps instead of widening the window.
+    LA_BestNr->setWordWrap(true);
     LA_BestNr->setTextInteractionFlags(Qt::TextSelectableByMouse);
     CB_Ergebnisdatei = named(new QPushButton(QStringLiteral("Spezifikation"), tab0), QStringLiteral("CB_Ergebnisdatei"));
     CB_Ergebnisdatei->setAutoFillBackground(true);
@@ -323,10 +340,14 @@ void Kelto_VX_Menu::createControls()
     auto* tab4 = named(new QWidget, QStringLiteral("SSTab1_4"));
     LA_DatenUebersicht = label(tab4, QStringLiteral("LA_DatenUebersicht"), QStringLiteral("Datenübersicht"));
     FG_Datenuebersicht = grid(tab4, QStringLiteral("FG_Datenuebersicht"), 9);
-    FG_Datenuebersicht->setColumnWidth(0, 267);
     LA_Zubehoer = label(tab4, QStringLiteral("LA_Zubehoer"), QStringLiteral("Ersatzteile"));
     FG_ErsatzTeile = grid(tab4, QStringLiteral("FG_ErsatzTeile"), 7);
-    FG_ErsatzTeile->setColumnWidth(0, 267);
+    // Both columns keep their widths (wide enough for their entries); a narrow window scrolls the
+    // grid instead of cutting the values.
+    for (QTableWidget* g : {FG_Datenuebersicht, FG_ErsatzTeile}) {
+        g->horizontalHeader()->setStretchLastSection(false);
+        g->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     auto* t4 = new QVBoxLayout(tab4);
     t4->addWidget(LA_DatenUebersicht);
     t4->addWidget(FG_Datenuebersicht);
@@ -340,7 +361,7 @@ void Kelto_VX_Menu::createControls()
     SSTab1->addTab(tab4, QStringLiteral("Technische Daten"));
 
     auto* main = new QHBoxLayout(zentral);
-    main->addLayout(left, 0);
+    main->addWidget(eingabeseite, 0);
     main->addWidget(SSTab1, 1);
 
     setTabOrder(CBox_Medium, CBox_Medium_Typ);

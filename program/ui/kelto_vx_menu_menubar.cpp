@@ -11,6 +11,11 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -34,12 +39,70 @@ QString topOf(const QString& key, const std::vector<MenuEintrag>& baum)
     }
 }
 
+// A menu-bar title with a picture shows the picture and its caption side by side; the styles
+// would draw the picture alone in place of the caption.
+class MenuBarStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+        const QWidget* widget) const override
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (type != CT_MenuBarItem || item == nullptr || item->icon.isNull())
+            return QProxyStyle::sizeFromContents(type, option, size, widget);
+        const QSize text = item->fontMetrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, item->text);
+        const int icon = iconExtent(widget);
+        const QSize both(icon + Abstand + text.width(), std::max(icon, text.height()));
+        return QProxyStyle::sizeFromContents(type, option, both, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override
+    {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuBarItem || item == nullptr || item->icon.isNull()) {
+            QProxyStyle::drawControl(element, option, painter, widget);
+            return;
+        }
+        // The style paints the item's background and highlight; picture and caption go on top.
+        QStyleOptionMenuItem leer(*item);
+        leer.icon = QIcon();
+        leer.text.clear();
+        QProxyStyle::drawControl(element, &leer, painter, widget);
+        const int icon = iconExtent(widget);
+        const QSize text = item->fontMetrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, item->text);
+        const int breite = icon + Abstand + text.width();
+        const QRect r = item->rect;
+        const int x = r.left() + (r.width() - breite) / 2;
+        const bool enabled = (item->state & State_Enabled) != 0;
+        const QPixmap pix = item->icon.pixmap(QSize(icon, icon), painter->device()->devicePixelRatio(),
+            enabled ? QIcon::Normal : QIcon::Disabled);
+        painter->drawPixmap(QRect(x, r.top() + (r.height() - icon) / 2, icon, icon), pix);
+        const bool gedrueckt = (item->state & State_Selected) && (item->state & State_Sunken);
+        int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine | Qt::TextDontClip;
+        if (!styleHint(SH_UnderlineShortcut, item, widget))
+            flags |= Qt::TextHideMnemonic;
+        drawItemText(painter, QRect(x + icon + Abstand, r.top(), text.width(), r.height()), flags, item->palette,
+            enabled, item->text, gedrueckt ? QPalette::HighlightedText : QPalette::ButtonText);
+    }
+
+private:
+    static constexpr int Abstand = 4;
+    int iconExtent(const QWidget* widget) const { return pixelMetric(PM_SmallIconSize, nullptr, widget); }
+};
+
 } // namespace
 
 void Kelto_VX_Menu::buildMenuItems(const QString& topKey)
 {
     const auto& baum = menuBaum();
     QMenuBar* bar = menuBar();
+    if (dynamic_cast<MenuBarStyle*>(bar->style()) == nullptr) {
+        auto* style = new MenuBarStyle;
+        style->setParent(bar);
+        bar->setStyle(style);
+    }
     for (const MenuEintrag& e : baum) {
         const QString owner = e.key.isEmpty() ? e.parent : e.key;
         if (topOf(owner, baum) != topKey)
@@ -56,6 +119,8 @@ void Kelto_VX_Menu::buildMenuItems(const QString& topKey)
             auto* menu = new QMenu(e.caption, bar);
             menu->setObjectName(e.key);
             menu->setToolTipsVisible(true);
+            // Two separators in a row stay two lines.
+            menu->setSeparatorsCollapsible(false);
             m_menus.insert(e.key, menu);
             action = parentMenu ? parentMenu->addMenu(menu) : bar->addMenu(menu);
         } else {
@@ -65,22 +130,30 @@ void Kelto_VX_Menu::buildMenuItems(const QString& topKey)
         action->setData(e.key);
         action->setCheckable(e.checkable);
         action->setEnabled(e.enabled);
-        // A picture on a menu-bar title would replace its caption; items show theirs beside the text.
-        if (!e.image.isEmpty() && !e.parent.isEmpty())
+        // Menu-bar titles show their picture beside the caption (MenuBarStyle), items as usual.
+        if (!e.image.isEmpty())
             action->setIcon(QIcon(QStringLiteral(":/menu/%1.svg").arg(e.image)));
         if (!e.shortcut.isEmpty())
             action->setShortcut(QKeySequence(e.shortcut));
-        if (!e.hintText.isEmpty() || !e.hintTitle.isEmpty()) {
-            const QString hint = e.hintTitle.isEmpty() ? e.hintText : e.hintTitle + QStringLiteral(": ") + e.hintText;
-            action->setStatusTip(hint);
-            action->setToolTip(hint);
-        }
+        if (!e.hintText.isEmpty() || !e.hintTitle.isEmpty())
+            setMenuHint(action, e.hintTitle, e.hintText);
         m_menuItems.insert(e.key, action);
         if (!e.isMenu) {
             const QString key = e.key;
             connect(action, &QAction::triggered, this, [this, key] { MenuBar1_ItemClick(key); });
         }
     }
+}
+
+void setMenuHint(QAction* item, const QString& titel, const QString& text)
+{
+    // The status bar shows the hint text; the tooltip shows the title above it.
+    item->setProperty(HintStil, 1);
+    item->setProperty(HintTitel, titel);
+    item->setProperty(HintText, text);
+    item->setStatusTip(text);
+    item->setToolTip(titel.isEmpty() ? text.toHtmlEscaped()
+                                     : QStringLiteral("<b>%1</b><br>%2").arg(titel.toHtmlEscaped(), text.toHtmlEscaped()));
 }
 
 void Kelto_VX_Menu::MenuBar1_ItemClick(const QString& key)
@@ -133,10 +206,19 @@ void Kelto_VX_Menu::setMenuBarColours(common::ColourValue bar, common::ColourVal
 {
     m_menuBarColours = {bar, menus, highlight};
     const QPalette pal = palette();
+    // The bar takes its colours through its palette, so its own style draws the titles (a style
+    // sheet would bypass it); the menus take theirs from a style sheet.
+    QPalette barPal = menuBar()->palette();
+    barPal.setColor(QPalette::Window, common::toQColor(bar, pal));
+    barPal.setColor(QPalette::Button, common::toQColor(bar, pal));
+    barPal.setColor(QPalette::Highlight, common::toQColor(highlight, pal));
+    menuBar()->setPalette(barPal);
+    menuBar()->setAutoFillBackground(true);
     const auto css = [&](common::ColourValue c) { return common::toQColor(c, pal).name(); };
-    menuBar()->setStyleSheet(QStringLiteral("QMenuBar { background: %1; } QMenuBar::item:selected { background: %3; }"
-                                            "QMenu { background: %2; } QMenu::item:selected { background: %3; }")
-                                 .arg(css(bar), css(menus), css(highlight)));
+    const QString sheet = QStringLiteral("QMenu { background: %1; } QMenu::item:selected { background: %2; }")
+                              .arg(css(menus), css(highlight));
+    for (QMenu* menu : std::as_const(m_menus))
+        menu->setStyleSheet(sheet);
 }
 
 } // namespace ui

@@ -53,7 +53,7 @@ void Kelto_VX_Menu::setMotorVarianteCaption()
 {
     const QString caption = inSprache(m_zustand.KDaten_Uebers.UebersText_MotorVariante, m_zustand.Texte.SprachNr);
     if (!caption.trimmed().isEmpty())
-        Fr_FanTyp->setTitle(caption.trimmed());
+        Fr_FanTyp->setTitle(caption);
 }
 
 void Kelto_VX_Menu::setNoiseCaption()

@@ -20,6 +20,11 @@ struct MenuEintrag {
     QString hintText;
 };
 
+// Names of the properties that hold a menu item's hint: style (1), title and text.
+inline constexpr const char* HintStil = "hintStil";
+inline constexpr const char* HintTitel = "hintTitel";
+inline constexpr const char* HintText = "hintText";
+
 // The whole tree, in the order of the five builders (file, units, print, extras, info).
 const std::vector<MenuEintrag>& menuBaum();
 

@@ -100,9 +100,9 @@ void Optionen::createControls()
     LA_Phone = named(new QLabel, QStringLiteral("LA_Phone"));
     LA_Fax = named(new QLabel, QStringLiteral("LA_Fax"));
     LA_Email = named(new QLabel, QStringLiteral("LA_Email"));
+    LA_Web = named(new QLabel(QStringLiteral("Web")), QStringLiteral("LA_Web"));
     for (std::size_t i = 0; i < TB_Userinfo.size(); ++i)
         TB_Userinfo[i] = named(new QLineEdit, QStringLiteral("TB_Userinfo_%1").arg(i));
-    TB_Userinfo[11]->setPlaceholderText(QStringLiteral("Web"));
 
     auto* pfad = new QHBoxLayout;
     pfad->addWidget(TB_UserPfad, 1);
@@ -127,7 +127,7 @@ void Optionen::createControls()
     zeile(6, LA_Phone, TB_Userinfo[8]);
     zeile(7, LA_Fax, TB_Userinfo[9]);
     zeile(8, LA_Email, TB_Userinfo[10]);
-    adresse->addWidget(TB_Userinfo[11], 9, 1, 1, 2);
+    zeile(9, LA_Web, TB_Userinfo[11]);
     adresse->setColumnStretch(2, 1);
     adresse->setColumnMinimumWidth(1, 110);
 

@@ -74,6 +74,7 @@ public:
     QLabel* LA_Phone = nullptr;
     QLabel* LA_Fax = nullptr;
     QLabel* LA_Email = nullptr;
+    QLabel* LA_Web = nullptr; // "Web" in every language: no text of its own exists
     std::array<QLineEdit*, 12> TB_Userinfo{};
     QLabel* LB_Anz_Optionen = nullptr;
     std::array<QCheckBox*, 9> CBox_Anz_Optionen{};

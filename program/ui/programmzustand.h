@@ -15,9 +15,6 @@ struct MenuDaten {
     long Iter_Zaehler = 0;
     bool HydroRPM_in_Arbeit = false;
     bool LuefterDrueckend = false;
-    common::ColourValue Farbe_Antrieb = 0xEFF7F7;
-    common::ColourValue Farbe_Titelleiste = 0x8000000F;
-    common::ColourValue Farbe_Standard = 0xBE7900;
     // Set when the data folder could not be created at start; reported when something is saved there.
     bool datenordnerFehlt = false;
 };

@@ -12,6 +12,7 @@
 #include "program/rating/units.h"
 #include "program/texts/startup_caption.h"
 #include "program/ui/beschreibung.h"
+#include "program/ui/optionen_ergbausgabe.h"
 #include "program/ui/projekt_befehle.h"
 #include "program/ui/projekt_dialoge.h"
 #include "program/ui/programmzustand.h"
@@ -244,9 +245,8 @@ void Kelto_VX_Menu::Projekt_Neu_Init()
     sys.Init_aktiv = false;
     SSTab1_Click(0);
     TB_T_Umgebung->setFocus();
-    project::Word_Optionen& o = berichtOptionen();
-    for (int i = 0; i < project::Word_OptionSeitenrahmen; ++i)
-        o[static_cast<std::size_t>(i)].Flag = 1;
+    // A new project starts with the standard report sections: all but the page frame.
+    Word_Optionen_Standard(m_zustand.Start.ErgbAusgabe);
 }
 
 project::Word_Optionen& Kelto_VX_Menu::berichtOptionen()

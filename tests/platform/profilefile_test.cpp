@@ -151,3 +151,46 @@ TEST_F(ProfileFileTest, WriteWhereNoFolderCanBeMadeFails)
     EXPECT_EQ(writeProfileString(blocked, "A", "x", "2"), ProfileWrite::Failed);
     EXPECT_EQ(readProfileString(blocked, "A", "x"), QString());
 }
+
+TEST_F(ProfileFileTest, CrLfAndLoneCrOrLfAllEndALineInReadingAndWriting)
+{
+    struct Case {
+        const char* name;
+        QByteArray eol;
+    };
+    const Case cases[] = {{"CR", "\r"}, {"LF", "\n"}, {"CR LF", "\r\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray& e = c.eol;
+        const QByteArray original = "[SysDaten]" + e + "Sprache=2" + e + "UserPath=/data/" + e + e + "[UserInfo]" + e
+            + "Ort=Ulm" + e;
+        put(original);
+        EXPECT_EQ(readProfileString(path, "SysDaten", "Sprache"), QStringLiteral("2"));
+        EXPECT_EQ(readProfileString(path, "SysDaten", "UserPath"), QStringLiteral("/data/"));
+        EXPECT_EQ(readProfileString(path, "UserInfo", "Ort"), QStringLiteral("Ulm"));
+
+        // A changed value, a new key and a new section: each read back, the file's own line
+        // ending kept on every line.
+        ASSERT_EQ(writeProfileString(path, "SysDaten", "Sprache", "7"), ProfileWrite::Written);
+        ASSERT_EQ(writeProfileString(path, "SysDaten", "Region", "US"), ProfileWrite::Written);
+        ASSERT_EQ(writeProfileString(path, "Projekte", "Name1", "/p/a.tpj"), ProfileWrite::Written);
+        EXPECT_EQ(readProfileString(path, "SysDaten", "Sprache"), QStringLiteral("7"));
+        EXPECT_EQ(readProfileString(path, "SysDaten", "Region"), QStringLiteral("US"));
+        EXPECT_EQ(readProfileString(path, "Projekte", "Name1"), QStringLiteral("/p/a.tpj"));
+        EXPECT_EQ(readProfileString(path, "UserInfo", "Ort"), QStringLiteral("Ulm"));
+        EXPECT_EQ(bytes(), "[SysDaten]" + e + "Sprache=7" + e + "UserPath=/data/" + e + "Region=US" + e + e
+                      + "[UserInfo]" + e + "Ort=Ulm" + e + "[Projekte]" + e + "Name1=/p/a.tpj" + e);
+    }
+}
+
+TEST_F(ProfileFileTest, MixedLineEndsAreEachKept)
+{
+    // A file edited with different tools: every line keeps its own ending.
+    put("[SysDaten]\rSprache=2\r\nRegion=EU\nUserPath=/x/\r");
+    EXPECT_EQ(readProfileString(path, "SysDaten", "Sprache"), QStringLiteral("2"));
+    EXPECT_EQ(readProfileString(path, "SysDaten", "Region"), QStringLiteral("EU"));
+    EXPECT_EQ(readProfileString(path, "SysDaten", "UserPath"), QStringLiteral("/x/"));
+    ASSERT_EQ(writeProfileString(path, "SysDaten", "Region", "US"), ProfileWrite::Written);
+    ASSERT_EQ(writeProfileString(path, "SysDaten", "DealerFlag", "1"), ProfileWrite::Written);
+    EXPECT_EQ(bytes(), QByteArray("[SysDaten]\rSprache=2\r\nRegion=US\nUserPath=/x/\rDealerFlag=1\r"));
+}

@@ -98,10 +98,12 @@ class Svg:
         self.line(cx - r - 6, cy, cx + r + 6, cy, CENTRE, 0.6, "8,2,2,2")
         self.line(cx, cy - r - 6, cx, cy + r + 6, CENTRE, 0.6, "8,2,2,2")
 
+    # The drawing gives its size in millimetres: 400 x 300 units at 90 units per inch, the
+    # resolution Qt's SVG reader assumes for millimetres, so the report's picture keeps its size.
     def svg(self):
         return ('<?xml version="1.0" encoding="UTF-8"?>\n'
                 '<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
-                'width="400" height="300" viewBox="0 0 400 300">\n'
+                'width="112.89mm" height="84.67mm" viewBox="0 0 400 300">\n'
                 '<rect x="0" y="0" width="400" height="300" fill="#ffffff" stroke="none"/>\n'
                 + "\n".join(self.parts) + "\n</svg>\n")
 

@@ -182,6 +182,7 @@ void datenteil(SectionWriter& w)
 
 void geometrieZeichnung(SectionWriter& w)
 {
+    constexpr double ZeichnungHoeheCm = 7.0;
     const texts::Texte& tx = w.ctx.app.Texte;
     const rating::KuehlerDaten& kd = w.ctx.app.KuehlerDaten;
     w.ctx.window.EinbauMase_anzeigen();
@@ -197,8 +198,10 @@ void geometrieZeichnung(SectionWriter& w)
     if (kd.Typ_Index >= 0 && kd.Typ_Index < int(kd.KErgebnis.size())) {
         const QString zeichnung = kd.KErgebnis[std::size_t(kd.Typ_Index)].Zeichnung;
         const QString datei = zeichnung.isEmpty() ? QString() : w.systemFile(zeichnung);
+        // At most 7 cm high: the drawing, its legend and the closing note then end the first
+        // page on Letter as on A4, with the template's margins too.
         if (!datei.isEmpty())
-            w.sel.addPicture(datei);
+            w.sel.addPicture(datei, w.cm(ZeichnungHoeheCm));
     }
     const QString einheit = w.region_US() ? QStringLiteral("    [inch]") : QStringLiteral("    [mm]");
 

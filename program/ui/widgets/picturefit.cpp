@@ -99,6 +99,8 @@ void Bild_einpassen(QLabel& box, const Bild& picture, bool fit, bool centre, int
     const QSizeF himetric = picture.groesseHimetric();
     const std::optional<QRect> place = texts::fitRect(size.width(), size.height(), himetric.width(), himetric.height(),
                                                       fit, centre, box.logicalDpiX(), box.logicalDpiY());
+    // The box's earlier picture goes first, so a box without room shows none rather than a stale one.
+    box.setPixmap(QPixmap());
     if (!place || picture.isNull())
         return;
 

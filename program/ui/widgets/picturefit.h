@@ -35,8 +35,8 @@ private:
 
 // Fits the picture into the box (its contents in pixels at the box's logical dpi), as
 // texts::fitRect places it, on a fresh surface of the box's size that becomes the box's pixmap.
-// A box or picture without area draws nothing and leaves the box as it was. The last argument is
-// not used (callers pass 0).
+// The box's earlier picture is dropped first; a box or picture without area then draws nothing
+// and raises nothing, so the box stays empty. The last argument is not used (callers pass 0).
 void Bild_einpassen(QLabel& box, const Bild& picture, bool fit, bool centre, int unused = 0);
 
 // Bild_einpassen, and again whenever the box changes its size, from the kept picture, until the

@@ -1,5 +1,7 @@
 #include "platform/tempconfig.h"
 #include "program/texts/startup_main.h"
+#include <QDir>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 namespace {
@@ -41,7 +43,7 @@ TEST(Main, SecondCopyIsRefusedAndLeavesTheSettingsAlone)
     TempConfig env;
     env.writeSettings(kSettings);
     platform::SingleInstance running; // the first copy
-    ASSERT_TRUE(running.tryAcquire());
+    ASSERT_EQ(running.tryAcquire(), platform::SingleInstance::Outcome::Acquired);
 
     platform::SingleInstance instance;
     common::RecordingMessageBoxes boxes;
@@ -59,4 +61,52 @@ TEST(Main, SecondCopyIsRefusedAndLeavesTheSettingsAlone)
     EXPECT_FALSE(state.KDaten_Tab.Region_US);
     EXPECT_EQ(env.settingsBytes(), kSettings);
     EXPECT_TRUE(running.isHeld());
+}
+
+namespace {
+
+// Collects the warnings Qt's logging writes to standard error while it lives.
+class WarningLog {
+public:
+    WarningLog()
+    {
+        s_lines.clear();
+        m_previous = qInstallMessageHandler(&WarningLog::handle);
+    }
+    ~WarningLog() { qInstallMessageHandler(m_previous); }
+    const QStringList& lines() const { return s_lines; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& text)
+    {
+        if (type == QtWarningMsg)
+            s_lines << text;
+    }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous;
+};
+
+} // namespace
+
+TEST(Main, ALockThatNoRunningCopyHoldsStartsTheProgramAndIsReportedOnce)
+{
+    TempConfig env;
+    env.writeSettings(kSettings);
+    // The lock's place is taken by a folder: no running copy holds it.
+    const QString lockPath = platform::SingleInstance::defaultLockPath();
+    ASSERT_TRUE(QDir().mkpath(lockPath));
+
+    platform::SingleInstance instance;
+    common::RecordingMessageBoxes boxes;
+    texts::AppState state;
+    int loads = 0;
+    WarningLog log;
+    const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] { ++loads; });
+
+    EXPECT_EQ(result, texts::StartResult::Started);
+    EXPECT_EQ(loads, 1);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(state.Texte.SprachNr, 2); // the settings were read
+    ASSERT_EQ(log.lines().size(), 1);
+    EXPECT_TRUE(log.lines()[0].contains(lockPath)) << log.lines()[0].toStdString();
 }

@@ -1,5 +1,6 @@
 #include "platform/tempconfig.h"
 #include "program/texts/startup_sysdaten.h"
+#include "program/texts/settings.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -159,4 +160,28 @@ TEST(Init_SysDaten, NoSettingsFileLeavesEverythingAtItsStart)
     EXPECT_EQ(s.Haendler_US_Idx, 0);
     EXPECT_TRUE(s.System.Projekt_Pfad.isEmpty() && s.System.Vorlage_Datei.isEmpty() && s.System.User_Firma.isEmpty()
                 && s.System.Projekt_File.isEmpty() && s.System.Projekt_Name.isEmpty());
+}
+
+TEST(Init_SysDaten, SettingsFileWithCarriageReturnLineEnds)
+{
+    // A settings file saved by an editor that ends lines with CR alone: every key is read at
+    // start-up, and a setting changed later is found by the next start.
+    TempConfig env;
+    env.writeSettings("[SysDaten]\rSprache=2\rRegion=US\r[UserInfo]\rFirma=Acme GmbH\r[Projekte]\rName1=/p/Pump3.tpj\r");
+    texts::AppState first;
+    texts::Init_SysDaten(first, QLocale(QLocale::German));
+    EXPECT_EQ(first.Texte.SprachNr, 2);
+    EXPECT_TRUE(first.KDaten_Tab.Region_US);
+    EXPECT_EQ(first.System.User_Firma, QStringLiteral("Acme GmbH"));
+    EXPECT_EQ(first.System.Projekt_Name, QStringLiteral("Pump3"));
+
+    texts::INI_schreiben(first.System, QStringLiteral("Sprache"), QStringLiteral("0"), texts::ini::SysDaten);
+    texts::INI_schreiben(first.System, QStringLiteral("DealerFlag"), QStringLiteral("1"), texts::ini::SysDaten);
+    texts::AppState next;
+    texts::Init_SysDaten(next, QLocale(QLocale::French));
+    EXPECT_EQ(next.Texte.SprachNr, 0);
+    EXPECT_TRUE(next.Haendler_drucken);
+    EXPECT_TRUE(next.KDaten_Tab.Region_US);
+    EXPECT_EQ(env.settingsBytes(), QByteArray("[SysDaten]\rSprache=0\rRegion=US\rDealerFlag=1\r[UserInfo]\rFirma=Acme GmbH\r"
+                                              "[Projekte]\rName1=/p/Pump3.tpj\r"));
 }

@@ -55,3 +55,12 @@ TEST_F(WindowFixture, WindowKeepsTheCaptionColoursOfTheDrive)
     EXPECT_EQ(g.GradTitel_Grau, 0xC0C0C0u);
     EXPECT_EQ(Get_CaptionColors(g, true, w->palette()), (CaptionFarben{0xD8D8D8, 0xD8D8D8}));
 }
+
+TEST(CaptionGradient, LowWordIsSigned)
+{
+    EXPECT_EQ(Get_LoWord(0x0000FFFF), -1);
+    EXPECT_EQ(Get_LoWord(0x00007FFF), 32767);
+    EXPECT_EQ(Get_LoWord(0x12348000), -32768);
+    EXPECT_EQ(Get_LoWord(static_cast<qint32>(0xFFFF0011u)), 17);
+    EXPECT_EQ(Get_LoWord(-2), -2);
+}

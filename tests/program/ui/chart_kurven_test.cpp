@@ -11,7 +11,9 @@
 #include "program/ui/chart_kurven.h"
 
 #include <QLabel>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <cmath>
 
 using namespace ui;
 
@@ -170,6 +172,107 @@ TEST_F(ChartFixture, EmptyFlowRangeClearsUnderTheOldTitle)
     EXPECT_EQ(c.Title(), titel);
     for (int n = 1; n <= 6; ++n)
         EXPECT_TRUE(c.plotData(n).empty()) << n;
+}
+
+TEST_F(ChartFixture, CurrentSizeNeedsTwoFlowSteps)
+{
+    // Flow range of the current size (l/min) and whether each chart stops there. The capacity
+    // curve starts at 1 at the least, the pressure curve at 0.
+    struct Fall {
+        double min, max;
+        bool leistungAbgebrochen, druckAbgebrochen;
+    };
+    const Fall faelle[] = {
+        {100, 97, true, true},    // 97 * 1.025 floors to 99: no step
+        {100, 98, true, true},    // 100.45 floors to 100: a single step
+        {100, 99, false, false},  // 101.475: steps 100 and 101
+        {0.2, 1.0, true, false},  // capacity 1 .. 1, pressure 0 .. 1
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.min << " .. " << f.max);
+        daten.KErgebnis[1].Durchfluss_Min = f.min;
+        daten.KErgebnis[1].Durchfluss_Max = f.max;
+        const ChartBild leistung = leistungsChartBilden(lage());
+        const ChartBild druck = druckChartBilden(lage(), boxes);
+        EXPECT_EQ(leistung.abgebrochen, f.leistungAbgebrochen);
+        EXPECT_EQ(druck.abgebrochen, f.druckAbgebrochen);
+        for (const ChartBild* b : {&leistung, &druck}) {
+            if (b->abgebrochen)
+                EXPECT_TRUE(b->plots.empty());
+            else
+                EXPECT_EQ(b->plot(3)->x.size(), 2u);
+        }
+    }
+}
+
+TEST(ChartGrenzenTest, APointOnOrBeyondABorderMovesItOut)
+{
+    struct Fall {
+        const char* was;
+        ChartGrenzen vorher;
+        double x, y;
+        ChartGrenzen nachher;
+    };
+    const ChartGrenzen g{0, 100, 0, 10};
+    const Fall faelle[] = {
+        {"inside", g, 50, 5, g},
+        {"on the top", g, 50, 10, {0, 100, 0, 10.5}},
+        {"beyond the top", g, 50, 12, {0, 100, 0, 12.6}},
+        {"on the bottom", g, 50, 0, {0, 100, -0.5, 10}},
+        {"on the left and below", g, 0, -2, {-5, 100, -2.6, 10}},
+        {"beyond the right", g, 300, 5, {0, 315, 0, 10}},
+        {"no span", {4, 4, 10, 10}, 4, 10, {3.8, 4.2, 9.5, 10.5}},
+        {"no span at zero", {0, 0, 0, 0}, 0, 0, {-0.05, 0.05, -0.05, 0.05}},
+        {"not a number", g, std::nan(""), 5, g},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        const ChartGrenzen n = umPunktWeiten(f.vorher, f.x, f.y, 0.05);
+        EXPECT_NEAR(n.links, f.nachher.links, 1e-12);
+        EXPECT_NEAR(n.rechts, f.nachher.rechts, 1e-12);
+        EXPECT_NEAR(n.unten, f.nachher.unten, 1e-12);
+        EXPECT_NEAR(n.oben, f.nachher.oben, 1e-12);
+    }
+}
+
+TEST_F(WindowFixture, OperatingPointOfAnUndersizedSelectionStaysInsideBothCharts)
+{
+    // Heat loads and flows no size of the series meets: the required heat lies above every
+    // curve, and at a flow beyond the largest size's curve the pressure drop is drawn at 0.
+    struct Fall {
+        QRadioButton* antrieb;
+        const char* flow;
+        const char* leistung;
+    };
+    open();
+    referencePoint();
+    const Fall faelle[] = {
+        {w->OBox_DCD, "50", "100"},
+        {w->OBox_HC, "50", "400"},
+        {w->OBox_HC, "2000", "400"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.antrieb->objectName().toStdString() << " " << f.flow << " l/min");
+        f.antrieb->click();
+        type(w->TB_Durchfluss, f.flow);
+        type(w->TB_KLeistung, f.leistung);
+        ASSERT_NE(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
+        ASSERT_EQ(k().Typ_Index, k().Typ_MaxIndex);
+        ASSERT_LT(k().Abgef_Leistg, k().KLeistung);
+        for (int tab : {3, 2}) {
+            w->SSTab1->setCurrentIndex(0);
+            w->SSTab1->setCurrentIndex(tab);
+            const vexachart::Vexachart& c = (tab == 3 ? w->LChart : w->pChart)->chart();
+            ASSERT_EQ(c.plotData(6).count(), 1) << tab;
+            const double x = c.plotData(6).x(1), y = c.plotData(6).y(1);
+            const vexachart::Borders& b = c.displayBorders();
+            EXPECT_GT(x, b.X_Left) << tab;
+            EXPECT_LT(x, b.X_Right) << tab;
+            EXPECT_GT(y, b.Y_Bottom) << tab;
+            EXPECT_LT(y, b.Y_Top) << tab;
+            EXPECT_EQ(b.Y_Top, c.globalBorders().Y_Top) << tab; // the fitted range itself is widened
+        }
+    }
 }
 
 TEST_F(ChartFixture, OperatingFlowOutsideTheCurveSitsAtZero)

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -128,6 +130,48 @@ TEST_F(FensterTest, ReportOfTheSelectionIsWrittenAndShown)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// The distinct values of one attribute in the main part of a written report.
+QSet<QString> werteIn(const QString& reportFile, const QString& muster)
+{
+    QString document;
+    for (const auto& [name, data] : wp::readZipPackage(reportFile))
+        if (name == QLatin1String("word/document.xml"))
+            document = QString::fromUtf8(data);
+    QSet<QString> werte;
+    const QRegularExpression re(muster);
+    for (auto it = re.globalMatch(document); it.hasNext();)
+        werte.insert(it.next().captured(1));
+    return werte;
+}
+
+QString rrggbb(common::ColourValue c)
+{
+    return QString::asprintf("%02X%02X%02X", common::redOf(c), common::greenOf(c), common::blueOf(c));
+}
+
+TEST_F(FensterTest, ReportCarriesTheColourOfTheChosenDrive)
+{
+    starten();
+    referencePoint();
+    // The drive options as a user clicks them, then the report button: every heading box, the
+    // spare-part table's first row and the address table's borders take the drive's colour, and
+    // the maker's name the program's blue.
+    const std::pair<QRadioButton*, common::ColourValue> antriebe[] = {
+        {w->OBox_AC, 0x27A6EE}, {w->OBox_HC, 0xA08D89}, {w->OBox_DCD, 0xABA800}};
+    for (const auto& [option, farbe] : antriebe) {
+        SCOPED_TRACE(option->objectName().toStdString());
+        option->click();
+        ASSERT_NE(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
+        w->CB_Ergebnisdatei->click();
+        ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].prompt.toStdString();
+        const QString hex = rrggbb(farbe);
+        EXPECT_EQ(werteIn(reportPath(), QStringLiteral("w:fill=\"([0-9A-F]{6})\"")), QSet<QString>{hex});
+        EXPECT_EQ(werteIn(reportPath(), QStringLiteral("w:sz=\"18\" w:space=\"0\" w:color=\"([^\"]*)\"")),
+            QSet<QString>{hex});
+        EXPECT_TRUE(werteIn(reportPath(), QStringLiteral("<w:color w:val=\"([0-9A-F]{6})\"/>")).contains("0079BE"));
+    }
+}
+
 TEST_F(FensterTest, DialogCommandsOpenTheirWindows)
 {
     starten();
@@ -187,13 +231,14 @@ TEST_F(FensterTest, StandardReportSectionsAtStartAndOnNewProject)
     EXPECT_EQ(start.ErgbAusgabe.Haendler_EU.size(), 3u);
     EXPECT_FALSE(start.ErgbAusgabe.Adresse_Stammhaus.Zeile[0].isEmpty());
 
-    // A new project switches the sections on again; the page frame stays as the user set it.
+    // A new project starts with the standard sections again: a page frame the last project had
+    // is switched off, and sections it had switched off are on.
     for (auto& o : start.ErgbAusgabe.Word_Optionen)
         o.Flag = 0;
     start.ErgbAusgabe.Word_Optionen[8].Flag = 1;
     boxes.answers = {common::mb::No}; // do not save the current project
     w->menuItem("ProjNeu")->trigger();
-    EXPECT_EQ(flags(), QStringLiteral("111111111"));
+    EXPECT_EQ(flags(), QStringLiteral("111111110"));
 }
 
 TEST_F(FensterTest, OpenResultTabEmptiesWhenNoCoolerIsFound)

@@ -11,6 +11,9 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -426,9 +429,9 @@ TEST_F(WindowFixture, DriveOptionsShowOneFrameAndTheirColours)
         c.option->click();
         for (QGroupBox* f : {w->Fr_FanDC, w->FR_FanAC, w->FR_FanHC})
             EXPECT_EQ(f->isVisibleTo(w.get()), f == c.frame) << f->objectName().toStdString();
-        EXPECT_EQ(zustand->Menu.Farbe_Antrieb, c.colour);
+        EXPECT_EQ(k().Farbe_Antrieb, c.colour);
         EXPECT_EQ(w->fanColour(), c.colour);
-        EXPECT_EQ(zustand->Menu.Farbe_Titelleiste, 0xD8D8D8u);
+        EXPECT_EQ(k().Farbe_Titelleiste, 0xD8D8D8u);
         EXPECT_EQ(w->FR_Kuehlerdaten->palette().color(QPalette::Window),
             QColor(common::redOf(c.colour), common::greenOf(c.colour), common::blueOf(c.colour)));
     }
@@ -482,10 +485,13 @@ TEST_F(WindowFixture, LanguageSwitchRelabels)
     EXPECT_EQ(t.FontCharset_akt, 128);
     EXPECT_TRUE(w->menuItem("Menu_Ex_Sp_Japan")->isChecked());
     EXPECT_FALSE(w->menuItem("Menu_Ex_Sp_dt")->isChecked());
-    EXPECT_EQ(w->LA_T_in->text(), t.Text_141[15].trimmed());
-    EXPECT_FALSE(w->LA_T_in->text().isEmpty());
-    EXPECT_EQ(w->menuItem("Menu-Datei")->text(), t.Text_250[15].trimmed());
-    EXPECT_EQ(w->SSTab1->tabText(0), t.Text_158[15].trimmed());
+    // Captions keep the blanks the Japanese texts carry at their end (5 and 12 here).
+    EXPECT_EQ(w->LA_T_in->text(), t.Text_141[15]);
+    EXPECT_TRUE(w->LA_T_in->text().endsWith(QString(5, u' '))) << w->LA_T_in->text().toStdString();
+    EXPECT_FALSE(w->LA_T_in->text().trimmed().isEmpty());
+    EXPECT_EQ(w->menuItem("Menu-Datei")->text(), t.Text_250[15]);
+    EXPECT_TRUE(w->menuItem("Menu-Datei")->text().endsWith(QString(12, u' ')));
+    EXPECT_EQ(w->SSTab1->tabText(0), t.Text_158[15]);
     EXPECT_TRUE(config.settingsBytes().contains("Sprache=15"));
 }
 
@@ -543,4 +549,51 @@ TEST_F(WindowFixture, AutomaticSearchOnAnInvalidPointClearsAndStaysOff)
     EXPECT_EQ(k().Typ_Index, 1);
     EXPECT_TRUE(w->CB_Kuehler_suchen->isEnabled());
     EXPECT_TRUE(w->UpDn_Kuehlertyp->isEnabled());
+}
+
+// The two separators above Exit are two lines, and the print and information titles of the menu
+// bar show their picture beside their caption.
+TEST_F(WindowFixture, MenuSeparatorsAndTitlePictures)
+{
+    open();
+    QMenu* datei = w->menuItem("Menu-Datei")->menu();
+    ASSERT_NE(datei, nullptr);
+    datei->popup(QPoint(0, 0));
+    QApplication::processEvents();
+    const QList<QAction*> items = datei->actions();
+    const qsizetype exit = items.indexOf(w->menuItem("Progexit"));
+    ASSERT_GE(exit, 2);
+    QAction* oben = items[exit - 2];
+    QAction* unten = items[exit - 1];
+    ASSERT_TRUE(oben->isSeparator() && unten->isSeparator());
+    const QRect a = datei->actionGeometry(oben);
+    const QRect b = datei->actionGeometry(unten);
+    EXPECT_FALSE(a.isEmpty());
+    EXPECT_FALSE(b.isEmpty());
+    EXPECT_GE(b.top(), a.bottom());
+    if (const QByteArray dir = qgetenv("KELTO_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        datei->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/menu_projekt.png"));
+        w->menuBar()->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/menubar.png"));
+    }
+    datei->hide();
+
+    QMenuBar* bar = w->menuBar();
+    for (const char* key : {"Menu_Drucken", "Menu-Info"}) {
+        QAction* titel = w->menuItem(QString::fromLatin1(key));
+        EXPECT_FALSE(titel->icon().isNull()) << key;
+        // Wide enough for the picture and the caption side by side.
+        const int text = bar->fontMetrics().size(Qt::TextShowMnemonic, titel->text()).width();
+        const int bild = bar->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, bar);
+        EXPECT_GE(bar->actionGeometry(titel).width(), text + bild) << key;
+    }
+    // The caption is really drawn: the title's picture differs from the picture alone.
+    QAction* drucken = w->menuItem("Menu_Drucken");
+    const QRect r = bar->actionGeometry(drucken);
+    const QImage bild = bar->grab(r).toImage();
+    const int bildBreite = bar->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, bar);
+    int dunkel = 0; // text pixels right of the picture
+    for (int x = r.width() / 2 + bildBreite / 2; x < bild.width(); ++x)
+        for (int y = 0; y < bild.height(); ++y)
+            dunkel += qGray(bild.pixel(x, y)) < 100 ? 1 : 0;
+    EXPECT_GT(dunkel, 5);
 }

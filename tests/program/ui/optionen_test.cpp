@@ -10,6 +10,8 @@
 #include "program/ui/optionen_dateiauswahl.h"
 #include "testsupport.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <gtest/gtest.h>
@@ -362,3 +365,35 @@ TEST_F(OptionenTest, StoredDealerIndexOutsideTheListShowsNoDealer)
 }
 
 } // namespace
+
+TEST_F(OptionenTest, EveryControlCarriesItsCaptionAndEveryAddressFieldALabel)
+{
+    for (const int sprache : {0, 1, 15}) {
+        state.Texte.SprachNr = static_cast<qint16>(sprache);
+        ui::Optionen& o = oeffnen();
+        QApplication::processEvents();
+        const std::vector<QWidget*> beschriftet{o.LA_UserPfad, o.LA_Userinfo, o.LA_Firma, o.LA_Abt, o.LA_Name,
+            o.LA_Strasse, o.LA_PLZ, o.LA_Land, o.LA_Phone, o.LA_Fax, o.LA_Email, o.LA_Web, o.LB_Anz_Optionen,
+            o.CB_all_select, o.CB_AnzAuswahl_Standard, o.CBox_DokVorlage, o.CBox_SW_graphik, o.ChkBox_Dealer,
+            o.KB_close, o.CB_VerzPfad_Sel, o.CB_VorlDatei_Sel};
+        for (QWidget* c : beschriftet) {
+            const auto* l = qobject_cast<QLabel*>(c);
+            const QString text = l ? l->text() : qobject_cast<QAbstractButton*>(c)->text();
+            EXPECT_FALSE(text.trimmed().isEmpty()) << sprache << " " << c->objectName().toStdString();
+        }
+        for (QCheckBox* b : o.CBox_Anz_Optionen)
+            EXPECT_FALSE(b->text().trimmed().isEmpty()) << sprache;
+        // Each address field has a label with a caption on its row, to its left.
+        const QList<QLabel*> labels = o.findChildren<QLabel*>();
+        for (std::size_t i = 0; i < o.TB_Userinfo.size(); ++i) {
+            const QRect feld(o.TB_Userinfo[i]->mapTo(&o, QPoint(0, 0)), o.TB_Userinfo[i]->size());
+            const bool hatLabel = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) {
+                const QRect r(l->mapTo(&o, QPoint(0, 0)), l->size());
+                return l->isVisible() && !l->text().trimmed().isEmpty() && r.right() < feld.left()
+                    && r.center().y() >= feld.top() && r.center().y() <= feld.bottom();
+            });
+            EXPECT_TRUE(hatLabel) << sprache << " field " << i;
+        }
+        dlg.reset();
+    }
+}

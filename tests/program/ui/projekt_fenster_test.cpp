@@ -93,9 +93,8 @@ TEST_F(ProjektFenster, SavedSelectionComesBackWhole)
     EXPECT_EQ(w->TB_Kuehlertyp->text(), "---");
     EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
     EXPECT_EQ(k().KLeistung, 0);
-    EXPECT_EQ(optionen[2].Flag, 1); // sections 0 to 7 on again; the page frame as it was
-    EXPECT_EQ(optionen[8].Flag, 1);
-    optionen[8].Flag = 0;
+    EXPECT_EQ(optionen[2].Flag, 1); // the standard sections: 0 to 7 on, the page frame off
+    EXPECT_EQ(optionen[8].Flag, 0);
 
     // The recent item brings everything back, the result included. The new project is not the
     // saved one, so it is asked about first.

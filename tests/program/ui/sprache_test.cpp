@@ -33,7 +33,7 @@ TEST_F(WindowFixture, LanguageOutsideTheListBecomesEnglish)
         EXPECT_EQ(zustand->Texte.SprachNr, 1) << sprache;
         EXPECT_EQ(checkedLanguages(*w), QStringList{"Menu_Ex_Sp_Engl"}) << sprache;
         EXPECT_TRUE(config.settingsBytes().contains("Sprache=1\n")) << sprache;
-        EXPECT_EQ(w->LA_T_in->text(), zustand->Texte.Text_141[1].trimmed());
+        EXPECT_EQ(w->LA_T_in->text(), zustand->Texte.Text_141[1]);
     }
 }
 
@@ -64,8 +64,13 @@ TEST_F(WindowFixture, EveryLanguageItsMarkCharacterSetAndTexts)
         // three built-in languages only.
         EXPECT_EQ(w->CB_Ergebnisdatei->toolTip().isEmpty(), n >= 2) << n;
         EXPECT_EQ(w->lb_StdProgram->text().isEmpty(), n >= 3) << n;
-        EXPECT_EQ(w->menuItem("Progexit")->text(), t.Text_255[static_cast<std::size_t>(n)].trimmed());
-        EXPECT_TRUE(w->menuItem("Progexit")->statusTip().contains(t.Text_256[static_cast<std::size_t>(n)])) << n;
+        // The exit item: caption, hint style 1, hint title and hint text, each a text of its own.
+        const QAction* exit = w->menuItem("Progexit");
+        EXPECT_EQ(exit->text(), t.Text_255[static_cast<std::size_t>(n)]);
+        EXPECT_EQ(exit->statusTip(), t.Text_256[static_cast<std::size_t>(n)]) << n;
+        EXPECT_EQ(exit->property(HintTitel).toString(), t.Text_255[static_cast<std::size_t>(n)]) << n;
+        EXPECT_EQ(exit->property(HintText).toString(), t.Text_256[static_cast<std::size_t>(n)]) << n;
+        EXPECT_EQ(exit->property(HintStil).toInt(), 1) << n;
         EXPECT_EQ(w->menuItem("Menu_EH_Q_lm")->text(), k().EH_Durchfluss_Namen[2][static_cast<std::size_t>(n)]);
         EXPECT_EQ(w->menuItem("Menu_EH_Temp_F")->text(), "Fahrenheit");
     }
@@ -84,5 +89,5 @@ TEST_F(WindowFixture, LanguageSwitchRedrawsTheOpenResultView)
     redrawn.clear();
     w->Sprache_setzen(1);
     EXPECT_EQ(redrawn, QList<int>{0});
-    EXPECT_EQ(w->SSTab1->tabText(4), zustand->Texte.Text_162[1].trimmed());
+    EXPECT_EQ(w->SSTab1->tabText(4), zustand->Texte.Text_162[1]);
 }

@@ -86,7 +86,7 @@ TEST(StartupWindow, SecondStartOpensNoWindow)
     TempConfig env;
     env.writeSettings("[SysDaten]\nSprache=1\n");
     platform::SingleInstance first;
-    ASSERT_TRUE(first.tryAcquire());
+    ASSERT_EQ(first.tryAcquire(), platform::SingleInstance::Outcome::Acquired);
     texts::AppState state;
     platform::SingleInstance instance;
     common::RecordingMessageBoxes boxes;

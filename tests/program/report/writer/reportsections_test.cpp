@@ -1,6 +1,7 @@
 // The content of the data part: formats, medium, drive text, spacing on short pages, language rules.
 #include "reportfixture.h"
 #include "program/report/writer/sections.h"
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 using namespace reporttest;
@@ -163,4 +164,21 @@ TEST_F(ReportFixture, MakerColumnAndUserAddressTexts)
     app.Haendler_drucken = true;
     app.Haendler_US_Idx = 1;
     EXPECT_EQ(report::rechteSpalte(w).name, lb + ergb.Haendler_US[1].Zeile[0]);
+}
+
+TEST_F(ReportFixture, InstallationDrawingIsAtMostSevenCentimetresHigh)
+{
+    // The drawings are 4:3 and would be 7.94 cm high in their 12 cm cell; at 7 cm the first page
+    // still ends with the closing note on Letter. The drawing is the body's first picture.
+    const QRegularExpression extent(QStringLiteral("<wp:extent cx=\"(\\d+)\" cy=\"(\\d+)\"/>"));
+    for (const wp::Paper& paper : {wp::Paper::a4(), wp::Paper::letter()}) {
+        SCOPED_TRACE(paper.height);
+        ctx->paper = paper;
+        const QRegularExpressionMatch m = extent.match(run().at(QStringLiteral("word/document.xml")));
+        ASSERT_TRUE(m.hasMatch());
+        const double cx = m.captured(1).toDouble(), cy = m.captured(2).toDouble();
+        constexpr double EmuProCm = 360000;
+        EXPECT_NEAR(cy, 7.0 * EmuProCm, 0.01 * EmuProCm);
+        EXPECT_NEAR(cx / cy, 400.0 / 300.0, 0.001);
+    }
 }

@@ -1,8 +1,10 @@
 // The installation drawings of the system folder: each renders with Qt's SVG renderer and carries
 // the dimension letters that the installation tables fill for the sizes that name it.
+#include "platform/apppaths.h"
 #include "program/catalogue/einbau.h"
 #include "program/catalogue/kdaten_hc_tab.h"
 #include "program/catalogue/ktab_zeichnungen.h"
+#include "program/texts/picturefit.h"
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -18,10 +20,8 @@ namespace {
 
 QDir systemOrdner()
 {
-    // tests/program/ui/widgets/<this file> -> program/system
-    QDir dir = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
-    dir.cd(QStringLiteral("../../../../program/system"));
-    return dir;
+    // The build places the program's system folder beside the test program, as beside the program.
+    return QDir(platform::AppPaths::forRunningProgram().systemFolder());
 }
 
 // The single capital letters written as text on a drawing.
@@ -105,5 +105,26 @@ TEST(EinbauZeichnungen, EachNamedDrawingCarriesTheLettersItsSizesFill)
         ASSERT_TRUE(ordner.exists(it.key()));
         // Every letter a size fills stands on its drawing, and the drawing shows no letter no size fills.
         EXPECT_EQ(buchstabenDerZeichnung(ordner.filePath(it.key())), it.value());
+    }
+}
+
+TEST(EinbauZeichnungen, EveryDrawingGivesItsSizeInMillimetres)
+{
+    const QFileInfoList svgs = systemOrdner().entryInfoList({QStringLiteral("*.svg")}, QDir::Files);
+    ASSERT_FALSE(svgs.isEmpty()) << systemOrdner().absolutePath().toStdString();
+    for (const QFileInfo& info : svgs) {
+        SCOPED_TRACE(info.fileName().toStdString());
+        QFile file(info.absoluteFilePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QXmlStreamReader xml(bytes);
+        while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
+        }
+        EXPECT_TRUE(xml.attributes().value(QLatin1String("width")).endsWith(QLatin1String("mm")));
+        EXPECT_TRUE(xml.attributes().value(QLatin1String("height")).endsWith(QLatin1String("mm")));
+        const std::optional<QSizeF> himetric = texts::svgSizeHimetric(bytes);
+        ASSERT_TRUE(himetric.has_value());
+        EXPECT_NEAR(himetric->width(), 11289, 0.5);
+        EXPECT_NEAR(himetric->height(), 8467, 0.5);
     }
 }

@@ -49,15 +49,24 @@ TEST(Bild_einpassen, DrawsTheFittedPictureIntoTheBoxSurface)
     EXPECT_FALSE(istRot(surface, 200, place.bottom() + 2));
 }
 
-TEST(Bild_einpassen, BoxWithoutAreaKeepsItsPicture)
+TEST(Bild_einpassen, BoxWithoutAreaShowsNoEarlierPictureAndFitsTheNewOneOnceItHasRoom)
 {
     QLabel box;
+    box.show();
     box.resize(400, 0);
     QPixmap vorher(10, 10);
     vorher.fill(Qt::blue);
     box.setPixmap(vorher);
+    // Nothing can be drawn and nothing is raised, but the earlier picture is gone.
     ui::Bild_einpassen(box, ui::Bild::ausBild(roteFlaeche()), true, true);
-    EXPECT_EQ(box.pixmap().toImage(), vorher.toImage());
+    EXPECT_TRUE(box.pixmap().isNull());
+    box.setPixmap(vorher);
+    ui::Bild_einpassen_bleibend(box, ui::Bild::ausBild(roteFlaeche()), true, true);
+    EXPECT_TRUE(box.pixmap().isNull());
+    box.resize(400, 300);
+    const QImage surface = box.pixmap().toImage();
+    ASSERT_EQ(surface.size(), QSize(400, 300));
+    EXPECT_TRUE(istRot(surface, 200, 150));
 }
 
 TEST(Bild_einpassen, PictureFiles)
