@@ -29,17 +29,51 @@ function(kelto_test name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
-# kelto_install_library(<target> <public headers...>): installs a shared library of ours with its
-# version links, and its public headers (paths relative to the current source folder) under
-# <includedir>/kelto-line/ in the same folders as in the source tree, together with the shared
-# headers of common/ that they include.
+# kelto_install_library(<target> HEADERS <public headers...> COMMON <headers of common/...>):
+# installs a shared library of ours with its version links, and its public headers (paths
+# relative to the current source folder) under <includedir>/kelto-line/ in the same folders as
+# in the source tree, together with the headers of common/ that its API uses.
 function(kelto_install_library target)
+  cmake_parse_arguments(I "" "" "HEADERS;COMMON" ${ARGN})
   install(TARGETS ${target} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   file(RELATIVE_PATH here ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   set(base ${CMAKE_INSTALL_INCLUDEDIR}/kelto-line)
-  foreach(header IN LISTS ARGN)
+  foreach(header IN LISTS I_HEADERS)
     get_filename_component(folder ${here}/${header} DIRECTORY)
     install(FILES ${header} DESTINATION ${base}/${folder})
   endforeach()
-  install(FILES ${CMAKE_SOURCE_DIR}/common/colour.h DESTINATION ${base}/common)
+  foreach(header IN LISTS I_COMMON)
+    install(FILES ${CMAKE_SOURCE_DIR}/common/${header} DESTINATION ${base}/common)
+  endforeach()
+endfunction()
+
+# kelto_shared_library(<name> NAMESPACE <ns> SOURCES <files...> PUBLIC <libs...>): one of our
+# shared libraries. The sources are compiled once, with hidden visibility, into <name>_objects.
+# The shared library <name> (versioned after the project) exports only what the library's export
+# macro marks, and of that only the symbols of namespace <ns>: a version script keeps the standard
+# library's template instances and the static helpers it links (common/) inside. <name>_internal
+# is a static library of the same objects for the tests and benchmarks of inner classes.
+function(kelto_shared_library name)
+  cmake_parse_arguments(L "" "NAMESPACE" "SOURCES;PUBLIC" ${ARGN})
+  # Mangled names of the namespace's functions, members, vtables, type information and thunks.
+  string(LENGTH ${L_NAMESPACE} n)
+  set(ns "${n}${L_NAMESPACE}")
+  set(map ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
+  file(WRITE ${map} "{\n  global:\n    _ZN${ns}*; _ZNK${ns}*; _ZTVN${ns}*; _ZTIN${ns}*; _ZTSN${ns}*;\n"
+    "    _ZThn*_N${ns}*; _ZThn*_NK${ns}*; _ZTv*_N${ns}*; _ZTv*_NK${ns}*;\n  local: *;\n};\n")
+  add_library(${name}_objects OBJECT ${L_SOURCES})
+  set_target_properties(${name}_objects PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_include_directories(${name}_objects PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name}_objects PUBLIC ${L_PUBLIC} PRIVATE kelto_warnings)
+
+  add_library(${name} SHARED $<TARGET_OBJECTS:${name}_objects>)
+  set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR})
+  target_link_options(${name} PRIVATE -Wl,--version-script=${map})
+  set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${map})
+  add_library(${name}_internal STATIC $<TARGET_OBJECTS:${name}_objects>)
+  foreach(lib ${name} ${name}_internal)
+    target_include_directories(${lib} PUBLIC $<BUILD_INTERFACE:${CMAKE_SOURCE_DIR}>
+      $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/kelto-line>)
+    target_link_libraries(${lib} PUBLIC ${L_PUBLIC})
+  endforeach()
 endfunction()

@@ -2,6 +2,7 @@
 // clsQuickInfo: multi-line tooltips for the controls of one window. One instance owns one popup
 // window; controls are registered with their texts and the popup appears when the mouse rests on
 // them. Every member does nothing and answers false / 0 / "" until Init has created the popup.
+#include "tooltip/zavquickinfo_export.h"
 #include "common/colour.h"
 #include <QHash>
 #include <QObject>
@@ -16,7 +17,7 @@ class QWidget;
 
 namespace quickinfo {
 
-class clsQuickInfo : public QObject {
+class ZAVQUICKINFO_EXPORT clsQuickInfo : public QObject {
     Q_OBJECT
 public:
     // Delay indices of DelayTime (the index is taken "And 3").

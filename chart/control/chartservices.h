@@ -1,6 +1,7 @@
 #pragma once
 // What the chart needs of its surroundings for output: dialogs, clipboard, printer, messages and
 // the host's paint pump. The widget installs a Qt implementation; tests install a fake.
+#include "chart/control/vexachart_export.h"
 #include <QDateTime>
 #include <QImage>
 #include <QString>
@@ -10,7 +11,7 @@ class QPrinter;
 
 namespace vexachart {
 
-class ChartServices {
+class VEXACHART_EXPORT ChartServices {
 public:
     virtual ~ChartServices() = default;
     // Lets the host paint what changed (never runs a nested event loop).

@@ -2,6 +2,7 @@
 // The chart's automation members with their fixed dispatch identifiers: the single source for the
 // dispatcher, the property pages and the tests.
 #include "chart/control/variant.h"
+#include "chart/control/vexachart_export.h"
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -54,10 +55,10 @@ struct MemberInfo {
     MemberAccessor put = nullptr;  // its let or set accessor
 };
 
-std::span<const MemberInfo> memberTable();
-const MemberInfo* memberById(qint32 dispid);
+VEXACHART_EXPORT std::span<const MemberInfo> memberTable();
+VEXACHART_EXPORT const MemberInfo* memberById(qint32 dispid);
 // Case-insensitive; empty when no member has the name.
-std::optional<qint32> idOfName(const QString& name);
+VEXACHART_EXPORT std::optional<qint32> idOfName(const QString& name);
 
 namespace dispid {
 inline constexpr qint32 DisplayRangeChanged = 1;

@@ -4,6 +4,7 @@
 // when the plot is next read, with the same result as inserting them one by one: a point whose x
 // is already present goes after the last point with that x, except that a point equal to the only
 // stored point goes in front of it.
+#include "chart/control/vexachart_export.h"
 #include <optional>
 #include <utility>
 #include <vector>
@@ -15,7 +16,7 @@ struct PlotRange {
     int last;  // 1-based index of the last segment
 };
 
-class PlotPoints {
+class VEXACHART_EXPORT PlotPoints {
 public:
     int count() const { return static_cast<int>(m_x.size() + m_pending.size()); }
     bool empty() const { return count() == 0; }

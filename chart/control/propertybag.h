@@ -1,6 +1,7 @@
 #pragma once
 // The chart's stored properties: an ordered key -> value store with the reader's and writer's
 // defaults, and a UTF-8 text form (one "Key = value" line per key) that a container keeps in its file.
+#include "chart/control/vexachart_export.h"
 #include "chart/control/variant.h"
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@
 
 namespace vexachart {
 
-class PropertyBag {
+class VEXACHART_EXPORT PropertyBag {
 public:
     // Writes the key unless the value equals the given writer default.
     void write(const QString& key, const Variant& value, const std::optional<Variant>& writerDefault = std::nullopt);
@@ -30,6 +31,6 @@ private:
 };
 
 // Numbers compare by value whatever their numeric kind.
-bool sameValue(const Variant& a, const Variant& b);
+VEXACHART_EXPORT bool sameValue(const Variant& a, const Variant& b);
 
 } // namespace vexachart

@@ -1,5 +1,6 @@
 #pragma once
 // Text measurement in twips, injected so that layout and tick density are testable by value.
+#include "chart/control/vexachart_export.h"
 #include <QFont>
 #include <QHash>
 #include <QString>
@@ -15,7 +16,7 @@ inline QString fontKey(const QFont& font)
         + QString::number(qHash(font));
 }
 
-class TextMetrics {
+class VEXACHART_EXPORT TextMetrics {
 public:
     virtual ~TextMetrics() = default;
     virtual double width(const QFont& font, const QString& text) const = 0;
@@ -23,7 +24,7 @@ public:
 };
 
 // Measures with the font's real metrics at the given resolution (logical dots per inch).
-class FontTextMetrics : public TextMetrics {
+class VEXACHART_EXPORT FontTextMetrics : public TextMetrics {
 public:
     explicit FontTextMetrics(double dpi = 96.0) : m_dpi(dpi) {}
     double width(const QFont& font, const QString& text) const override;

@@ -3,6 +3,7 @@
 // optional argument), null, numbers, Boolean, text, a font, or an array with per-dimension bounds.
 // Conversions follow the classic rules: 16-bit with halves to even and error 6 outside the range,
 // text that is no number error 13, Booleans from "True"/"False" or numbers.
+#include "chart/control/vexachart_export.h"
 #include <QFont>
 #include <QLocale>
 #include <QString>
@@ -34,7 +35,7 @@ struct VariantArray {
     Variant element(size_t k) const;
 };
 
-class Variant {
+class VEXACHART_EXPORT Variant {
 public:
     enum class Type { Empty, Missing, Null, Boolean, Integer, Long, Single, Double, String, Font, Array };
 

@@ -2,6 +2,7 @@
 // VexachartWidget: the chart control as a Qt widget. It shows the chart's picture, owns the
 // scroll bars, the popup menu and the two timers, and feeds mouse events to the interaction
 // state machines. The automation members are on chart().
+#include "chart/control/vexachart_export.h"
 #include "chart/control/chart.h"
 #include "chart/control/chartservices.h"
 #include "chart/control/interaction.h"
@@ -18,7 +19,7 @@ class QTimer;
 namespace vexachart {
 
 // Dialogs, clipboard, printer and messages of a Qt desktop.
-class QtChartServices : public ChartServices {
+class VEXACHART_EXPORT QtChartServices : public ChartServices {
 public:
     explicit QtChartServices(QWidget* owner) : m_owner(owner) {}
     void pumpMessages() override;
@@ -34,7 +35,7 @@ private:
     QWidget* m_owner;
 };
 
-class VexachartWidget : public QWidget {
+class VEXACHART_EXPORT VexachartWidget : public QWidget {
     Q_OBJECT
 public:
     explicit VexachartWidget(QWidget* parent = nullptr, std::shared_ptr<const TextMetrics> metrics = {});
@@ -77,7 +78,8 @@ private:
     void updateMenu();
     void updateControls();
     void runMenuCommand(const std::function<void()>& command);
-    QRect graphRect() const;
+    QRect graphRect() const;  // the plot area with its frame
+    QRect clientRect() const; // inside the frame: where the user scale maps
 
     std::unique_ptr<Vexachart> m_chart;
     ChartInteraction m_interaction;

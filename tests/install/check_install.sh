@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree: layout, library
-# versions, the system folder as the program resolves it, and that the installed program starts
-# (offscreen) with the installed libraries and keeps running.
+# versions, the system folder as the program resolves it, that another program builds and runs
+# against the installed headers and libraries (when $KELTO_CXX names a compiler, with the Qt
+# include folders and libraries in $KELTO_QT_INCLUDES and $KELTO_QT_LIBS), and that the installed
+# program starts (offscreen) with the installed libraries and keeps running.
 # Usage: check_install.sh <build dir> <source dir> <bindir> <libdir> <datadir> <includedir> <paths checker>
 set -euo pipefail
 build=$1 source=$2 bindir=$3 libdir=$4 datadir=$5 includedir=$6 checker=$7
@@ -30,7 +32,7 @@ for lib in vexachart zavquickinfo; do
   [ "$(readlink -f "$prefix/$libdir/$soname")" = "$real" ] || fail "no $soname link"
 done
 for header in chart/control/vexachart.h chart/control/chart.h chart/control/widget.h common/colour.h \
-              tooltip/clsquickinfo.h; do
+              common/error.h tooltip/clsquickinfo.h; do
   [ -f "$prefix/$includedir/kelto-line/$header" ] || fail "header $header not installed"
 done
 system=$prefix/$datadir/kelto-line/system
@@ -44,6 +46,17 @@ runpath=$(readelf -d "$prefix/$bindir/kelto-line" | sed -n 's/.*(RUNPATH).*\[\(.
 
 # The program resolves its system folder in the share folder and finds every file it names there.
 "$checker" "$prefix/$bindir" "$system" || fail "system folder of the installed program"
+
+# A program of someone else's builds against the installed headers and libraries alone and runs.
+if [ -n "${KELTO_CXX:-}" ]; then
+  IFS=':' read -r -a qt_includes <<<"$KELTO_QT_INCLUDES"
+  IFS=':' read -r -a qt_libs <<<"$KELTO_QT_LIBS"
+  "$KELTO_CXX" -std=c++20 -fPIC -o "$work/consumer" "$source/tests/install/consumer.cpp" \
+    -I"$prefix/$includedir/kelto-line" "${qt_includes[@]/#/-I}" \
+    -L"$prefix/$libdir" -Wl,-rpath,"$prefix/$libdir" -lvexachart -lzavquickinfo "${qt_libs[@]}" \
+    || fail "a program cannot be built against the installed libraries"
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$work/consumer" || fail "the program built against them fails"
+fi
 
 # The installed program starts with the installed libraries and keeps running.
 mkdir -p "$work/run" "$work/config" "$work/home"
