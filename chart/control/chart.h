@@ -205,6 +205,9 @@ public:
     ScrollValues scrollH() const { return m_scrollH; }
     ScrollValues scrollV() const { return m_scrollV; }
     int redrawCount() const { return m_redrawCount; }
+    // The pixels of the plot area inside its frame, onto which the user scale 0..50000 maps: of the
+    // screen picture, or of the output picture when this chart draws one.
+    QRect plotClientPixels(bool output = false) const;
     // Transforms between stored axis values and the plot area's user scale 0..50000.
     double XToUser(double x) const { return (x - m_display.X_Left) * (50000.0 / m_xSpan); }
     double YToUser(double y) const { return (y - m_display.Y_Bottom) * (50000.0 / m_ySpan); }
@@ -269,7 +272,8 @@ private:
     void setNotation(int axis, qint16 n);
     void setAxisMode(int axis, qint16 m);
     Variant globalGetter(int axis, double stored, const char* name) const;
-    void computeScales();
+    // Both tick tables, X then Y; called by the redraw only.
+    void CalcScales();
     LayoutInput layoutInput(const ChartLayout& previous, bool output, const QFont& title, const QFont& labels,
         const QFont& plot, const QFont& legend, double frameW, double frameH) const;
     void computeScroll();

@@ -83,9 +83,11 @@ LayoutInput Vexachart::layoutInput(const ChartLayout&, bool output, const QFont&
     return in;
 }
 
-void Vexachart::computeScales()
+void Vexachart::CalcScales()
 {
-    // Each axis is computed on its own; a failed one keeps what it wrote before the failure.
+    // The X table, then the Y table. Each axis is computed on its own (a failed X axis leaves no
+    // stale Y table behind); a failed one keeps what it wrote before the failure, and one message
+    // covers the pass.
     bool failed = false;
     for (int axis = 0; axis < 2; ++axis) {
         AxisInput in;
@@ -103,8 +105,14 @@ void Vexachart::computeScales()
                                       : m_framePx.height() * twipsPerPixel() * 0.6;
         in.timeFormats = &m_timeFormats;
         in.timeSteps = &m_timeSteps;
+        AxisScale& table = axis == 0 ? m_xScale : m_yScale;
         try {
-            CalcAxisTicks(in, axis == 0 ? m_xScale : m_yScale);
+            if (in.linLogMode != 0)
+                CalcLogTicks(in, table);
+            else if (in.notation == 2)
+                CalcTimeTicks(in, table);
+            else
+                CalcLinearTicks(in, table);
         } catch (const Error&) {
             failed = true;
         }
@@ -141,11 +149,11 @@ DrawResult Vexachart::DrawChart(std::optional<Borders> newBorders, DrawOrigin or
                 m_flashReady = true;
             }
         }
-        computeScales();
+        CalcScales();
         const double tpp = twipsPerPixel();
         const double fw = m_framePx.width() * tpp;
         const double fh = m_framePx.height() * tpp;
-        const LayoutInput in = layoutInput(m_scene.layout, false, m_fontTitle, m_fontLabels, m_fontPlot, m_fontLegend, fw, fh);
+        const LayoutInput in = layoutInput(m_scene.layout, m_outputInProgress, m_fontTitle, m_fontLabels, m_fontPlot, m_fontLegend, fw, fh);
         LayoutInput li = in;
         li.yStripWidth = yStripWidth(m_yScale, *m_metrics, m_fontPlot);
         const bool full = !newBorders || m_forceFullLayout;
@@ -172,7 +180,7 @@ void Vexachart::buildPlots()
 {
     m_scene.borders = m_display;
     m_scene.plots.resize(m_styles.size());
-    const QRect g = toPixels(m_scene.layout.graph, twipsPerPixel());
+    const QRect g = plotClientPixels(m_outputInProgress);
     for (size_t i = 0; i < m_styles.size(); ++i) {
         Scene::Plot& plot = m_scene.plots[i];
         plot.number = static_cast<int>(i) + 1;
@@ -182,7 +190,9 @@ void Vexachart::buildPlots()
         if (!s.Visible || g.width() < 1 || g.height() < 1)
             continue;
         const AxisMap mx{m_display.X_Left, g.left() + 0.0, (g.width() - 1) / m_xSpan};
-        const AxisMap my{m_display.Y_Bottom, g.bottom() + 0.0, -(g.height() - 1) / m_ySpan};
+        // Values map onto pixel centres: x through the column snap of the geometry, y here, so that
+        // the bottom and top borders fall on the middle of the area's last and first rows.
+        const AxisMap my{m_display.Y_Bottom, g.bottom() + 0.5, -(g.height() - 1) / m_ySpan};
         GeometryOptions opt;
         opt.dx2 = 2.0 * m_xSpan / g.width();
         opt.dy2 = 2.0 * m_ySpan / g.height();
@@ -198,6 +208,11 @@ void Vexachart::buildPlots()
         opt.areaHeight = g.height();
         plotGeometry(m_data[i], m_display, mx, my, opt, plot.geometry);
     }
+}
+
+QRect Vexachart::plotClientPixels(bool output) const
+{
+    return plotClientRect(toPixels(m_scene.layout.graph, twipsPerPixel()), output, m_dpi / 96.0);
 }
 
 void Vexachart::computeScroll()
@@ -340,20 +355,11 @@ QImage Vexachart::renderImage(QSize pixels, double dpi) const
     copy.m_framePx = pixels;
     copy.pInit = false;
     copy.m_flashReady = false;
-    // The layout of the output: full layout with output margins, then the scale layout.
-    copy.computeScales();
-    const double tpp = 1440.0 / dpi;
-    LayoutInput li = copy.layoutInput(copy.m_scene.layout, true, copy.m_fontTitle, copy.m_fontLabels, copy.m_fontPlot,
-        copy.m_fontLegend, pixels.width() * tpp, pixels.height() * tpp);
-    li.yStripWidth = yStripWidth(copy.m_yScale, *m_metrics, copy.m_fontPlot);
-    copy.m_scene.layout = ArrangeChart(li, copy.m_scene.layout);
-    copy.computeScales(); // the log tick density follows the output's axis lengths
-    li.yStripWidth = yStripWidth(copy.m_yScale, *m_metrics, copy.m_fontPlot);
-    copy.m_scene.layout = ArrangeChart(li, copy.m_scene.layout);
-    copy.m_painting = false;
-    copy.m_outputInProgress = true;
-    copy.m_scene.legend = layoutLegend(copy.m_styles, copy.m_scene.layout.graph.height, *m_metrics, copy.m_fontLegend);
-    copy.buildPlots();
+    // The output's own redraw: the full layout with the output margins. On a logarithmic axis the
+    // tick density follows the axis lengths, which the first layout gives, so it runs twice there.
+    if (copy.m_xMode != 0 || copy.m_yMode != 0)
+        copy.DrawChart();
+    copy.DrawChart();
     QPainter p(&img);
     RenderInput in;
     in.chart = &copy;
@@ -361,7 +367,7 @@ QImage Vexachart::renderImage(QSize pixels, double dpi) const
     in.xScale = &copy.m_xScale;
     in.yScale = &copy.m_yScale;
     in.fonts = {copy.m_fontTitle, copy.m_fontLabels, copy.m_fontPlot, copy.m_fontLegend};
-    in.twipsPerPixel = tpp;
+    in.twipsPerPixel = copy.twipsPerPixel();
     in.size = pixels;
     in.output = true;
     in.penScale = dpi / 96.0;

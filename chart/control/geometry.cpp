@@ -59,18 +59,26 @@ int outsideSides(double x, double y, const Borders& b)
     return (x < b.X_Left ? 1 : 0) | (x > b.X_Right ? 2 : 0) | (y < b.Y_Bottom ? 4 : 0) | (y > b.Y_Top ? 8 : 0);
 }
 
+} // namespace
+
 // A segment much longer than the display (up to an overflowing difference) loses its visible
 // part to rounding in the clip parameters. Ends far outside are moved to the midpoint while that
 // stays beyond the same border (the part dropped is invisible); where the midpoint does not, the
-// halves are clipped on their own and joined, as they lie on one line.
-bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b, int depth)
+// halves are clipped on their own and joined, as they lie on one line. Each move halves the
+// segment, so after at most about 2100 moves (the range of a double's exponent) the midpoint
+// rounds to an end: then no move can make progress and the segment is clipped as it stands.
+bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b, int depth, int& steps)
 {
     const double w = 1e6 * b.xSpan(), h = 1e6 * b.ySpan();
     for (;;) {
         const double dx = x2 - x1, dy = y2 - y1;
-        if ((std::isfinite(dx) && std::isfinite(dy) && std::fabs(dx) <= w && std::fabs(dy) <= h) || depth > 8)
+        if ((std::isfinite(dx) && std::isfinite(dy) && std::fabs(dx) <= w && std::fabs(dy) <= h) || depth > 8
+            || steps >= MaxLongClipSteps)
             return clipSegment(x1, y1, x2, y2, b);
         const double mx = x1 / 2 + x2 / 2, my = y1 / 2 + y2 / 2;
+        if ((mx == x1 && my == y1) || (mx == x2 && my == y2))
+            return clipSegment(x1, y1, x2, y2, b);
+        ++steps;
         const int m = outsideSides(mx, my, b);
         if (m & outsideSides(x1, y1, b)) {
             x1 = mx;
@@ -85,8 +93,8 @@ bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borde
     const double mx = x1 / 2 + x2 / 2, my = y1 / 2 + y2 / 2;
     double ax1 = x1, ay1 = y1, ax2 = mx, ay2 = my;
     double cx1 = mx, cy1 = my, cx2 = x2, cy2 = y2;
-    const bool first = clipLongSegment(ax1, ay1, ax2, ay2, b, depth + 1);
-    const bool second = clipLongSegment(cx1, cy1, cx2, cy2, b, depth + 1);
+    const bool first = clipLongSegment(ax1, ay1, ax2, ay2, b, depth + 1, steps);
+    const bool second = clipLongSegment(cx1, cy1, cx2, cy2, b, depth + 1, steps);
     if (!first && !second)
         return false;
     x1 = first ? ax1 : cx1;
@@ -95,6 +103,8 @@ bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borde
     y2 = second ? cy2 : ay2;
     return true;
 }
+
+namespace {
 
 // floor without a library call (the default x86-64 target has no rounding instruction).
 inline double fastFloor(double v)
@@ -160,8 +170,10 @@ public:
     // calling add() for each of them, with the span kept in registers: noisy data spend nearly
     // all their time here. Stops before the first segment that is not wholly inside and returns
     // the index the caller's loop continues from (its next segment starts at the result + 1);
-    // (prevX, prevY) is then the mapped end of the last segment taken.
-    int addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY);
+    // (prevX, prevY) is then the mapped end of the last segment taken. onStart(column, y, x1, y1)
+    // is called with the start of every segment taken after the first, mapped and as stored.
+    template <class OnStart>
+    int addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY, OnStart&& onStart);
 
 private:
     // A run of one segment stays as it was; longer runs become their column's span.
@@ -211,7 +223,8 @@ double lastXInColumn(const AxisMap& mx, double inverseScale, double centre)
     return none;
 }
 
-[[gnu::noinline]] int LineSink::addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY)
+template <class OnStart>
+[[gnu::noinline]] int LineSink::addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY, OnStart&& onStart)
 {
     const double* X = r.X;
     const double* Y = r.Y;
@@ -259,6 +272,7 @@ double lastXInColumn(const AxisMap& mx, double inverseScale, double centre)
                 k = start - 1;
                 break;
             }
+            onStart(cx, cy, x1, y1);
             py = my.map(y2);
             if (__builtin_expect(x2 > columnEnd, 0)) {
                 px = fastFloor(mx.map(x2)) + 0.5;
@@ -346,10 +360,9 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
     const bool dedupe = opt.pixelOutput && opt.dedupeMarkers && opt.areaWidth > 0 && opt.areaHeight > 0;
     if (dedupe && opt.markers)
         taken.assign(static_cast<size_t>(opt.areaWidth) * static_cast<size_t>(opt.areaHeight), 0);
-    auto marker = [&](double x, double y) {
-        QPointF m(mx.map(x), my.map(y));
+    // A marker at a mapped point, in pixel output on its pixel's centre.
+    auto markAt = [&](QPointF m) {
         if (opt.pixelOutput) {
-            m = QPointF(fastFloor(m.x()) + 0.5, fastFloor(m.y()) + 0.5);
             // Pixel centres are equal exactly or a pixel apart: no fuzzy comparison needed.
             if (m.x() == lastMarker.x() && m.y() == lastMarker.y())
                 return;
@@ -364,6 +377,10 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
             }
         }
         out.markers.push_back(m);
+    };
+    auto marker = [&](double x, double y) {
+        const QPointF m(mx.map(x), my.map(y));
+        markAt(opt.pixelOutput ? QPointF(fastFloor(m.x()) + 0.5, fastFloor(m.y()) + 0.5) : m);
     };
     double endX = 0.0;
     double endY = 0.0;
@@ -404,21 +421,25 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
                     prevX = snap(mx.map(x1));
                     prevY = my.map(y1);
                 }
-                if (!wantMarkers) {
-                    k = sink.addInsideRun(run, k, prevX, prevY);
-                    mappedIndex = k + 1;
-                    continue;
+                if (wantMarkers) {
+                    // Markers at the drawn points strictly inside, mapped once with the line.
+                    if (strictlyInside(x1, y1, b))
+                        markAt(QPointF(prevX, fastFloor(prevY) + 0.5));
+                    k = sink.addInsideRun(run, k, prevX, prevY, [&](double column, double y, double sx, double sy) {
+                        if (sx > xl && sx < xr && sy > yb && sy < yt)
+                            markAt(QPointF(column, fastFloor(y) + 0.5));
+                    });
+                    endX = X[k + 1];
+                    endY = Y[k + 1];
+                } else {
+                    k = sink.addInsideRun(run, k, prevX, prevY, [](double, double, double, double) {});
                 }
-                // The floor, as everywhere: an area may reach left of the picture's first column.
-                const double px = fastFloor(mx.map(x2)) + 0.5;
-                const double py = my.map(y2);
-                sink.add(prevX, prevY, prevX, px, py, px);
-                prevX = px;
-                prevY = py;
                 mappedIndex = k + 1;
+                continue;
             } else {
                 double cx1 = x1, cy1 = y1, cx2 = x2, cy2 = y2;
-                if (inside || clipLongSegment(cx1, cy1, cx2, cy2, b, 0))
+                int clipSteps = 0;
+                if (inside || clipLongSegment(cx1, cy1, cx2, cy2, b, 0, clipSteps))
                     sink.add(snap(mx.map(cx1)), my.map(cy1), snap(mx.map(cx2)), my.map(cy2));
                 mappedIndex = -1;
             }

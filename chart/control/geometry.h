@@ -53,6 +53,12 @@ struct GeometryOptions {
     int areaLeft = 0, areaTop = 0, areaWidth = 0, areaHeight = 0;
 };
 
+// Clips a segment of any length, up to ends at the largest doubles, to the display rectangle;
+// false when nothing of it is left. Call it with depth 0 and steps 0: steps counts the moves of
+// far ends towards the display; there are never more than MaxLongClipSteps of them.
+constexpr int MaxLongClipSteps = 16384;
+bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b, int depth, int& steps);
+
 void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
     const GeometryOptions& opt, PlotGeometry& out);
 

@@ -1,6 +1,7 @@
 #include "chart/control/plotlines.h"
 #include <QImage>
 #include <QRegion>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -50,32 +51,43 @@ std::optional<DirectTarget> directTarget(QPainter& p)
     return t;
 }
 
-// Writes a vertical segment with the painter's rule for thin aliased lines with end caps: both
-// ends go to 26.6 fixed point (truncated), and the rows from the one holding the upper end to the
-// one holding the lower end are set in the column holding x. False leaves the segment to the
-// painter: not vertical, zero length, shorter than the fixed-point step, or far off the image.
-bool writeVerticalSpan(const DirectTarget& t, const QLineF& l, int imageHeight)
+// Writes a vertical or horizontal segment with the painter's rule for thin aliased lines with end
+// caps: both ends go to 26.6 fixed point (truncated), and along the segment the pixels from the
+// one holding the first end to the one holding the other are set, across it in the pixel holding
+// the segment's position. False leaves the segment to the painter: slanted, zero length, shorter
+// than the fixed-point step, or far off the image.
+bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image)
 {
-    const double x = l.x1();
-    if (x != l.x2() || l.y1() == l.y2())
+    const bool vertical = l.x1() == l.x2();
+    if (!vertical && l.y1() != l.y2())
         return false;
-    const double top = std::min(l.y1(), l.y2());
-    const double bottom = std::max(l.y1(), l.y2());
+    const double across = vertical ? l.x1() : l.y1();
+    const double a = vertical ? l.y1() : l.x1();
+    const double b = vertical ? l.y2() : l.x2();
+    if (a == b)
+        return false;
+    const double low = std::min(a, b);
+    const double high = std::max(a, b);
     // Inside these bounds the painter neither clips the line before rasterising nor overflows.
-    if (!(x >= 0.0 && x < 32768.0 && top >= -1.0 && bottom <= imageHeight + 1.0))
+    const int extent = vertical ? image.height() : image.width();
+    if (!(across >= 0.0 && across < 32768.0 && low >= -1.0 && high <= extent + 1.0))
         return false;
-    const int y1 = static_cast<int>(top * 64.0);
-    const int y2 = static_cast<int>(bottom * 64.0);
-    if (y1 == y2)
+    const int from = static_cast<int>(low * 64.0);
+    const int to = static_cast<int>(high * 64.0);
+    if (from == to)
         return false;
-    const int column = static_cast<int>(x * 64.0) >> 6;
-    if (column < t.clip.left() || column > t.clip.right())
+    const int line = static_cast<int>(across * 64.0) >> 6;
+    const int lineMin = vertical ? t.clip.left() : t.clip.top();
+    const int lineMax = vertical ? t.clip.right() : t.clip.bottom();
+    if (line < lineMin || line > lineMax)
         return true;
-    const int first = std::max(y1 >> 6, t.clip.top());
-    const int last = std::min(y2 >> 6, t.clip.bottom());
-    uchar* row = t.bits + static_cast<qsizetype>(first) * t.bytesPerLine + static_cast<qsizetype>(column) * 4;
-    for (int y = first; y <= last; ++y, row += t.bytesPerLine)
-        *reinterpret_cast<quint32*>(row) = t.colour;
+    const int first = std::max(from >> 6, vertical ? t.clip.top() : t.clip.left());
+    const int last = std::min(to >> 6, vertical ? t.clip.bottom() : t.clip.right());
+    const qsizetype step = vertical ? t.bytesPerLine : 4;
+    uchar* pixel = vertical ? t.bits + static_cast<qsizetype>(first) * t.bytesPerLine + static_cast<qsizetype>(line) * 4
+                            : t.bits + static_cast<qsizetype>(line) * t.bytesPerLine + static_cast<qsizetype>(first) * 4;
+    for (int i = first; i <= last; ++i, pixel += step)
+        *reinterpret_cast<quint32*>(pixel) = t.colour;
     return true;
 }
 
@@ -91,11 +103,11 @@ void drawPlotLines(QPainter& painter, const QLineF* lines, int count)
         return;
     }
     // The pen is opaque and the same for all lines, so the order of drawing does not show.
-    const int height = static_cast<QImage*>(painter.device())->height();
+    const QSize size = static_cast<QImage*>(painter.device())->size();
     thread_local std::vector<QLineF> rest;
     rest.clear();
     for (int i = 0; i < count; ++i)
-        if (!writeVerticalSpan(*target, lines[i], height))
+        if (!writeStraightSpan(*target, lines[i], size))
             rest.push_back(lines[i]);
     if (!rest.empty())
         painter.drawLines(rest.data(), static_cast<int>(rest.size()));
@@ -140,6 +152,12 @@ void drawPenMarkers(QPainter& painter, const std::vector<QPointF>& centres, int 
     const QRect safe = image->rect().adjusted(half + 2, half + 2, -half - 2, -half - 2);
     const int clipLeft = target->clip.left(), clipRight = target->clip.right();
     const int clipTop = target->clip.top(), clipBottom = target->clip.bottom();
+    // Stamps wholly inside the clip need no test per pixel: their pixels as offsets in the buffer.
+    const QRect unclipped = target->clip.adjusted(half, half, -half, -half);
+    std::vector<qsizetype> linear;
+    linear.reserve(offsets.size());
+    for (const QPoint& o : offsets)
+        linear.push_back(static_cast<qsizetype>(o.y()) * target->bytesPerLine + static_cast<qsizetype>(o.x()) * 4);
     std::vector<QPointF> rest;
     for (const QPointF& c : centres) {
         const double fx = std::floor(c.x());
@@ -150,6 +168,12 @@ void drawPenMarkers(QPainter& painter, const std::vector<QPointF>& centres, int 
         }
         const int cx = static_cast<int>(fx);
         const int cy = static_cast<int>(fy);
+        if (unclipped.contains(cx, cy)) {
+            uchar* centre = target->bits + static_cast<qsizetype>(cy) * target->bytesPerLine + static_cast<qsizetype>(cx) * 4;
+            for (const qsizetype o : linear)
+                *reinterpret_cast<quint32*>(centre + o) = target->colour;
+            continue;
+        }
         for (const QPoint& o : offsets) {
             const int x = cx + o.x();
             const int y = cy + o.y();

@@ -1,7 +1,8 @@
 #pragma once
-// Paints the segments of one plot. Collapsed dense data are mostly vertical spans, one per pixel
-// column; on a plain image with a thin opaque pen they are written straight into the scanlines,
-// pixel for pixel as the painter would draw them, and everything else goes to the painter.
+// Paints the segments of one plot, or the grid. Collapsed dense data are mostly vertical spans,
+// one per pixel column, and grid lines are vertical or horizontal; on a plain image with a thin
+// opaque pen such lines are written straight into the scanlines, pixel for pixel as the painter
+// would draw them, and everything else goes to the painter.
 #include <QLineF>
 #include <QPainter>
 #include <functional>

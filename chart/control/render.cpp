@@ -4,6 +4,7 @@
 #include "common/widgets/qtcolour.h"
 #include <QFontMetricsF>
 #include <QHash>
+#include <QRegion>
 #include <QStaticText>
 #include <algorithm>
 #include <cmath>
@@ -40,30 +41,60 @@ QPen scaledPen(const RenderInput& in, const QColor& c, int screenPixels, Qt::Pen
     return QPen(c, w == 1 ? 0 : w, style);
 }
 
-// A rectangle outline in the pen's colour, as four solid fills (the fastest path), the given
-// number of pixels thick inwards.
-void outline(QPainter& p, const QRectF& rf, int thickness = 1)
+// A rectangle outline in the pen's colour covering exactly the rectangle's outermost pixels, as
+// four solid fills (the fastest path), the given number of pixels thick inwards.
+void outline(QPainter& p, const QRect& r, int thickness = 1)
 {
-    const QRect r = rf.toRect();
     const QColor c = p.pen().color();
     const int t = std::max(1, thickness);
-    p.fillRect(QRect(r.left(), r.top(), r.width() + 1, t), c);
-    p.fillRect(QRect(r.left(), r.bottom() + 1 - t, r.width() + 1, t), c);
-    p.fillRect(QRect(r.left(), r.top(), t, r.height() + 1), c);
-    p.fillRect(QRect(r.right() + 1 - t, r.top(), t, r.height() + 1), c);
+    p.fillRect(QRect(r.left(), r.top(), r.width(), t), c);
+    p.fillRect(QRect(r.left(), r.bottom() + 1 - t, r.width(), t), c);
+    p.fillRect(QRect(r.left(), r.top(), t, r.height()), c);
+    p.fillRect(QRect(r.right() + 1 - t, r.top(), t, r.height()), c);
+}
+
+// Width of the output picture's frame lines around the plot area and the scale strips.
+int outputFrameWidth(double penScale)
+{
+    return std::max(1, static_cast<int>(std::lround(2 * penScale)));
 }
 
 // Prints texts in the painter's current font with the top of their cell at the given point, as a
-// picture box prints at CurrentX/CurrentY. The layout of each text is kept between redraws (the
-// same labels come back every time), keyed by font and resolution of the surface.
+// picture box prints at CurrentX/CurrentY, and measures them. The layout and the width of each
+// text are kept between redraws (the same labels come back every time), keyed by font and
+// resolution of the surface.
 class TextPrinter {
 public:
-    explicit TextPrinter(QPainter& p)
-        : m_painter(p), m_font(p.font(), p.device()),
-          m_prefix(fontKey(m_font) + QChar(0x1F) + QString::number(p.device()->logicalDpiY()) + QChar(0x1F)),
-          m_ascent(QFontMetricsF(p.font(), p.device()).ascent())
+    explicit TextPrinter(QPainter& p) : m_painter(p)
     {
+        // The few fonts of a chart come back on every redraw: their keys are made once.
+        struct Known {
+            QFont font;
+            int dpi;
+            QFont deviceFont;
+            QString prefix;
+            double ascent;
+            double height;
+        };
+        thread_local std::vector<Known> known;
+        const QFont& f = p.font();
+        const int dpi = p.device()->logicalDpiY();
+        auto it = std::find_if(known.begin(), known.end(), [&](const Known& k) { return k.dpi == dpi && k.font == f; });
+        if (it == known.end()) {
+            if (known.size() > 16)
+                known.clear();
+            QFont deviceFont(f, p.device());
+            QString prefix = fontKey(deviceFont) + QChar(0x1F) + QString::number(dpi) + QChar(0x1F);
+            const QFontMetricsF fm(f, p.device());
+            known.push_back({f, dpi, deviceFont, prefix, fm.ascent(), fm.height()});
+            it = known.end() - 1;
+        }
+        m_font = it->deviceFont;
+        m_prefix = it->prefix;
+        m_ascent = it->ascent;
+        m_height = it->height;
     }
+    double height() const { return m_height; }
     void print(double x, double top, const QString& text)
     {
         if (!m_painter.transform().isIdentity()) {
@@ -84,12 +115,27 @@ public:
         }
         m_painter.drawStaticText(QPointF(x, top), it.value());
     }
+    // The advance width of the text in the painter's font on its surface.
+    double width(const QString& text)
+    {
+        thread_local QHash<QString, double> widths;
+        const QString key = m_prefix + text;
+        auto it = widths.constFind(key);
+        if (it != widths.constEnd())
+            return it.value();
+        if (widths.size() > 500)
+            widths.clear();
+        const double w = QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(text);
+        widths.insert(key, w);
+        return w;
+    }
 
 private:
     QPainter& m_painter;
     QFont m_font;
     QString m_prefix;
-    double m_ascent;
+    double m_ascent = 0.0;
+    double m_height = 0.0;
 };
 
 void printAt(QPainter& p, double x, double top, const QString& text)
@@ -112,15 +158,22 @@ int scaledSize(const RenderInput& in, int screenPixels)
     return static_cast<int>(std::lround(screenPixels * in.penScale));
 }
 
-void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect& xs, const QRect& ys)
+// g is the plot area's client rectangle, xs and ys the two strips. The grid is drawn into the plot
+// area only when asked for. Each strip's labels are cut at the strip's edges and at the frame
+// lines that lie inside it: on screen the outer frame's left and top lines over the Y strip, in
+// the output the frame around both strips.
+void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect& xs, const QRect& ys, bool grid)
 {
+    const int inset = plotFrameInset(in.output, in.penScale);
+    const QRect xClip = in.output ? xs.adjusted(0, 0, -inset, -inset) : xs;
+    const QRect yClip = ys.adjusted(inset, inset, 0, 0);
     const Vexachart& c = *in.chart;
     const Borders& b = in.scene->borders;
-    const QColor grid = colour(c.ClrGrid());
+    const QColor gridColour = colour(c.ClrGrid());
     const QColor scales = colour(c.ClrScales());
     const qint16 gridStyle = c.GridStyle();
     p.setFont(in.fonts.plot);
-    const QFontMetricsF fm(in.fonts.plot, p.device());
+    TextPrinter printer(p);
     const double xScale = (g.width() - 1) / (b.X_Right - b.X_Left);
     const double yScale = (g.height() - 1) / (b.Y_Top - b.Y_Bottom);
     auto position = [](bool log, double v, double& out) {
@@ -138,12 +191,12 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     for (int i = 1; i <= in.yScale->Count; ++i) {
         double v = 0.0;
         yPos.push_back(position(c.YAxisLinLogMode() != 0, in.yScale->tick(i).Value, v)
-                ? g.bottom() - (v - b.Y_Bottom) * yScale : std::nan(""));
+                ? g.bottom() + 0.5 - (v - b.Y_Bottom) * yScale : std::nan("")); // on row centres, as the plots
     }
     // Grid: a line for every tick (none when the grid style is invisible).
-    if (gridStyle != 2) {
+    if (grid && gridStyle != 2) {
         p.setClipRect(g);
-        p.setPen(scaledPen(in, grid, 0, gridStyle == 1 ? Qt::DotLine : Qt::SolidLine));
+        p.setPen(scaledPen(in, gridColour, 0, gridStyle == 1 ? Qt::DotLine : Qt::SolidLine));
         std::vector<QLineF> lines;
         for (double x : xPos)
             if (std::isfinite(x))
@@ -151,46 +204,47 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
         for (double y : yPos)
             if (std::isfinite(y))
                 lines.emplace_back(g.left(), y, g.right(), y);
-        p.drawLines(lines.data(), static_cast<int>(lines.size()));
+        drawPlotLines(p, lines.data(), static_cast<int>(lines.size()));
     }
-    // X labels centred under their ticks, left out where they would touch the last one printed.
-    p.setClipRect(QRect(QPoint(0, xs.top()), QPoint(in.size.width(), xs.bottom())));
+    // X labels centred under their ticks, left out where they would touch the last one printed;
+    // the first and the last may reach past the strip and are cut at its edges.
+    p.setClipRect(xClip);
     std::vector<QLineF> marks;
     double lastEnd = -1e99;
     p.setPen(scales);
-    TextPrinter printer(p);
     for (int i = 1; i <= in.xScale->Count; ++i) {
         const double x = xPos[static_cast<size_t>(i - 1)];
         if (!std::isfinite(x))
             continue;
         const QString text = in.xScale->tick(i).Label.trimmed();
-        const double w = fm.horizontalAdvance(text);
+        const double w = printer.width(text);
         const double left = x - w / 2.0;
         if (left > lastEnd) {
             printer.print(left, xs.top() + 0.12 * xs.height(), text);
             marks.emplace_back(x, xs.top(), x, xs.top() + 0.15 * xs.height());
-            lastEnd = left + w + fm.horizontalAdvance(QStringLiteral("  "));
+            lastEnd = left + w + printer.width(QStringLiteral("  "));
         }
     }
-    p.setPen(scaledPen(in, grid, 0));
+    p.setPen(scaledPen(in, gridColour, 0));
     p.drawLines(marks.data(), static_cast<int>(marks.size()));
     marks.clear();
     // Y labels right-aligned two dash widths before the strip's edge, 0.8 text heights apart.
-    p.setClipRect(QRect(QPoint(ys.left(), 0), QPoint(ys.right(), in.size.height())));
-    const double th = fm.height();
-    const double dash = fm.horizontalAdvance(QStringLiteral("-"));
+    p.setClipRect(yClip);
+    const double th = printer.height();
+    const double dash = printer.width(QStringLiteral("-"));
+    const double yEdge = ys.right() + 1; // the strip's right edge
     double lastEdge = 1e99;
     p.setPen(scales);
     for (int i = 1; i <= in.yScale->Count; ++i) {
         const double y = yPos[static_cast<size_t>(i - 1)];
         if (!std::isfinite(y) || !(y < lastEdge))
             continue;
-        marks.emplace_back(ys.right() + 1 - dash, y, ys.right() + 1, y);
+        marks.emplace_back(yEdge - dash, y, yEdge, y);
         const QString text = in.yScale->tick(i).Label.trimmed();
-        printer.print(ys.right() + 1 - fm.horizontalAdvance(text) - 2.0 * dash, y - th / 2.0, text);
+        printer.print(yEdge - printer.width(text) - 2.0 * dash, y - th / 2.0, text);
         lastEdge = y - 0.8 * th;
     }
-    p.setPen(scaledPen(in, grid, 0));
+    p.setPen(scaledPen(in, gridColour, 0));
     p.drawLines(marks.data(), static_cast<int>(marks.size()));
     p.setClipping(false);
 }
@@ -276,7 +330,7 @@ void drawLegend(QPainter& p, const RenderInput& in, const QRect& area)
         const double y = area.top() + e.y / tpp;
         const double w = LegendSampleWidth / tpp;
         const double h = l.entryHeight / tpp;
-        const QRectF box(x, y, w, h);
+        const QRect box = QRectF(x, y, w, h).toRect();
         p.fillRect(box, chartBack);
         const int frame = scaledWidth(in, 0);
         p.setPen(scaledPen(in, Qt::black, 0));
@@ -355,28 +409,47 @@ void DrawMarker(QPainter& p, int style, int size, QPointF c, const QColor& fore,
     p.setBrush(savedBrush);
 }
 
+int plotFrameInset(bool output, double penScale)
+{
+    // An outline w pixels wide centred on an edge covers (w + 1) / 2 pixels inside it.
+    return output ? (outputFrameWidth(penScale) + 1) / 2 : 1;
+}
+
+QRect plotClientRect(const QRect& graph, bool output, double penScale)
+{
+    const int i = plotFrameInset(output, penScale);
+    return graph.adjusted(i, i, -i, -i);
+}
+
 void paintChart(QPainter& p, const RenderInput& in)
 {
     const Vexachart& c = *in.chart;
     const ChartLayout& l = in.scene->layout;
     const double tpp = in.twipsPerPixel;
-    p.fillRect(QRect(QPoint(0, 0), in.size), colour(c.ClrControlBackGround()));
     const QRect g = toPixels(l.graph, tpp);
     const QRect xs = toPixels(l.xScale, tpp);
     const QRect ys = toPixels(l.yScale, tpp);
-    const QColor chartBack = colour(c.ClrChartBackGround());
-    p.fillRect(g, chartBack);
-    p.fillRect(xs, chartBack);
-    p.fillRect(ys, chartBack);
+    const QRect client = plotClientRect(g, in.output, in.penScale);
+    // The plot area and the strips (in the output also the corner between the strips) on the
+    // chart colour, the rest on the control colour: each pixel is filled once.
+    QRegion chartArea = QRegion(g) | QRegion(xs) | QRegion(ys);
     if (in.output)
-        p.fillRect(QRect(QPoint(ys.left(), ys.bottom() + 1), QPoint(xs.left() - 1, xs.bottom())), chartBack);
+        chartArea |= QRegion(QRect(QPoint(ys.left(), ys.bottom() + 1), QPoint(xs.left() - 1, xs.bottom())));
+    const QColor controlBack = colour(c.ClrControlBackGround());
+    for (const QRect& r : QRegion(QRect(QPoint(0, 0), in.size)).subtracted(chartArea))
+        p.fillRect(r, controlBack);
+    const QColor chartBack = colour(c.ClrChartBackGround());
+    for (const QRect& r : chartArea)
+        p.fillRect(r, chartBack);
     if (in.flashMessage.isEmpty()) {
-        drawScales(p, in, g, xs, ys);
-        drawPlots(p, in, g);
+        drawScales(p, in, client, xs, ys, true);
+        drawPlots(p, in, client);
     } else {
+        // Only the plot area is cleared for the message; the strips keep their labels.
+        drawScales(p, in, client, xs, ys, false);
         p.setFont(in.fonts.plot);
         p.setPen(colour(c.ClrGrid()));
-        p.drawText(g, Qt::AlignCenter, in.flashMessage);
+        p.drawText(client, Qt::AlignCenter, in.flashMessage);
     }
     // Frames: on screen a thin line around the areas, in the output the framed picture.
     const QColor scales = colour(c.ClrScales());
@@ -388,8 +461,8 @@ void paintChart(QPainter& p, const RenderInput& in)
         p.drawRect(QRect(ys.topLeft(), QPoint(ys.right() + g.width(), xs.bottom())));
     } else {
         p.setPen(QPen(scales, 0));
-        outline(p, g.adjusted(-1, -1, 0, 0));
-        outline(p, toPixels(l.border, tpp).adjusted(0, 0, -1, -1));
+        outline(p, g);
+        outline(p, toPixels(l.border, tpp));
     }
     if (l.legendVisible && c.ShowLegend())
         drawLegend(p, in, toPixels(l.legend, tpp));

@@ -26,6 +26,12 @@ struct RenderInput {
 // Pixel rectangle of an area given in twips (edges rounded, so neighbours meet).
 QRect toPixels(const TwipRect& r, double twipsPerPixel);
 
+// The frame of the plot area lies on the outermost pixels of its rectangle: one pixel on screen,
+// the wider outline of the output picture centred on the edges. Data, grid, cursor and mouse map
+// onto the pixels inside it (the client rectangle), so that nothing on a border is covered.
+int plotFrameInset(bool output, double penScale);
+QRect plotClientRect(const QRect& graph, bool output, double penScale);
+
 void paintChart(QPainter& painter, const RenderInput& in);
 
 // Draws a marker of the given style centred on the point, size in pixels (styles 1..7).

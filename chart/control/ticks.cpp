@@ -249,14 +249,4 @@ void CalcTimeTicks(const AxisInput& in, AxisScale& scale)
     }
 }
 
-void CalcAxisTicks(const AxisInput& in, AxisScale& scale)
-{
-    if (in.linLogMode != 0)
-        CalcLogTicks(in, scale);
-    else if (in.notation == 2)
-        CalcTimeTicks(in, scale);
-    else
-        CalcLinearTicks(in, scale);
-}
-
 } // namespace vexachart

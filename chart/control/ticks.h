@@ -47,9 +47,6 @@ struct AxisInput {
 void CalcLinearTicks(const AxisInput& in, AxisScale& scale);
 void CalcLogTicks(const AxisInput& in, AxisScale& scale);
 void CalcTimeTicks(const AxisInput& in, AxisScale& scale);
-// Chooses the generator by mode and notation. Raises the generator's error; the table keeps
-// what was written before the failure.
-void CalcAxisTicks(const AxisInput& in, AxisScale& scale);
 
 // Date-time level chosen for a range (1 years .. 6 seconds) and its step; exposed for tests.
 struct TimeLevel {

@@ -16,6 +16,7 @@
 #include <QPrinterInfo>
 #include <QScrollBar>
 #include <QTimer>
+#include <cmath>
 
 namespace vexachart {
 
@@ -228,9 +229,11 @@ void VexachartWidget::updateMenu()
 
 QRect VexachartWidget::graphRect() const { return toPixels(m_chart->scene().layout.graph, m_chart->twipsPerPixel()); }
 
+QRect VexachartWidget::clientRect() const { return m_chart->plotClientPixels(); }
+
 QPointF VexachartWidget::toUser(QPointF pos) const
 {
-    const QRect g = graphRect();
+    const QRect g = clientRect();
     const double w = std::max(1, g.width() - 1);
     const double h = std::max(1, g.height() - 1);
     return QPointF((pos.x() - g.left()) * 50000.0 / w, (g.bottom() - pos.y()) * 50000.0 / h);
@@ -238,7 +241,7 @@ QPointF VexachartWidget::toUser(QPointF pos) const
 
 QPointF VexachartWidget::fromUser(QPointF user) const
 {
-    const QRect g = graphRect();
+    const QRect g = clientRect();
     return QPointF(g.left() + user.x() * (g.width() - 1) / 50000.0, g.bottom() - user.y() * (g.height() - 1) / 50000.0);
 }
 
@@ -267,7 +270,7 @@ void VexachartWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(QPoint(0, 0), m_chart->picture());
-    const QRect g = graphRect();
+    const QRect g = clientRect();
     p.setClipRect(g);
     if (m_interaction.dragging()) {
         const QRectF b = m_interaction.band();
@@ -277,10 +280,19 @@ void VexachartWidget::paintEvent(QPaintEvent*)
         p.drawRect(QRectF(tl, br));
     }
     if (m_overlay.linesVisible) {
+        // The cross-hair inverts what lies below it, so it stands out from the grid, the plots and
+        // the background alike. The crossing pixel belongs to the horizontal line only: inverted
+        // twice it would vanish.
         const QPointF c = fromUser(QPointF(m_overlay.u, m_overlay.w));
-        p.setPen(QPen(common::toQColor(m_chart->ClrGrid()), 0));
-        p.drawLine(QPointF(g.left(), c.y()), QPointF(g.right(), c.y()));
-        p.drawLine(QPointF(c.x(), g.top()), QPointF(c.x(), g.bottom()));
+        const int x = static_cast<int>(std::floor(c.x()));
+        const int y = static_cast<int>(std::floor(c.y() + 0.5)); // the row a plot at this height is drawn in
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
+        p.fillRect(QRect(g.left(), y, g.width(), 1), Qt::white);
+        if (y > g.top())
+            p.fillRect(QRect(QPoint(x, g.top()), QPoint(x, std::min(y, g.bottom() + 1) - 1)), Qt::white);
+        if (y < g.bottom())
+            p.fillRect(QRect(QPoint(x, std::max(y, g.top() - 1) + 1), QPoint(x, g.bottom())), Qt::white);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
     if (m_overlay.labelVisible) {
         p.setFont(m_chart->FontLegend());
@@ -381,7 +393,7 @@ void VexachartWidget::TimerCursor_Timer()
 {
     if (m_chart->cursorMode() == CursorMode::Off)
         return;
-    const QRect g = graphRect();
+    const QRect g = clientRect();
     const QFontMetricsF fm(m_chart->FontLegend(), this);
     const double ux = 50000.0 / std::max(1, g.width());
     const double uy = 50000.0 / std::max(1, g.height());

@@ -78,7 +78,8 @@ private:
     void updateMenu();
     void updateControls();
     void runMenuCommand(const std::function<void()>& command);
-    QRect graphRect() const;
+    QRect graphRect() const;  // the plot area with its frame
+    QRect clientRect() const; // inside the frame: where the user scale maps
 
     std::unique_ptr<Vexachart> m_chart;
     ChartInteraction m_interaction;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace vexachart;
@@ -74,4 +75,32 @@ TEST(CursorWidget, PointerOverTheLabelHidesItUntilTheNextTick)
     f.w.TimerCursor_Timer();
     f.w.TimerCursor_Timer();
     EXPECT_TRUE(f.w.cursorOverlay().labelVisible);
+}
+
+TEST(CursorWidget, CrossHairInvertsWhatLiesBelowIt)
+{
+    CursorWidgetFixture f;
+    f.w.chart().SetCursor(1);
+    // On a grid line and across the plot: the cross-hair must differ from both.
+    f.moveTo(f.w.fromUser(QPointF(20000, 25000)));
+    f.w.TimerCursor_Timer();
+    ASSERT_TRUE(f.w.cursorOverlay().linesVisible);
+    const QImage shown = f.w.grab().toImage();
+    const QImage& picture = f.w.chart().picture();
+    ASSERT_EQ(shown.size(), picture.size());
+    const QPointF c = f.w.fromUser(QPointF(f.w.cursorOverlay().u, f.w.cursorOverlay().w));
+    const int cx = static_cast<int>(std::floor(c.x()));
+    const int cy = static_cast<int>(std::floor(c.y() + 0.5));
+    const QRect client = f.w.chart().plotClientPixels();
+    auto inverted = [&](int x, int y) { return (shown.pixel(x, y) & 0xFFFFFFu) == (~picture.pixel(x, y) & 0xFFFFFFu); };
+    // Left of the crossing and above it (the read-out label sits right of and below it).
+    int wrong = 0;
+    for (int x = client.left(); x < cx; ++x)
+        wrong += inverted(x, cy) ? 0 : 1;
+    for (int y = client.top(); y < cy; ++y)
+        wrong += inverted(cx, y) ? 0 : 1;
+    EXPECT_EQ(wrong, 0);
+    EXPECT_TRUE(inverted(cx, cy)) << "the crossing is inverted once";
+    // Outside the plot area nothing changes.
+    EXPECT_EQ(shown.pixel(client.left() - 3, cy), picture.pixel(client.left() - 3, cy));
 }

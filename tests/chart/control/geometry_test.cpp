@@ -75,6 +75,29 @@ TEST(PlotGeometry, ClippingSegmentsBetweenTheLargestValues)
     }
 }
 
+TEST(PlotGeometry, ClippingEndsNearTheLargestValuesTakesBoundedSteps)
+{
+    // Where the ends lie closer than a unit in the last place of their size, the midpoint rounds
+    // to an end: moving an end there makes no progress. The clip must stop all the same.
+    struct Case {
+        Borders b;
+        std::pair<double, double> a, z;
+        bool visible;
+    };
+    const Case cases[] = {
+        {{0.01, 100, 0.01, 100}, {1, 1.79e308}, {1.79e308, 0}, false},
+        {{0.01, 100, 0.01, 100}, {1.79e308, 0}, {1.79e308, 1.79e308}, false},
+        {{-1, 1, -1, 1}, {-1.79e308, -1.79e308}, {1.79e308, 1.79e308}, true},
+        {{0, 1e-300, 0, 1e-300}, {-1.79e308, 5e-301}, {1.79e308, 5e-301}, true},
+    };
+    for (const Case& k : cases) {
+        double x1 = k.a.first, y1 = k.a.second, x2 = k.z.first, y2 = k.z.second;
+        int steps = 0;
+        EXPECT_EQ(clipLongSegment(x1, y1, x2, y2, k.b, 0, steps), k.visible);
+        EXPECT_LT(steps, MaxLongClipSteps);
+    }
+}
+
 TEST(PlotGeometry, ThinningBoundsTheSegmentsOfDenseData)
 {
     Fixture f(Borders{0, 1, -1, 1});
@@ -181,7 +204,7 @@ std::vector<PixelCase> pixelCases()
     return cases;
 }
 
-PlotGeometry pixelGeometry(const PixelCase& c, bool collapse, bool markers)
+PlotGeometry pixelGeometry(const PixelCase& c, bool collapse, bool markers, bool dedupe = false)
 {
     PlotPoints p;
     for (auto [x, y] : c.points)
@@ -194,6 +217,9 @@ PlotGeometry pixelGeometry(const PixelCase& c, bool collapse, bool markers)
     o.pixelOutput = true;
     o.collapseColumns = collapse;
     o.markers = markers;
+    o.dedupeMarkers = dedupe;
+    o.areaWidth = 800;
+    o.areaHeight = 600;
     PlotGeometry g;
     plotGeometry(p, c.borders, mx, my, o, g);
     return g;
@@ -231,5 +257,13 @@ TEST(PlotGeometry, FastAndGeneralPathsGiveTheSameLinesAndPixels)
             for (int x = 0; x < 800; ++x)
                 differing += expected.pixel(x, y) != collapsed.pixel(x, y);
         EXPECT_EQ(differing, 0);
+        // Markers are the same whether the lines are collapsed or not, with and without leaving
+        // out repeated pixels.
+        for (bool dedupe : {false, true}) {
+            const PlotGeometry collapsedMarked = pixelGeometry(c, true, true, dedupe);
+            const PlotGeometry plainMarked = pixelGeometry(c, false, true, dedupe);
+            ASSERT_FALSE(plainMarked.markers.empty());
+            EXPECT_EQ(collapsedMarked.markers, plainMarked.markers) << "dedupe " << dedupe;
+        }
     }
 }

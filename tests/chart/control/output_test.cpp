@@ -131,3 +131,15 @@ TEST(QtServices, ClipboardRoundTripsOffscreen)
     ASSERT_TRUE(services.setClipboardImage(img));
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(20, 10));
 }
+
+TEST_F(OutputFixture, PointsAtTheLargestValuesAreDrawnAndCopied)
+{
+    // A segment from (1, 1.79e308) to (1.79e308, 0): its far ends are pulled towards the display
+    // until their midpoint rounds to an end; the redraw and the copy must both come to an end.
+    chart->setPainting(true);
+    chart->AddNewDataArray(Variant::array2(2, 2, {1, 1.79e308, 1.79e308, 0}));
+    EXPECT_EQ(chart->plotData(1).count(), 2);
+    EXPECT_EQ(chart->DrawChart(), DrawResult::Drawn);
+    chart->CopyPicToClipboard();
+    EXPECT_EQ(services.clipboardImage.size(), QSize(831, 565));
+}

@@ -9,7 +9,8 @@ using namespace vexachart;
 
 namespace {
 
-// Vertical segments of every kind that column collapsing produces and a few it does not: ends
+// Vertical segments of every kind that column collapsing produces, the same turned horizontal,
+// and a few others: ends
 // anywhere between pixel rows and on the 1/64 steps of the painter's fixed point, zero and tiny
 // lengths, ends off the image, columns outside the clip, x off the column centre, and slanted lines.
 std::vector<QLineF> mixedLines(unsigned seed)
@@ -31,6 +32,7 @@ std::vector<QLineF> mixedLines(unsigned seed)
         default: break;
         }
         lines.emplace_back(x, y1, x, y2);
+        lines.emplace_back(y1, x, y2, x); // the same across: grid lines run both ways
         if (i % 25 == 0)
             lines.emplace_back(x, y1, x + any(rng) / 10.0, y2); // slanted
     }
