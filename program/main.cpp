@@ -2,6 +2,7 @@
 #include "common/widgets/qtmessageboxes.h"
 #include "platform/singleinstance.h"
 #include "program/texts/startup_main.h"
+#include "program/ui/anwendung.h"
 #include "program/ui/kelto_vx_menu.h"
 #include <QApplication>
 #include <QLocale>
@@ -9,16 +10,16 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelto-line"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kelto-Line"));
+    ui::anwendungBenennen();
 
-    common::QtMessageBoxes boxes;
+    common::QtMessageBoxes boxes(nullptr, ui::ProgrammTitel);
     platform::SingleInstance instance; // held until the program ends
     texts::AppState state;
 
     const texts::StartResult started = texts::Main(state, instance, boxes, QLocale::system(), [&] {
         auto* window = new ui::Kelto_VX_Menu(state, boxes);
         state.Forms.add(window);
+        boxes.setParentWindow(window); // messages stand over the main window
         // The program ends with its main window, whatever other window is still open.
         QObject::connect(window, &QObject::destroyed, &app, &QCoreApplication::quit);
         window->show();

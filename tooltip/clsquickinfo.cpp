@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -151,7 +152,7 @@ void clsQuickInfo::setToolTipText(QWidget* control, const QString& text)
         if (text.isEmpty())
             hidePopup();
         else
-            m_popup->setText(displayText(text));
+            showText(text);
     }
 }
 
@@ -290,9 +291,7 @@ void clsQuickInfo::showPopup()
     const QString text = m_tools.value(m_current.data());
     if (text.isEmpty())
         return;
-    m_popup->setText(displayText(text));
-    m_popup->setWordWrap(m_maxTipWidth > 0);
-    m_popup->adjustSize();
+    showText(text);
     QPoint at = QCursor::pos() + QPoint(2, 20);
     if (const QScreen* screen = m_current->screen()) {
         const QRect area = screen->availableGeometry();
@@ -305,6 +304,26 @@ void clsQuickInfo::showPopup()
     m_popup->raise();
     if (m_autoPopDelay > 0)
         m_autoPopTimer.start(m_autoPopDelay);
+}
+
+void clsQuickInfo::showText(const QString& text)
+{
+    // Lines that fit the maximum width stay whole, each on its own line; only a longer line is
+    // wrapped, at the maximum width. (A word-wrapping label left to size itself breaks far earlier.)
+    const QString shown = displayText(text);
+    m_popup->setText(shown);
+    const QFontMetrics fm(m_popup->font());
+    int longest = 0;
+    for (const QString& line : shown.split(QLatin1Char('\n')))
+        longest = qMax(longest, fm.horizontalAdvance(line));
+    const QMargins m = m_popup->contentsMargins();
+    const int rand = m.left() + m.right() + 2 * (m_popup->frameWidth() + m_popup->margin());
+    const bool wrap = m_maxTipWidth > 0 && longest + rand > m_maxTipWidth;
+    m_popup->setWordWrap(wrap);
+    if (wrap)
+        m_popup->resize(m_maxTipWidth, m_popup->heightForWidth(m_maxTipWidth));
+    else
+        m_popup->adjustSize();
 }
 
 void clsQuickInfo::hidePopup()

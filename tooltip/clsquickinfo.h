@@ -72,6 +72,8 @@ private:
     void startFor(QWidget* control);
     void showPopup();
     void hidePopup();
+    // Puts the text on the popup and sizes the popup to it.
+    void showText(const QString& text);
     void applyLook();
 
     QPointer<QLabel> m_popup;

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,9 +24,24 @@ bool officeLockFilePresent(const QString& path)
            || QFileInfo::exists(dir.filePath(QStringLiteral("~$") + shortName));
 }
 
+bool openWithDesktop(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QString mimeTool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (!mimeTool.isEmpty()) {
+        const QString type = QMimeDatabase().mimeTypeForFile(absolute).name();
+        QProcess query;
+        query.start(mimeTool, {QStringLiteral("query"), QStringLiteral("default"), type});
+        if (query.waitForFinished(10000) && query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0
+            && query.readAllStandardOutput().trimmed().isEmpty())
+            return false; // the tool answered: nothing is set to open this kind of file
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
+}
+
 bool DesktopPrograms::openInViewer(const QString& path)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return openWithDesktop(path);
 }
 
 void DesktopPrograms::print(const QString& path)

@@ -31,6 +31,11 @@ public:
     bool isOpenElsewhere(const QString& path) override;
 };
 
+// Opens a file with the desktop's default program for its kind. False when the desktop has no
+// program for it: no opener at all, or (where the desktop's MIME tool answers) no program set for
+// the file's type, a case the opener itself would start and then fail without a word.
+bool openWithDesktop(const QString& path);
+
 // The lock-file test alone (".~lock.<name>#" of LibreOffice, "~$<name>" of other office programs).
 bool officeLockFilePresent(const QString& path);
 

@@ -72,7 +72,7 @@ int QtMessageBoxes::answerOf(QMessageBox::StandardButton button, int style)
 
 int QtMessageBoxes::present(const QString& prompt, int style, const QString& title)
 {
-    const std::unique_ptr<QMessageBox> box = buildBox(prompt, style, title, m_parent);
+    const std::unique_ptr<QMessageBox> box = buildBox(prompt, style, title.isEmpty() ? m_defaultTitle : title, m_parent);
     box->exec();
     return answerOf(box->standardButton(box->clickedButton()), style);
 }

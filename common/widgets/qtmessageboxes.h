@@ -1,8 +1,9 @@
 #pragma once
 // The message interface shown with Qt message boxes: the style's buttons, icon and default
-// button, the title of the program when none is given, the answer as the style's answer code.
+// button, the program's title when none is given, the answer as the style's answer code.
 #include "common/messages.h"
 #include <QMessageBox>
+#include <QPointer>
 #include <memory>
 
 class QWidget;
@@ -11,7 +12,12 @@ namespace common {
 
 class QtMessageBoxes : public MessageBoxes {
 public:
-    explicit QtMessageBoxes(QWidget* parent = nullptr) : m_parent(parent) {}
+    explicit QtMessageBoxes(QWidget* parent = nullptr, QString defaultTitle = {})
+        : m_parent(parent), m_defaultTitle(std::move(defaultTitle))
+    {
+    }
+    // The window the boxes stand over (none: they are windows of their own).
+    void setParentWindow(QWidget* parent) { m_parent = parent; }
 
     // The box a prompt and style show, not yet opened.
     static std::unique_ptr<QMessageBox> buildBox(const QString& prompt, int style, const QString& title,
@@ -24,7 +30,8 @@ protected:
     int present(const QString& prompt, int style, const QString& title) override;
 
 private:
-    QWidget* m_parent;
+    QPointer<QWidget> m_parent;
+    QString m_defaultTitle;
 };
 
 } // namespace common

@@ -4,6 +4,7 @@
 #include "program/catalogue/medium_liste.h"
 #include "program/project/codepage1252.h"
 
+#include <QBuffer>
 #include <QtEndian>
 #include <cmath>
 #include <cstring>
@@ -15,45 +16,46 @@ namespace {
 constexpr qint16 BoolTrue = -1;
 constexpr int MaxTextBytes = 0xFFFF;
 
-// Sequential reader over the file's bytes; every read reports whether the bytes were there.
+// Sequential reader over a device; every read reports whether the bytes were there. It asks the
+// device for exactly the bytes of each field, never for more.
 class Leser {
 public:
-    explicit Leser(const QByteArray& bytes) : m_bytes(bytes) {}
+    explicit Leser(QIODevice& device) : m_device(device) {}
 
     bool int16(qint16& out)
     {
-        if (rest() < 2)
+        char b[2];
+        if (!lies(b, sizeof b))
             return false;
-        out = qFromLittleEndian<qint16>(m_bytes.constData() + m_pos);
-        m_pos += 2;
+        out = qFromLittleEndian<qint16>(b);
         return true;
     }
     bool real(double& out)
     {
-        if (rest() < 8)
+        char b[8];
+        if (!lies(b, sizeof b))
             return false;
-        const quint64 bits = qFromLittleEndian<quint64>(m_bytes.constData() + m_pos);
+        const quint64 bits = qFromLittleEndian<quint64>(b);
         std::memcpy(&out, &bits, sizeof out);
-        m_pos += 8;
         return true;
     }
     bool text(QString& out)
     {
-        if (rest() < 2)
+        qint16 stored = 0;
+        if (!int16(stored))
             return false;
-        const quint16 length = qFromLittleEndian<quint16>(m_bytes.constData() + m_pos);
-        if (rest() - 2 < length)
+        const auto length = static_cast<quint16>(stored);
+        QByteArray bytes(length, Qt::Uninitialized);
+        if (!lies(bytes.data(), length))
             return false;
-        out = fromCp1252(m_bytes.mid(m_pos + 2, length));
-        m_pos += 2 + length;
+        out = fromCp1252(bytes);
         return true;
     }
 
 private:
-    qsizetype rest() const { return m_bytes.size() - m_pos; }
+    bool lies(char* out, qint64 n) { return n == 0 || m_device.read(out, n) == n; }
 
-    const QByteArray& m_bytes;
-    qsizetype m_pos = 0;
+    QIODevice& m_device;
 };
 
 class Schreiber {
@@ -146,12 +148,16 @@ void normalisiere(ProjektSatz& s)
 
 Dekodiert dekodiereProjekt(const QByteArray& bytes)
 {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return dekodiereProjekt(buffer);
+}
+
+Dekodiert dekodiereProjekt(QIODevice& device)
+{
     Dekodiert d;
-    if (bytes.size() > ProjektMaxBytes) {
-        d.ablehnung = Ablehnung::Zugross;
-        return d;
-    }
-    Leser in(bytes);
+    Leser in(device);
     if (!in.int16(d.Version) || !in.int16(d.Revision)) {
         d.ablehnung = Ablehnung::Kurz;
         return d;

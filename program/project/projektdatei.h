@@ -4,10 +4,13 @@
 // Little-endian, no padding; Integer = int16, Double = IEEE-754 binary64, Boolean = int16 (-1/0);
 // a text = uint16 length + that many Windows-1252 bytes. Bytes after the record are ignored.
 //
-// The codec is pure: bytes in, a checked record out, or a refusal; a record in, bytes out.
+// The codec is pure: bytes in, a checked record out, or a refusal; a record in, bytes out. The
+// reader takes from a device only the bytes the record needs, so a file with a tail of any size
+// is read without holding the tail.
 #include "program/project/word_optionen.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -17,8 +20,6 @@ namespace project {
 
 inline constexpr qint16 ProjektVersion = 2;
 inline constexpr qint16 ProjektRevision = 1;
-// Anything larger is not a project file (the largest valid record is about 11.2 MB).
-inline constexpr qint64 ProjektMaxBytes = 16 * 1024 * 1024;
 
 // The ten option buttons in the order the file stores them.
 enum OptionKnopf {
@@ -61,7 +62,6 @@ enum class Ablehnung {
     Version,   // version 0, negative or above 2
     Kurz,      // the record ends before its last field, or a text is longer than the bytes left
     Wert,      // a number is not finite
-    Zugross,   // larger than ProjektMaxBytes
 };
 
 struct Dekodiert {
@@ -76,12 +76,14 @@ struct Dekodiert {
     bool andereRevision() const { return angenommen() && Revision != ProjektRevision; }
 };
 
-// Reads a whole file's bytes. The record is checked completely before anything is taken; an
+// Reads one record from the start of the bytes. The record is checked completely before anything is taken; an
 // accepted record then gets the reader's rules: a medium kind other than 0/1 becomes oil, a grade
 // outside the medium's list 0, units outside their range their defaults (kW, °C, l/min, mbar),
 // per group of option buttons only the last chosen one stays, and when none of the report
 // options 0 to 7 is on, all eight are switched on (the page frame keeps its flag).
 Dekodiert dekodiereProjekt(const QByteArray& bytes);
+// The same from the device's current position; reads no byte after the record.
+Dekodiert dekodiereProjekt(QIODevice& device);
 
 // The record's bytes, version 2 revision 1. Throws common::Error (overflow, 6) when a text needs
 // more than 65 535 bytes; nothing is written then.

@@ -53,14 +53,13 @@ Ladeergebnis ladeProjektDatei(const QString& pfad)
         r.grund = info.isFile() ? file.errorString() : QStringLiteral("Not a file");
         return r;
     }
-    // One byte more than the limit tells an oversized file without reading all of it.
-    const QByteArray bytes = file.read(ProjektMaxBytes + 1);
+    // Only the record is read; whatever follows it stays on disk, however large it is.
+    r.dekodiert = dekodiereProjekt(file);
     if (file.error() != QFileDevice::NoError) {
         r.status = LadeStatus::NichtLesbar;
         r.grund = file.errorString();
         return r;
     }
-    r.dekodiert = dekodiereProjekt(bytes);
     r.status = r.dekodiert.angenommen() ? LadeStatus::Geladen : LadeStatus::Abgelehnt;
     if (!r.dekodiert.angenommen())
         r.grund = QStringLiteral("Not a project file of version 1 or 2");

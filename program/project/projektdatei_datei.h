@@ -1,6 +1,6 @@
 #pragma once
-// Reading and writing a project file on disk. Reading takes the whole file and decodes it before
-// anything is returned; writing builds the whole record first, keeps the previous file as the
+// Reading and writing a project file on disk. Reading takes the record from the start of the file,
+// never the bytes after it, and checks it whole before anything is returned; writing builds the whole record first, keeps the previous file as the
 // ".bak" copy and replaces the file atomically, so a failed write leaves the old file intact.
 #include "program/project/projektdatei.h"
 

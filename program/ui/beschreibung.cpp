@@ -2,15 +2,17 @@
 
 #include "common/messages.h"
 #include "platform/apppaths.h"
+#include "program/texts/sprachtext.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+#include "wp/externalprograms.h"
+
+#include <QFileInfo>
 
 namespace ui {
 
 bool DesktopDokumentOeffner::oeffnen(const QString& pfad)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+    return wp::openWithDesktop(pfad);
 }
 
 QString Beschreibung_Datei(int SprachNr)
@@ -32,8 +34,14 @@ void Word_Beschreibung_anzeigen(const platform::AppPaths& pfade, int SprachNr, D
             common::mb::Information);
         return;
     }
-    // The desktop shows the document on its own; the program keeps no reference to it.
-    oeffner.oeffnen(gefunden);
+    // The desktop shows the document on its own; the program keeps no reference to it. When the
+    // desktop has no program for it, the user learns where the document is.
+    if (!oeffner.oeffnen(gefunden))
+        boxes.show(texts::meldungInSprache(SprachNr, u"Kein Programm zum Öffnen dieser Datei gefunden:",
+                       u"No program was found to open this file:",
+                       u"Aucun programme trouvé pour ouvrir ce fichier :")
+                + QStringLiteral("\r\n") + QFileInfo(gefunden).absoluteFilePath(),
+            common::mb::Information);
 }
 
 } // namespace ui

@@ -9,11 +9,13 @@
 #include "program/texts/startup_forms.h"
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
+#include "program/rating/units.h"
 #include "program/report/ergbausgabe.h"
 #include "program/ui/captiongradient.h"
 #include "program/ui/ergebnis_ansichten.h"
 #include "program/ui/optionen_ergbausgabe.h"
 #include "program/ui/programmzustand.h"
+#include "program/ui/qt_uebersetzung.h"
 #include "program/ui/widgets/updown.h"
 #include "tooltip/clsquickinfo.h"
 
@@ -33,6 +35,8 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
+#include <QWindow>
 
 namespace ui {
 
@@ -190,32 +194,55 @@ void Kelto_VX_Menu::Form_Activate()
         return;
     common::UserActionScope scope(m_boxes);
     m.Erst_Aktivierung = false;
+    // The list handlers stay idle through the first activation, also when it runs after the
+    // program entry has finished its start.
+    texts::System& sys = m_zustand.System();
+    const bool startAktiv = sys.Init_aktiv;
+    sys.Init_aktiv = true;
     Set_Start_Colors();
-    // The list changes run no handler while the program starts: the region stays as the settings
-    // gave it for the whole run, and the list is switched off.
+    // The region stays as the settings gave it for the whole run: the list shows it, switched off.
     {
         const QSignalBlocker b(CBox_Location);
-        if (regionUS())
-            CBox_Location->setCurrentIndex(1);
-        CBox_Location->setCurrentIndex(0);
+        CBox_Location->setCurrentIndex(regionUS() ? 1 : 0);
     }
     CBox_Location->setEnabled(false);
+    setFanACCaption();
     // A new, empty project: the medium handler runs once (the list handlers are idle otherwise).
-    texts::System& sys = m_zustand.System();
-    const bool wasInit = sys.Init_aktiv;
     sys.Init_aktiv = false;
     CBox_Medium_Click();
-    sys.Init_aktiv = wasInit;
+    sys.Init_aktiv = true;
     // The last project, or an empty one.
     Projektfile_Load();
+    sys.Init_aktiv = startAktiv;
 }
 
 void Kelto_VX_Menu::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // The first showing is the first activation; the program entry still holds Init_aktiv.
-    if (m_zustand.Menu.Erst_Aktivierung)
-        Form_Activate();
+    // The first activation waits until the window is on screen: a message of the start-up load
+    // (a damaged last project) then stands over the window instead of alone before it appears.
+    if (m_zustand.Menu.Erst_Aktivierung && !m_aktivierungGeplant) {
+        m_aktivierungGeplant = true;
+        QTimer::singleShot(0, this, [this] { ersteAktivierungWennSichtbar(0); });
+    }
+}
+
+bool Kelto_VX_Menu::firstActivationDone() const
+{
+    return !m_zustand.Menu.Erst_Aktivierung;
+}
+
+void Kelto_VX_Menu::ersteAktivierungWennSichtbar(int versuch)
+{
+    // The window system reports the window exposed once it is mapped and drawn; a platform that
+    // never does is given a second and a half.
+    constexpr int Versuche = 150;
+    const QWindow* fenster = windowHandle();
+    if (isVisible() && fenster != nullptr && !fenster->isExposed() && versuch < Versuche) {
+        QTimer::singleShot(10, this, [this, versuch] { ersteAktivierungWennSichtbar(versuch + 1); });
+        return;
+    }
+    Form_Activate();
 }
 
 void Kelto_VX_Menu::closeEvent(QCloseEvent* event)
@@ -320,6 +347,10 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
     if (QAction* a = menuItem(keys[static_cast<std::size_t>(t.SprachNr)]))
         a->setChecked(true);
     texts::INI_schreiben(m_zustand.System(), QStringLiteral("Sprache"), QString::number(t.SprachNr), texts::ini::SysDaten);
+    // Qt's standard buttons and dialogs speak the language too.
+    if (!m_qtUebersetzung)
+        m_qtUebersetzung = std::make_shared<QtUebersetzung>();
+    m_qtUebersetzung->setzen(t.SprachNr);
     t.DezimalTrenner = m_zustand.locale.decimalPoint();
     const int n = t.SprachNr;
     Setze_FontCharset_Menu((n == 4 || n == 14) ? 204 : n == 5 ? 238 : n == 15 ? 128 : 0);
@@ -330,14 +361,19 @@ void Kelto_VX_Menu::Sprache_setzen(int Sprache)
 
     Captions_setzen();
 
+    // The four unit setters put the unit names of the language on the labels and write every field
+    // that shows a value again. The power setter empties the delivered heat for a new unit; the unit
+    // stays the same here, so a shown result keeps it.
     const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
-    const QString leistung = unitName(k.EH_Leistung_Namen, static_cast<int>(k.EH_Leistung));
-    LA_Leistung_EH[0]->setText(leistung);
-    LA_Leistung_EH[1]->setText(leistung);
-    LA_Druck_EH[0]->setText(unitName(k.EH_Druck_Namen, k.EH_Druck));
-    LA_Q_EH[0]->setText(unitName(k.EH_Durchfluss_Namen, k.EH_Durchfluss));
-    int temp = k.EH_Temp;
+    const bool abgefGezeigt = !TB_Abgef_Leistg->text().isEmpty();
+    int temp = k.EH_Temp, flow = k.EH_Durchfluss, druck = k.EH_Druck;
+    long leistung = k.EH_Leistung;
     Temp_EH_setzen(temp);
+    Q_EH_setzen(flow);
+    Leistg_EH_setzen(leistung);
+    Druck_EH_setzen(druck);
+    if (abgefGezeigt)
+        TB_Abgef_Leistg->setText(anzeige([&] { return rating::Leistung_EH_anzeigen(k, k.Abgef_Leistg, m_zustand.locale); }));
     redrawOpenView();
 }
 
@@ -369,7 +405,7 @@ void Kelto_VX_Menu::Captions_setzen()
     CBox_AC_LowNoise->setText(tx(t.Text_172));
     FR_FanHC->setTitle(tx(t.Text_518));
     Fr_FanDC->setTitle(tx(t.Text_519));
-    FR_FanAC->setTitle(tx(t.Text_520));
+    setFanACCaption();
     OBox_12V->setText(tx(t.Text_550));
     OBox_24V->setText(tx(t.Text_551));
     OBox_Saugend->setText(tx(t.Text_156));
@@ -403,7 +439,6 @@ void Kelto_VX_Menu::fenstergroesseFestlegen()
         t.SprachNr = n;
         Captions_setzen();
         Setze_MenueTexte();
-        FR_FanAC->setTitle(FR_FanAC->title() + QStringLiteral(" (60Hz)"));
         for (QLayout* l : layouts)
             l->invalidate();
         minimum = minimum.expandedTo(zentral->minimumSizeHint());

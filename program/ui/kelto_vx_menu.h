@@ -58,6 +58,7 @@ struct Programmzustand;
 class ProjektBefehle;
 class ProjektDialoge;
 class DokumentOeffner;
+class QtUebersetzung;
 
 class Kelto_VX_Menu : public QMainWindow {
     Q_OBJECT
@@ -68,8 +69,9 @@ public:
     Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent = nullptr);
     ~Kelto_VX_Menu() override;
 
-    // The first activation: Main calls it right after show(), while Init_aktiv is still set.
+    // The first activation: runs once the shown window is on screen (tests may call it at once).
     void Form_Activate();
+    bool firstActivationDone() const;
 
     // --- members other windows and the project code call ---
     void CB_Kuehler_suchen_Click();
@@ -270,6 +272,7 @@ protected:
 private:
     Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent);
     void setUp();
+    void ersteAktivierungWennSichtbar(int versuch);
     // Start-up.
     void Form_Load();
     void createControls();
@@ -335,6 +338,7 @@ private:
     void UpDown_HydroRPM_Change();
     void CB_Ergebnisdatei_Click();
     void showDriveFrame(QGroupBox* frame);
+    void setFanACCaption();
     void setMenuBarColours(common::ColourValue bar, common::ColourValue menus, common::ColourValue highlight);
     void showBanner(int number);
     void queueTab();
@@ -357,6 +361,7 @@ private:
     std::shared_ptr<ProjektBefehle> m_projekt;
     std::shared_ptr<BerichtFenster> m_berichtFenster;
     std::shared_ptr<Hilfsfenster> m_hilfsfenster;
+    std::shared_ptr<QtUebersetzung> m_qtUebersetzung;
     std::unique_ptr<Programmzustand> m_ownZustand;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
@@ -378,6 +383,7 @@ private:
     int m_bannerShown = 0;
     bool m_reserveRed = false;
     bool m_closing = false;
+    bool m_aktivierungGeplant = false;
     bool m_endeGefragt = false;
     common::ColourValue m_fanColour = 0;
     QStringList m_loadSteps;

@@ -278,19 +278,16 @@ void Kelto_VX_Menu::CBox_Location_Click()
 {
     if (m_zustand.System().Init_aktiv)
         return;
-    const texts::Texte& t = m_zustand.Texte;
-    const QString ac = t.Text_520[static_cast<std::size_t>(qBound(0, int(t.SprachNr), 16))];
     int temp, flow, druck;
     long leistung;
     if (CBox_Location->currentIndex() == 0) {
-        FR_FanAC->setTitle(ac + QStringLiteral(" (50Hz)"));
         setRegionUS(false);
         temp = 0, flow = 2, leistung = 0, druck = 1;
     } else {
-        FR_FanAC->setTitle(ac + QStringLiteral(" (60Hz)"));
         setRegionUS(true);
         temp = 1, flow = 5, leistung = 3, druck = 4;
     }
+    setFanACCaption();
     Temp_EH_setzen(temp);
     Q_EH_setzen(flow);
     Leistg_EH_setzen(leistung);
@@ -342,15 +339,21 @@ void Kelto_VX_Menu::OBox_DCD_Click()
 void Kelto_VX_Menu::OBox_AC_Click()
 {
     rating::KuehlerDaten& m = m_zustand.KuehlerDaten; // the drive colours
-    const texts::Texte& t = m_zustand.Texte;
     showDriveFrame(FR_FanAC);
-    FR_FanAC->setTitle(t.Text_520[static_cast<std::size_t>(qBound(0, int(t.SprachNr), 16))]
-        + (CBox_Location->currentIndex() == 0 ? QStringLiteral(" (50Hz)") : QStringLiteral(" (60Hz)")));
+    setFanACCaption();
     m.Farbe_Antrieb = 0x27A6EE;
     m.Farbe_Titelleiste = 0xD8D8D8;
     Set_WindowHeaderColor(m.Farbe_Titelleiste, true);
     Set_Fan_Farbe(m.Farbe_Antrieb);
     CB_Kuehler_suchen_Click();
+}
+
+void Kelto_VX_Menu::setFanACCaption()
+{
+    // The AC motors' mains frequency is the region's, whatever language the caption is in.
+    const texts::Texte& t = m_zustand.Texte;
+    FR_FanAC->setTitle(t.Text_520[static_cast<std::size_t>(qBound(0, int(t.SprachNr), 16))].trimmed()
+        + (regionUS() ? QStringLiteral(" (60Hz)") : QStringLiteral(" (50Hz)")));
 }
 
 void Kelto_VX_Menu::OBox_HC_Click()

@@ -274,13 +274,20 @@ void Kelto_VX_Menu::ergebnisBerechnen()
     ein.Q_max = e.Durchfluss_Max;
     const ErgebnisWerte w = berechneErgebnis(ein, f);
 
+    m_zustand.Menu.Iter_Zaehler = w.Iter_Zaehler;
+    if (w.leistungNichtAbfuehrbar)
+        m_boxes.show(inSprache(t.Text_132, t.SprachNr), common::mb::Information);
+    // Outside the range the curves and the medium's properties hold (a property error, or a
+    // capacity that is not a positive number) there is no result to show, only the no-cooler state.
+    if (k.Stoffwert_Fehler || !std::isfinite(w.Abgef_Leistg) || w.Abgef_Leistg <= 0) {
+        TB_Info->hide();
+        Set_no_CoolerInfo();
+        return;
+    }
     k.T_out = w.T_out;
     k.Abgef_Leistg = w.Abgef_Leistg;
     k.T_mittel = w.T_mittel;
     k.T_mittel_Ergebnis = w.T_mittel;
-    m_zustand.Menu.Iter_Zaehler = w.Iter_Zaehler;
-    if (w.leistungNichtAbfuehrbar)
-        m_boxes.show(inSprache(t.Text_132, t.SprachNr), common::mb::Information);
 
     // Flow check and the advice tooltip of the information field.
     TB_Info->hide();

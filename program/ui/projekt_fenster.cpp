@@ -152,11 +152,11 @@ void Kelto_VX_Menu::ProjektFile_Lesen(const project::ProjektSatz& satz)
     setGroup(m_fanTyp, {{OBox_DCD, on(project::OBox_DCD)}, {OBox_AC, on(project::OBox_AC)}, {OBox_HC, on(project::OBox_HC)}});
     setGroup(m_direction, {{OBox_Saugend, on(project::OBox_Saugend)}, {OBox_drueckend, !on(project::OBox_Saugend)}});
     m_zustand.Menu.LuefterDrueckend = !on(project::OBox_Saugend);
-    // The region list shows its first entry; the region itself stays as the program runs (the list
-    // is switched off after the start), so a project never swaps the catalogue under the window.
+    // The region comes from the settings for the whole run: a project never swaps the catalogue
+    // under the window, and the list keeps showing the region in use.
     {
         const QSignalBlocker block(CBox_Location);
-        CBox_Location->setCurrentIndex(0);
+        CBox_Location->setCurrentIndex(regionUS() ? 1 : 0);
     }
     int temp = satz.EH_Temp, druck = satz.EH_Druck, flow = satz.EH_Durchfluss;
     long leistung = satz.EH_Leistung;
@@ -235,8 +235,10 @@ void Kelto_VX_Menu::Projekt_Neu_Init()
     CBox_Medium_Click();
     sys.Init_aktiv = true;
     {
+        // The list's handler is idle here: the grade it shows is set by hand too.
         const QSignalBlocker block(CBox_Medium_Typ);
         CBox_Medium_Typ->setCurrentIndex(0);
+        k.Medium_Subindex = 0;
     }
     // The result frame stays usable: nothing switches it on again, and the size spinner inside it
     // would be dead for the rest of the run. Its fields are empty and the spinner is off already.

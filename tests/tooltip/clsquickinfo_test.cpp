@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -198,4 +199,37 @@ TEST_F(PopupFixture, LeaveAndRemovalHideAShownTip)
     field = nullptr;
     EXPECT_FALSE(popup()->isVisible());
     EXPECT_EQ(tips.ToolCount(), 0);
+}
+
+TEST_F(PopupFixture, LinesUpToTheMaximumWidthStayWholeAndANewTextResizes)
+{
+    tips.setDelayTime(clsQuickInfo::AutoPop, 0);
+    ASSERT_TRUE(tips.ControlAdd(field, ""));
+    const QFontMetrics fm(popup()->font());
+    // An advice line of about 280 px: shown on one line, the popup as wide as the line.
+    QString line = QStringLiteral("Pressure drop can be lowered a lot with less flow!");
+    while (fm.horizontalAdvance(line) < 270)
+        line += QStringLiteral(" x");
+    const QString advice = QStringLiteral("Cooler not working in its best range!\r\n") + line;
+    tips.setToolTipText(field, advice);
+    enter(field);
+    QTRY_VERIFY_WITH_TIMEOUT(popup()->isVisible(), 1000);
+    const int twoLines = popup()->height();
+    EXPECT_GE(popup()->width(), fm.horizontalAdvance(line));
+    EXPECT_LT(twoLines, 3 * fm.lineSpacing()) << "two lines, none of them wrapped";
+
+    // A new text on the shown popup resizes it: a longer single line widens it.
+    QString longer = line + line.left(line.size() / 2);
+    ASSERT_LT(fm.horizontalAdvance(longer), tips.MaxTipWidth() - 20);
+    tips.setToolTipText(field, longer);
+    EXPECT_GE(popup()->width(), fm.horizontalAdvance(longer));
+    EXPECT_LT(popup()->height(), 2 * fm.lineSpacing());
+
+    // A line longer than the maximum width wraps at that width.
+    QString lang;
+    while (fm.horizontalAdvance(lang) < 2 * tips.MaxTipWidth())
+        lang += QStringLiteral("flow too high ");
+    tips.setToolTipText(field, lang);
+    EXPECT_EQ(popup()->width(), tips.MaxTipWidth());
+    EXPECT_GE(popup()->height(), 2 * fm.lineSpacing());
 }

@@ -1,6 +1,7 @@
 #include "program/report/writer/reportwriter.h"
 #include "common/error.h"
 #include "program/report/writer/sections.h"
+#include "program/texts/sprachtext.h"
 #include <QDir>
 #include <QFileInfo>
 
@@ -8,14 +9,10 @@ namespace report {
 
 namespace {
 
-// Messages that have no number in the text store: German, English, French, English for the rest.
+// Messages that have no number in the text store.
 QString meldung(int SprachNr, const char16_t* de, const char16_t* en, const char16_t* fr)
 {
-    switch (SprachNr) {
-    case 0: return QString::fromUtf16(de);
-    case 2: return QString::fromUtf16(fr);
-    default: return QString::fromUtf16(en);
-    }
+    return texts::meldungInSprache(SprachNr, de, en, fr);
 }
 
 QString fileInFolder(const QString& folder, const QString& name)

@@ -28,14 +28,13 @@ TEST(QtMessageBoxes, StyleGivesButtonsIconDefaultAndTitle)
         {mb::OkCancel | mb::DefaultButton3, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon,
          QMessageBox::Cancel},
     };
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Kelto-Line"));
     for (const Case& c : cases) {
         const auto box = QtMessageBoxes::buildBox(QStringLiteral(" Programm wurde schon gestartet"), c.style, {});
         EXPECT_EQ(box->standardButtons(), c.buttons) << c.style;
         EXPECT_EQ(box->icon(), c.icon) << c.style;
         EXPECT_EQ(box->standardButton(box->defaultButton()), c.defaultButton) << c.style;
         EXPECT_EQ(box->text(), QStringLiteral(" Programm wurde schon gestartet"));
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("Kelto-Line"));
+        EXPECT_EQ(box->windowTitle(), QGuiApplication::applicationDisplayName());
     }
     EXPECT_EQ(QtMessageBoxes::buildBox(QStringLiteral("x"), 0, QStringLiteral("Own"))->windowTitle(),
               QStringLiteral("Own"));
@@ -53,10 +52,11 @@ TEST(QtMessageBoxes, AnswerCodes)
 
 TEST(QtMessageBoxes, ShownBoxAnswersWithTheButtonPressed)
 {
-    QtMessageBoxes boxes;
+    QtMessageBoxes boxes(nullptr, QStringLiteral("Kelto-Line"));
     QTimer::singleShot(0, [] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Kelto-Line")); // the program's title when none is given
         box->button(QMessageBox::No)->click();
     });
     EXPECT_EQ(boxes.show(QStringLiteral("Save?"), mb::YesNoCancel | mb::Question), mb::No);

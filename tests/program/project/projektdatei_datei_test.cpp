@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,59 @@ TEST_F(ProjektDateiTest, AFailedWriteLeavesTheFileAndItsBackupAlone)
     // A target that is a folder, and a target in a folder that does not exist.
     EXPECT_FALSE(speichereProjektDatei(pfad(QStringLiteral("anlage.bak")), projekt(20)).ok);
     EXPECT_FALSE(speichereProjektDatei(pfad(QStringLiteral("fehlt/x.tpj")), projekt(20)).ok);
+}
+
+// A device that counts the bytes its reader asked for.
+class ZaehlendesGeraet : public QIODevice {
+public:
+    explicit ZaehlendesGeraet(QIODevice& innen) : m_innen(innen) { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    qint64 gelesen = 0;
+
+protected:
+    qint64 readData(char* data, qint64 max) override
+    {
+        const qint64 n = m_innen.read(data, max);
+        if (n > 0)
+            gelesen += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QIODevice& m_innen;
+};
+
+TEST_F(ProjektDateiTest, ARecordWithAHugeTailLoadsReadingOnlyTheRecord)
+{
+    // A valid record followed by a 50 MB tail (sparse on disk): larger than any record can be.
+    ProjektSatz s = projekt(75);
+    s.Optionen[4].Zusatz = QString(3000, QLatin1Char('t'));
+    const QByteArray record = kodiereProjekt(s);
+    const QString datei = pfad(QStringLiteral("mit_rest.tpj"));
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(record), record.size());
+        ASSERT_TRUE(f.resize(record.size() + 50LL * 1000 * 1000));
+    }
+    ASSERT_GT(QFileInfo(datei).size(), 16LL * 1024 * 1024);
+
+    const Ladeergebnis r = ladeProjektDatei(datei);
+    ASSERT_EQ(r.status, LadeStatus::Geladen) << r.grund.toStdString();
+    EXPECT_EQ(r.dekodiert.satz, s);
+
+    // The reader asks for the record's bytes and not one byte of the tail.
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    ZaehlendesGeraet zaehler(f);
+    EXPECT_TRUE(dekodiereProjekt(zaehler).angenommen());
+    EXPECT_EQ(zaehler.gelesen, record.size());
+
+    // A record cut short is still refused as damaged.
+    QByteArray kaputt = record;
+    kaputt.truncate(record.size() - 1);
+    schreib(pfad(QStringLiteral("kaputt.tpj")), kaputt);
+    EXPECT_EQ(ladeProjektDatei(pfad(QStringLiteral("kaputt.tpj"))).status, LadeStatus::Abgelehnt);
 }
 
 TEST_F(ProjektDateiTest, LoadingTellsMissingUnreadableAndForeignFilesApart)

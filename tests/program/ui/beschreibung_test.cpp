@@ -61,12 +61,27 @@ TEST(Beschreibung, OpensTheFoundFileOrNamesThePathLookedFor)
     EXPECT_EQ(boxes.shown[0].prompt, "File not found!\r\n" + dir.path() + "/system/keltoline-fra.html");
     EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
 
-    // A desktop that cannot show it: no message.
-    boxes.clear();
+    // A desktop without a program for it: the user is told, in the program's language, with the
+    // document's full path.
+    QFile ger(dir.path() + "/system/keltoline-ger.html");
+    ASSERT_TRUE(ger.open(QIODevice::WriteOnly));
+    ger.close();
     oeffner.result = false;
-    Word_Beschreibung_anzeigen(pfade, 1, oeffner, boxes);
-    EXPECT_EQ(oeffner.opened.size(), 1);
-    EXPECT_TRUE(boxes.shown.empty());
+    const struct {
+        int sprache;
+        const char* anfang;
+        const char* datei;
+    } ohneProgramm[] = {{1, "No program was found to open this file:", "KeltoLine-Eng.HTML"},
+        {15, "No program was found to open this file:", "KeltoLine-Eng.HTML"},
+        {0, "Kein Programm zum Öffnen dieser Datei gefunden:", "keltoline-ger.html"}};
+    for (const auto& c : ohneProgramm) {
+        boxes.clear();
+        Word_Beschreibung_anzeigen(pfade, c.sprache, oeffner, boxes);
+        ASSERT_EQ(boxes.shown.size(), 1u) << c.sprache;
+        EXPECT_EQ(boxes.shown[0].prompt,
+            QString::fromUtf8(c.anfang) + "\r\n" + dir.path() + "/system/" + QString::fromLatin1(c.datei));
+        EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
+    }
 }
 
 TEST(Beschreibung, ProgramShipsTheThreeDocuments)

@@ -118,8 +118,8 @@ TEST_F(WindowFixture, RegionFromTheSettingsStaysForTheRun)
 {
     open(1, true);
     EXPECT_TRUE(zustand->KDaten_Tab.Region_US);
-    EXPECT_EQ(w->CBox_Location->currentIndex(), 0); // the list is not the region's source
-    EXPECT_EQ(w->CBox_Location->currentText(), "Europe");
+    EXPECT_EQ(w->CBox_Location->currentIndex(), 1); // the list shows the region in use
+    EXPECT_EQ(w->CBox_Location->currentText(), "US");
     EXPECT_FALSE(w->CBox_Location->isEnabled());
     EXPECT_EQ(k().EH_Temp, 0); // the default units until a project says otherwise
     EXPECT_EQ(k().EH_Durchfluss, 2);

@@ -184,6 +184,7 @@ TEST(ProjektStart, MissingLastProjectGivesAnUntitledOne)
     ui::Kelto_VX_Menu win(z, boxes);
     ui::Kelto_VX_Menu::testHooks = nullptr;
     win.show();
+    QTRY_VERIFY_WITH_TIMEOUT(win.firstActivationDone(), 3000);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].prompt, z.Texte.Text_106[0] + "\r" + gone);
     EXPECT_TRUE(start.System.Projekt_Name.isEmpty());

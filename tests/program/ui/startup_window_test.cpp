@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +23,9 @@ QPointer<ui::Kelto_VX_Menu> start(texts::AppState& state, platform::SingleInstan
         window->show();
         shown = window;
     });
+    // The first activation follows once the window is on screen.
+    for (int i = 0; i < 300 && shown && !shown->firstActivationDone(); ++i)
+        QTest::qWait(10);
     return shown;
 }
 
