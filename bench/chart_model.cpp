@@ -56,9 +56,12 @@ static void InsertInRandomOrder(benchmark::State& state)
 }
 BENCHMARK(InsertInRandomOrder)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// Second argument 1: the array value is built inside the timed loop, as a host builds it from
+// its own numbers for every call.
 static void InsertSingleDataArray(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
+    const bool buildArray = state.range(1) != 0;
     std::vector<double> ys(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
         ys[static_cast<size_t>(i)] = std::sin(i * 0.001);
@@ -66,12 +69,44 @@ static void InsertSingleDataArray(benchmark::State& state)
     Vexachart c(nullptr, std::make_shared<FixedTextMetrics>());
     c.setPainting(false);
     c.setMaxCountOfPlots(1);
-    c.pInit = true;
-    for (auto _ : state)
-        c.InsertSingleDataArray(1, array);
+    c.setPInit(true);
+    for (auto _ : state) {
+        if (buildArray)
+            c.InsertSingleDataArray(1, Variant::array1(ys));
+        else
+            c.InsertSingleDataArray(1, array);
+    }
     state.SetItemsProcessed(state.iterations() * n);
 }
-BENCHMARK(InsertSingleDataArray)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(InsertSingleDataArray)->Args({1000000, 0})->Args({1000000, 1})->Unit(benchmark::kMillisecond);
+
+// A new chart (its plot holds the 101 test points) filled one point at a time through the public
+// member, X ascending, and read once.
+static void AddNewDataPointToNewChart(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    std::vector<double> ys(static_cast<size_t>(n));
+    std::mt19937 rng(5);
+    std::normal_distribution<double> noise(0.0, 1.0);
+    for (double& y : ys)
+        y = noise(rng);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto c = std::make_unique<Vexachart>(nullptr, std::make_shared<FixedTextMetrics>());
+        c->setPainting(false);
+        c->initNew();
+        c->setMaxCountOfPlots(1);
+        state.ResumeTiming();
+        for (int i = 0; i < n; ++i)
+            c->AddNewDataPoint(1, Variant(double(i + 1)), Variant(ys[static_cast<size_t>(i)]));
+        benchmark::DoNotOptimize(c->plotData(1).x(1)); // reading puts every point in its place
+        state.PauseTiming();
+        c.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(AddNewDataPointToNewChart)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 static void Ticks(benchmark::State& state)
 {

@@ -25,7 +25,7 @@ std::unique_ptr<vexachart::Vexachart> chartWith(int plots, int points)
     for (int p = 1; p <= plots; ++p)
         for (int i = 0; i < points; ++i)
             c->AddNewDataPoint(static_cast<qint16>(p), double(i), p + std::sin(i * 0.001));
-    c->pInit = false;
+    c->setPInit(false);
     c->DrawChart(c->globalBorders());
     return c;
 }

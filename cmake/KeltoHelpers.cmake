@@ -59,8 +59,9 @@ function(kelto_shared_library name)
   string(LENGTH ${L_NAMESPACE} n)
   set(ns "${n}${L_NAMESPACE}")
   set(map ${CMAKE_CURRENT_BINARY_DIR}/${name}.map)
-  file(WRITE ${map} "{\n  global:\n    _ZN${ns}*; _ZNK${ns}*; _ZTVN${ns}*; _ZTIN${ns}*; _ZTSN${ns}*;\n"
-    "    _ZThn*_N${ns}*; _ZThn*_NK${ns}*; _ZTv*_N${ns}*; _ZTv*_NK${ns}*;\n  local: *;\n};\n")
+  # Written only when its text changes, so a new configure run does not relink the library.
+  file(CONFIGURE OUTPUT ${map} @ONLY CONTENT "{\n  global:\n    _ZN${ns}*; _ZNK${ns}*; _ZTVN${ns}*; _ZTIN${ns}*; _ZTSN${ns}*;
+    _ZThn*_N${ns}*; _ZThn*_NK${ns}*; _ZTv*_N${ns}*; _ZTv*_NK${ns}*;\n  local: *;\n};\n")
   add_library(${name}_objects OBJECT ${L_SOURCES})
   set_target_properties(${name}_objects PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_include_directories(${name}_objects PUBLIC ${CMAKE_SOURCE_DIR})

@@ -29,6 +29,16 @@ qint32 toInt32(double value)
     return static_cast<qint32>(r);
 }
 
+ColourValue toColour(double value)
+{
+    if (!std::isfinite(value))
+        raise(errc::Overflow);
+    const double r = roundHalfEven(value);
+    if (r < 0.0 || r > 4294967295.0)
+        raise(errc::Overflow);
+    return static_cast<ColourValue>(r);
+}
+
 double checkedLog(double value)
 {
     if (!(value > 0.0) || !std::isfinite(value))

@@ -1,6 +1,7 @@
 #pragma once
 // Checked arithmetic: the conversions and operations that must fail loudly instead of
 // producing infinities, NaNs, wrapped integers or reads outside an array.
+#include "common/colour.h"
 #include "common/error.h"
 #include <QtGlobal>
 #include <cstddef>
@@ -11,6 +12,8 @@ namespace common {
 qint16 toInt16(double value);
 // Nearest 32-bit integer, halves to the even neighbour; error 6 outside the range or not finite.
 qint32 toInt32(double value);
+// Nearest whole number (halves to even) as a colour value; error 6 outside 0..0xFFFFFFFF or not finite.
+ColourValue toColour(double value);
 // Rounds halves to the even neighbour without a range check (the result may be any finite double).
 double roundHalfEven(double value);
 

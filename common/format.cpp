@@ -568,7 +568,15 @@ QString formatDate(double serial, const QString& pattern, const QLocale& locale)
         } else if (f == QLatin1Char('q')) {
             out += QString::number((p.month - 1) / 3 + 1);
         } else if (f == QLatin1Char('w')) {
-            out += QString::number(weekdayOfSerial(serial));
+            // "w" is the day of the week (1 Sunday), "ww" the week of the year: weeks begin on
+            // Sunday and week 1 is the one that holds 1 January.
+            if (s.size() >= 2) {
+                const double jan1 = serialFromParts(p.year, 1, 1);
+                const int dayOfYear = static_cast<int>(std::floor(serialFromParts(p.year, p.month, p.day) - jan1));
+                out += QString::number((dayOfYear + weekdayOfSerial(jan1) - 1) / 7 + 1);
+            } else {
+                out += QString::number(weekdayOfSerial(serial));
+            }
         }
     }
     return out;

@@ -25,18 +25,21 @@ auto withSource(const char* member, F&& work)
     }
 }
 
-// The error 5 of a data member gets the member's description; others keep theirs.
-template <class F>
-void dataMember(const char* member, const QString& invalidText, F&& work)
+// The error 5 of a data member gets the member's description; others keep theirs. The text is
+// made only when an error occurs (the data members run once per point).
+template <class Text, class F>
+void dataMember(const char* member, Text invalidText, F&& work)
 {
     try {
         work();
     } catch (const Error& e) {
         if (e.number() == common::errc::InvalidArgument)
-            throw Error(e.number(), texts::source(member), invalidText);
+            throw Error(e.number(), texts::source(member), invalidText());
         throw e.withSource(texts::source(member));
     }
 }
+
+QString nonConformValuesLine() { return texts::nonConformValues() + texts::Cr; }
 
 } // namespace
 
@@ -64,7 +67,7 @@ Vexachart::~Vexachart() = default;
 void Vexachart::initialize()
 {
     m_globalSaved = false;
-    pInit = true;
+    m_pInit = true;
     m_menuZoom = true;
     m_arrangeEnabled = true;
     setShowLegend(true);
@@ -117,8 +120,8 @@ void Vexachart::resizeTo(QSize pixels)
 
 void Vexachart::UserControl_Resize()
 {
-    if (pInit)
-        pInit = false;
+    if (m_pInit)
+        m_pInit = false;
     try {
         DrawChart();
     } catch (const Error&) {
@@ -167,13 +170,13 @@ double Vexachart::toStoredNumber(int axis, double value) const
 double Vexachart::toStored(int axis, const Variant& value) const
 {
     const int notation = axis == 0 ? m_xNotation : m_yNotation;
-    const double v = notation == 2 ? TimeStringToDate(value.toString()) : value.toDouble();
+    const double v = notation == 2 ? TimeStringToDate(value.toString(m_locale), m_locale) : value.toDouble();
     return toStoredNumber(axis, v);
 }
 
 void Vexachart::AddNewDataPoint(qint16 PlotNum, const Variant& NewX, const Variant& NewY)
 {
-    dataMember("AddNewDataPoint", texts::nonConformValues(), [&] {
+    dataMember("AddNewDataPoint", texts::nonConformValues, [&] {
         PlotPoints& p = points(PlotNum);
         const double x = toStored(0, NewX);
         const double y = toStored(1, NewY);
@@ -220,53 +223,61 @@ void Vexachart::PlotNewDataPoint(qint16 PlotNumber, const Variant& NewX, const V
 void Vexachart::InsertSingleDataArray(qint16 PlotNum, const Variant& newDataArray, const Variant& xStep,
     const Variant& xPlotDescription)
 {
-    dataMember("InserSingleDataArray", texts::nonConformValues() + texts::Cr, [&] {
+    dataMember("InserSingleDataArray", nonConformValuesLine, [&] {
         ClearSinglePlotDataArray(PlotNum);
         PlotPoints& p = points(PlotNum);
         const VariantArray& a = newDataArray.array();
         double step = xStep.isMissing() ? 0.0 : static_cast<double>(static_cast<float>(xStep.toDouble()));
         if (step == 0.0)
             step = 1.0;
-        std::vector<std::pair<double, double>> converted;
         const ArrayDim rows = a.dims.at(0);
-        converted.reserve(static_cast<size_t>(std::max(0, rows.count())));
+        const size_t n = static_cast<size_t>(std::max(0, rows.count()));
+        std::vector<double> xs;
+        std::vector<double> ys;
+        xs.reserve(n);
+        ys.reserve(n);
+        // One value of the array in stored units: numbers are read unboxed unless the axis
+        // expects date-time text.
+        auto stored = [&](int axis, size_t k) {
+            const bool dateAxis = (axis == 0 ? m_xNotation : m_yNotation) == 2;
+            return a.isNumbers() && !dateAxis ? toStoredNumber(axis, a.numbers[k]) : toStored(axis, a.element(k));
+        };
+        const bool xDateAxis = m_xNotation == 2;
         double x = 0.0;
         // Converted in order; the points before a failing element are kept (the plot was cleared).
         try {
             for (int i = rows.lower; i <= rows.upper; ++i) {
-                Variant xv;
-                Variant yv;
-                if (a.dims.size() == 1) {
+                if (a.dims.size() == 1 || a.dims[1].lower == a.dims[1].upper) {
                     x += step;
-                    xv = x;
-                    yv = newDataArray.at(i);
-                } else if (a.dims[1].lower == a.dims[1].upper) {
-                    x += step;
-                    xv = x;
-                    yv = newDataArray.at(i, a.dims[1].lower);
+                    const double sx = xDateAxis ? toStored(0, Variant(x)) : toStoredNumber(0, x);
+                    const size_t k = a.dims.size() == 1 ? newDataArray.indexOf(i) : newDataArray.indexOf(i, a.dims[1].lower);
+                    const double sy = stored(1, k);
+                    xs.push_back(sx);
+                    ys.push_back(sy);
                 } else {
-                    xv = newDataArray.at(i, a.dims[1].lower);
-                    yv = newDataArray.at(i, a.dims[1].upper);
+                    const double sx = stored(0, newDataArray.indexOf(i, a.dims[1].lower));
+                    const double sy = stored(1, newDataArray.indexOf(i, a.dims[1].upper));
+                    xs.push_back(sx);
+                    ys.push_back(sy);
                 }
-                converted.emplace_back(toStored(0, xv), toStored(1, yv));
             }
         } catch (const Error&) {
-            p.assignInOrder(std::move(converted));
+            p.assignInOrder(std::move(xs), std::move(ys));
             throw;
         }
-        p.assignInOrder(std::move(converted));
-        if (!xPlotDescription.isMissing() && !xPlotDescription.toString().isEmpty()) {
-            style(PlotNum).Label = fixedLabel(xPlotDescription.toString());
+        p.assignInOrder(std::move(xs), std::move(ys));
+        if (!xPlotDescription.isMissing() && !xPlotDescription.toString(m_locale).isEmpty()) {
+            style(PlotNum).Label = fixedLabel(xPlotDescription.toString(m_locale));
             DrawChart();
         }
-        if (!pInit)
+        if (!m_pInit)
             rerender();
     });
 }
 
 void Vexachart::AddNewDataArray(const Variant& newDataArray, const Variant& xStep)
 {
-    dataMember("AddNewDataArray", texts::nonConformValues() + texts::Cr, [&] {
+    dataMember("AddNewDataArray", nonConformValuesLine, [&] {
         const VariantArray& a = newDataArray.array();
         double step = xStep.isMissing() ? 0.0 : static_cast<double>(static_cast<float>(xStep.toDouble()));
         if (a.dims.size() == 1) {
@@ -433,7 +444,7 @@ bool Vexachart::CheckBorders(double l, double r, double b, double t, bool global
         m_global.Y_Bottom = std::min(v.Y_Bottom, m_global.Y_Bottom);
         m_global.Y_Top = std::max(v.Y_Top, m_global.Y_Top);
     }
-    if (!pInit)
+    if (!m_pInit)
         DrawChart(v);
     return true;
 }
@@ -442,7 +453,7 @@ double Vexachart::borderValue(int axis, const Variant& v, const Variant& first) 
 {
     const int notation = axis == 0 ? m_xNotation : m_yNotation;
     if (first.isText() && notation == 2)
-        return TimeStringToDate(v.toString());
+        return TimeStringToDate(v.toString(m_locale), m_locale);
     return v.toDouble();
 }
 
@@ -603,7 +614,7 @@ void Vexachart::SetPlotAspects(qint16 PlotNumber, const Variant& PlotLegendText,
     withSource("SetPlotAspects", [&] {
         PlotStyle& s = style(PlotNumber);
         if (!PlotLegendText.isMissing())
-            s.Label = fixedLabel(PlotLegendText.toString());
+            s.Label = fixedLabel(PlotLegendText.toString(m_locale));
         if (!R.isMissing())
             s.RColor = R.toInt16();
         if (!G.isMissing())

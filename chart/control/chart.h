@@ -118,7 +118,9 @@ public:
     void SetCursor(qint16 xCursor);
 
     // ---- automation: properties ----
-    bool pInit = true;
+    // The no-redraw flag: while it is set, setters store and notify without drawing.
+    bool pInit() const { return m_pInit; }
+    void setPInit(bool on) { m_pInit = on; }
 
     QString TimeFormat(int level) const { return m_timeFormats[static_cast<size_t>(level)]; }
     void setTimeFormat(int level, const QString& format); // level 1..6
@@ -283,6 +285,7 @@ private:
     void rerender();
     void setLabelChanged();
 
+    bool m_pInit = true;
     std::shared_ptr<const TextMetrics> m_metrics;
     QLocale m_locale;
     ChartServices* m_services = nullptr;

@@ -72,7 +72,7 @@ PropertyBag Vexachart::WriteProperties() const
 QStringList Vexachart::ReadProperties(const PropertyBag& bag)
 {
     QStringList bad;
-    pInit = true;
+    m_pInit = true;
     // Reads one key; a value that cannot be used takes the key's default and is reported.
     auto read = [&](const QString& key, const Variant& def, auto&& apply) {
         try {
@@ -85,12 +85,7 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
             }
         }
     };
-    auto colour = [](const Variant& v) {
-        const double d = v.toDouble();
-        if (!(d >= 0.0 && d <= 4294967295.0) || std::floor(d) != d)
-            common::raise(common::errc::Overflow);
-        return static_cast<common::ColourValue>(d);
-    };
+    auto colour = [](const Variant& v) { return common::toColour(v.toDouble()); };
     auto text = [](const Variant& v) { return v.isText() ? v.toString() : (v.isEmpty() ? QString() : v.toString()); };
     auto valNumber = [](const Variant& v) { return v.isText() ? common::readVal(v.toString()) : v.toDouble(); };
     auto mode = [&](const Variant& v) {
@@ -110,15 +105,16 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
     read(QStringLiteral("LabY"), Variant(QStringLiteral("Y-Axis [1]")), [&](const Variant& v) { m_yLabel = text(v); });
     read(QStringLiteral("YAxisLinLogMode"), Variant(0.0), [&](const Variant& v) { m_yMode = mode(v); });
     read(QStringLiteral("XAxisLinLogMode"), Variant(0.0), [&](const Variant& v) { m_xMode = mode(v); });
-    // A logarithmic date-time axis cannot be drawn (SetGlobalBorders refuses it too).
-    auto notation = [&](const Variant& v, int axisMode) {
+    // Stored notations are taken as they are, also date-time on a logarithmic axis (the setters'
+    // check does not run on load); such an axis is drawn and read out as a logarithmic one.
+    auto notation = [&](const Variant& v) {
         const qint16 n = common::toInt16(valNumber(v));
-        if (n < 0 || n > 2 || (n == 2 && axisMode != 0))
+        if (n < 0 || n > 2)
             common::raise(common::errc::InvalidArgument);
         return n;
     };
-    read(QStringLiteral("XScalingNotation"), Variant(0.0), [&](const Variant& v) { m_xNotation = notation(v, m_xMode); });
-    read(QStringLiteral("YScalingNotation"), Variant(0.0), [&](const Variant& v) { m_yNotation = notation(v, m_yMode); });
+    read(QStringLiteral("XScalingNotation"), Variant(0.0), [&](const Variant& v) { m_xNotation = notation(v); });
+    read(QStringLiteral("YScalingNotation"), Variant(0.0), [&](const Variant& v) { m_yNotation = notation(v); });
     read(QStringLiteral("BorderStyle"), Variant(1.0), [&](const Variant& v) { setBorderStyle(common::toInt16(valNumber(v))); });
     read(QStringLiteral("FontTitle"), Variant(m_fontTitle), [&](const Variant& v) { setFontTitle(v.toFont()); });
     read(QStringLiteral("FontLabels"), Variant(m_fontLabels), [&](const Variant& v) { setFontLabels(v.toFont()); });
@@ -165,7 +161,14 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
     };
     pair(0, "XMinGlobal", "XMaxGlobal", m_global.X_Left, m_global.X_Right);
     pair(1, "YMinGlobal", "YMaxGlobal", m_global.Y_Bottom, m_global.Y_Top);
-    CreateTestData();
+    // Test curves over a range that names no dates (a logarithmic date-time axis at 10^0.1..10^10)
+    // cannot be made: the plots then stay empty until the host inserts data.
+    try {
+        CreateTestData();
+    } catch (const Error&) {
+        for (PlotPoints& p : m_data)
+            p.clear();
+    }
     read(QStringLiteral("ShowLegend"), Variant(true), [&](const Variant& v) { setShowLegend(v.toBool()); });
     read(QStringLiteral("EnableMenuOptionCursor"), Variant(true), [&](const Variant& v) { setEnableMenuOptionCursor(v.toBool()); });
     read(QStringLiteral("EnableMenuOptionLegend"), Variant(true), [&](const Variant& v) { setEnableMenuOptionLegend(v.toBool()); });
@@ -173,7 +176,7 @@ QStringList Vexachart::ReadProperties(const PropertyBag& bag)
     read(QStringLiteral("EnableMenuOptionZoom"), Variant(true), [&](const Variant& v) { setEnableMenuOptionZoom(v.toBool()); });
     read(QStringLiteral("Enabled"), Variant(false), [&](const Variant& v) { setEnabled(v.toBool()); });
     m_flashReady = true;
-    pInit = false;
+    m_pInit = false;
     m_forceFullLayout = true;
     DrawChart(m_global);
     return bad;

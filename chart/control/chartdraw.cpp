@@ -223,7 +223,7 @@ void Vexachart::computeScroll()
 
 void Vexachart::FlashGraphMessage(const QString& text)
 {
-    if (pInit || !m_flashReady)
+    if (m_pInit || !m_flashReady)
         return;
     m_flashReady = false;
     m_flashMessage = text;
@@ -302,7 +302,7 @@ void Vexachart::paintPicture()
 
 void Vexachart::rerender()
 {
-    if (!pInit && m_redrawCount > 0)
+    if (!m_pInit && m_redrawCount > 0)
         paintPicture();
 }
 
@@ -353,7 +353,7 @@ QImage Vexachart::renderImage(QSize pixels, double dpi) const
     copy.m_outputInProgress = true;
     copy.m_dpi = dpi;
     copy.m_framePx = pixels;
-    copy.pInit = false;
+    copy.m_pInit = false;
     copy.m_flashReady = false;
     // The output's own redraw: the full layout with the output margins. On a logarithmic axis the
     // tick density follows the axis lengths, which the first layout gives, so it runs twice there.

@@ -42,7 +42,7 @@ void Vexachart::setNotation(int axis, qint16 n)
         fail(axis == 0 ? "XScalingNotation" : "YScalingNotation", texts::dateOnLogAxis());
     (axis == 0 ? m_xNotation : m_yNotation) = n;
     notify(axis == 0 ? QStringLiteral("XScalingNotation") : QStringLiteral("YScalingNotation"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -76,7 +76,7 @@ void Vexachart::setAxisMode(int axis, qint16 m)
             {"XMinGlobal", "XMaxGlobal", "YMinGlobal", "YMaxGlobal", "YAxisLinLogMode", "XAxisLinLogMode"})
             notify(QLatin1String(key));
     }
-    if (!pInit && DrawChart() != DrawResult::Drawn)
+    if (!m_pInit && DrawChart() != DrawResult::Drawn)
         refuse();
     notify(axis == 0 ? QStringLiteral("XAxisLinLogMode") : QStringLiteral("YAxisLinLogMode"));
 }
@@ -86,7 +86,7 @@ void Vexachart::setClrScales(common::ColourValue c)
     colourSetter([&] {
         m_clrScales = c;
         notify(QStringLiteral("ClrScales"));
-        if (!pInit)
+        if (!m_pInit)
             DrawChart();
     });
 }
@@ -96,7 +96,7 @@ void Vexachart::setClrGrid(common::ColourValue c)
     colourSetter([&] {
         m_clrGrid = c;
         notify(QStringLiteral("ClrGrid"));
-        if (!pInit)
+        if (!m_pInit)
             DrawChart();
     });
 }
@@ -115,7 +115,7 @@ void Vexachart::setClrChartBackGround(common::ColourValue c)
     colourSetter([&] {
         m_clrChartBack = c;
         notify(QStringLiteral("ClrChartBackGround"));
-        if (!pInit)
+        if (!m_pInit)
             DrawChart();
     });
 }
@@ -125,7 +125,7 @@ void Vexachart::setClrLabels(common::ColourValue c)
     colourSetter([&] {
         m_clrLabels = c;
         notify(QStringLiteral("ClrLabels"));
-        if (!pInit)
+        if (!m_pInit)
             DrawChart();
     });
 }
@@ -143,7 +143,7 @@ void Vexachart::setGridStyle(qint16 style)
 {
     m_gridField = style == 1 ? 2 : style == 2 ? 5 : 0;
     notify(QStringLiteral("GridStyle"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -182,7 +182,7 @@ void Vexachart::setEnableMenuOptionZoom(bool on)
     m_menuZoom = on;
     emit menuChanged();
     notify(QStringLiteral("EnableMenuOptionZoom"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -190,7 +190,7 @@ void Vexachart::setFontLegend(const QFont& f)
 {
     m_fontLegend = f;
     notify(QStringLiteral("FontLegend"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -198,14 +198,14 @@ void Vexachart::setFontLabels(const QFont& f)
 {
     m_fontLabels = f;
     notify(QStringLiteral("FontLabels"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
 void Vexachart::setFontPlot(const QFont& f)
 {
     m_fontPlot = f;
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
     notify(QStringLiteral("FontPlot"));
 }
@@ -214,7 +214,7 @@ void Vexachart::setFontTitle(const QFont& f)
 {
     m_fontTitle = f;
     notify(QStringLiteral("FontTitle"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -224,7 +224,7 @@ void Vexachart::setShowLegend(bool on)
     m_scene.layout.legendVisible = on;
     emit menuChanged();
     notify(QStringLiteral("ShowLegend"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -250,7 +250,7 @@ void Vexachart::setPlotAspect(qint16 PlotNumber, const QString& text)
     for (int i = 1; i <= MaxCountOfPlots(); ++i)
         for (const char* suffix : {".RColor", ".GColor", ".BColor", ".Label", ".LineWidth", ".Marker", ".MarkerSize", ".Visible"})
             notify(QStringLiteral("PlotStyle%1%2").arg(i).arg(QLatin1String(suffix)));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -258,7 +258,7 @@ void Vexachart::setYAxisLabel(const QString& s)
 {
     m_yLabel = s;
     notify(QStringLiteral("LabYAxis"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 
@@ -266,7 +266,7 @@ void Vexachart::setXAxisLabel(const QString& s)
 {
     m_xLabel = s;
     notify(QStringLiteral("LabXAxis"));
-    if (!pInit)
+    if (!m_pInit)
         DrawChart();
 }
 

@@ -24,7 +24,7 @@ QString DateToTimeString(double value)
         .arg(two(p.Month), two(p.Day), two(p.Hour), two(p.Minute), two(p.Second));
 }
 
-double TimeStringToDate(const QString& text)
+double TimeStringToDate(const QString& text, const QLocale& locale)
 {
     try {
         const QStringList fields = text.split(QLatin1Char('/'));
@@ -33,7 +33,7 @@ double TimeStringToDate(const QString& text)
             common::raise(common::errc::TypeMismatch);
         int v[6];
         for (int k = 0; k < 6; ++k)
-            v[k] = common::toInt16(common::readNumber(fields[k], QLocale()));
+            v[k] = common::toInt16(common::readNumber(fields[k], locale));
         const double serial = common::serialFromParts(v[0], v[1], v[2], v[3], v[4], v[5]);
         if (!(serial >= FirstSerial && serial < LastSerial))
             common::raise(common::errc::Overflow);

@@ -1,6 +1,7 @@
 #pragma once
 // Date-time text of the chart: year/month/day/hour/minute/second separated by "/",
 // written as 2005/03/07/14/05/09, read with any numeric field text (carrying like the calendar).
+#include <QLocale>
 #include <QString>
 
 namespace vexachart {
@@ -16,8 +17,9 @@ struct ChartDateParts {
 
 // Serial (days since 1899-12-30) to text; the value is rounded to the nearest second first.
 QString DateToTimeString(double value);
-// Text to serial; error 12001 (source "DateToDouble") for text it cannot read.
-double TimeStringToDate(const QString& text);
+// Text to serial; error 12001 (source "DateToDouble") for text it cannot read. The fields are
+// numbers read with the given locale (the chart's own, not the process's).
+double TimeStringToDate(const QString& text, const QLocale& locale);
 // Calendar parts of a serial, rounded to the nearest second first (one rounding, one split).
 ChartDateParts SplitDateTime(double value);
 

@@ -1,14 +1,23 @@
 #pragma once
 // The chart's automation members with their fixed dispatch identifiers: the single source for the
 // dispatcher, the property pages and the tests.
+#include "chart/control/variant.h"
 #include "chart/control/vexachart_export.h"
 #include <QString>
 #include <QtGlobal>
 #include <array>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace vexachart {
+
+class Vexachart;
+
+// Runs a member on a chart. The arguments are padded with missing values up to the member's
+// parameters; by-reference outputs are written back into them, and the value of a let or set
+// accessor is the last one.
+using MemberAccessor = Variant (*)(Vexachart& chart, std::vector<Variant>& args);
 
 enum class MemberKind { Method, Property, Variable, Event };
 enum class InvokeKind { Method, Get, Let, Set };
@@ -41,6 +50,9 @@ struct MemberInfo {
     int paramCount;
     std::array<ParamInfo, 9> params;
     ParamType valueType; // property type or method result (Variant when none)
+    MemberAccessor call = nullptr; // a method
+    MemberAccessor get = nullptr;  // the reading accessor of a property or variable
+    MemberAccessor put = nullptr;  // its let or set accessor
 };
 
 VEXACHART_EXPORT std::span<const MemberInfo> memberTable();

@@ -46,8 +46,10 @@ void PlotPoints::normalize() const
     }
     // Later points go after every stored point with an x at or below theirs: a stable sort of the
     // arrivals merged behind equal stored points.
-    std::stable_sort(pending.begin() + static_cast<std::ptrdiff_t>(from), pending.end(),
-        [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto byX = [](const auto& a, const auto& b) { return a.first < b.first; };
+    const auto later = pending.begin() + static_cast<std::ptrdiff_t>(from);
+    if (!std::is_sorted(later, pending.end(), byX)) // arrivals in x order need no sorting
+        std::stable_sort(later, pending.end(), byX);
     std::vector<double> nx, ny;
     nx.reserve(m_x.size() + pending.size() - from);
     ny.reserve(nx.capacity());
@@ -68,13 +70,19 @@ void PlotPoints::normalize() const
     m_y.swap(ny);
 }
 
-void PlotPoints::assignInOrder(std::vector<std::pair<double, double>> points)
+void PlotPoints::assignInOrder(std::vector<double> xs, std::vector<double> ys)
 {
     clear();
-    m_x.reserve(points.size());
-    m_y.reserve(points.size());
-    for (const auto& [x, y] : points)
-        insert(x, y);
+    // Strictly ascending x (the usual case) is already the stored order.
+    if (std::adjacent_find(xs.begin(), xs.end(), [](double a, double b) { return !(a < b); }) == xs.end()) {
+        m_x = std::move(xs);
+        m_y = std::move(ys);
+        return;
+    }
+    m_x.reserve(xs.size());
+    m_y.reserve(ys.size());
+    for (size_t k = 0; k < xs.size(); ++k)
+        insert(xs[k], ys[k]);
     normalize();
 }
 

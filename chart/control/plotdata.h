@@ -49,7 +49,7 @@ public:
     void insert(double x, double y);
     // Replaces the points by the given ones in insertion order, with the same result as
     // inserting them one by one, in O(n log n).
-    void assignInOrder(std::vector<std::pair<double, double>> points);
+    void assignInOrder(std::vector<double> xs, std::vector<double> ys);
 
     // Segments that can reach the open x interval (left, right); empty for fewer than two points.
     std::optional<PlotRange> findPlotRange(double left, double right) const;

@@ -1,6 +1,7 @@
 #include "chart/control/propertybag.h"
 #include "common/error.h"
 #include <QStringList>
+#include <utility>
 
 namespace vexachart {
 
@@ -18,24 +19,69 @@ bool isNumber(const Variant& v)
     }
 }
 
+// The first line of the text form written since backslashes are escaped. Text without it was
+// written before: there only "\n" and "\r" stand for line breaks and every other backslash is
+// itself, so such text is read back exactly as it always was.
+const QLatin1String FormatLine("PropertyBagFormat = 2");
+
 QString quoted(const QString& s)
 {
-    QString r = s;
-    r.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    r.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    r.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    return QLatin1Char('"') + r + QLatin1Char('"');
+    QString r;
+    r.reserve(s.size() + 2);
+    r += QLatin1Char('"');
+    for (const QChar c : s) {
+        switch (c.unicode()) {
+        case '"': r += QStringLiteral("\"\""); break;
+        case '\\': r += QStringLiteral("\\\\"); break;
+        case '\n': r += QStringLiteral("\\n"); break;
+        case '\r': r += QStringLiteral("\\r"); break;
+        case '\t': r += QStringLiteral("\\t"); break;
+        default: r += c;
+        }
+    }
+    r += QLatin1Char('"');
+    return r;
 }
 
-std::optional<QString> unquoted(const QString& s)
+std::optional<QString> unquoted(const QString& s, bool escapedBackslashes)
 {
     if (s.size() < 2 || !s.startsWith(QLatin1Char('"')) || !s.endsWith(QLatin1Char('"')))
         return std::nullopt;
-    QString r = s.mid(1, s.size() - 2);
-    r.replace(QStringLiteral("\"\""), QStringLiteral("\""));
-    r.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-    r.replace(QStringLiteral("\\r"), QStringLiteral("\r"));
+    const QString body = s.mid(1, s.size() - 2);
+    QString r;
+    if (!escapedBackslashes) {
+        r = body;
+        r.replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        r.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+        r.replace(QStringLiteral("\\r"), QStringLiteral("\r"));
+        return r;
+    }
+    r.reserve(body.size());
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        const QChar c = body[i];
+        const QChar next = i + 1 < body.size() ? body[i + 1] : QChar();
+        if (c == QLatin1Char('"') && next == QLatin1Char('"')) {
+            r += c;
+            ++i;
+        } else if (c == QLatin1Char('\\') && (next == QLatin1Char('\\') || next == QLatin1Char('n')
+                       || next == QLatin1Char('r') || next == QLatin1Char('t'))) {
+            r += next == QLatin1Char('n') ? QChar(u'\n')
+                : next == QLatin1Char('r') ? QChar(u'\r')
+                : next == QLatin1Char('t') ? QChar(u'\t')
+                                           : next;
+            ++i;
+        } else {
+            r += c; // a lone quote or backslash the writer never makes: taken as it stands
+        }
+    }
     return r;
+}
+
+// A key must survive the text form: not blank, no line break, no " = ", no blanks around it.
+bool usableKey(const QString& key)
+{
+    return !key.trimmed().isEmpty() && key == key.trimmed() && !key.contains(QLatin1Char('\n'))
+        && !key.contains(QLatin1Char('\r')) && !key.contains(QLatin1String(" = "));
 }
 }
 
@@ -55,6 +101,9 @@ void PropertyBag::write(const QString& key, const Variant& value, const std::opt
 
 void PropertyBag::set(const QString& key, const Variant& value)
 {
+    if (!usableKey(key))
+        common::raise(common::errc::InvalidArgument, QStringLiteral("PropertyBag"),
+            QStringLiteral("Invalid property key"));
     for (auto& item : m_items)
         if (item.first.compare(key, Qt::CaseInsensitive) == 0) {
             item.second = value;
@@ -89,7 +138,7 @@ QStringList PropertyBag::keys() const
 
 QString PropertyBag::toText() const
 {
-    QString out;
+    QString out = FormatLine + QLatin1Char('\n');
     for (const auto& [key, v] : m_items) {
         QString text;
         switch (v.type()) {
@@ -112,16 +161,22 @@ PropertyBag PropertyBag::fromText(const QString& text, QStringList* bad)
 {
     PropertyBag bag;
     const QStringList lines = text.split(QLatin1Char('\n'));
+    bool escaped = false;
+    bool first = true;
     for (const QString& line : lines) {
         if (line.trimmed().isEmpty())
             continue;
+        if (std::exchange(first, false) && line == FormatLine) {
+            escaped = true;
+            continue;
+        }
         const int eq = line.indexOf(QStringLiteral(" = "));
-        if (eq <= 0) {
+        const QString key = eq < 0 ? QString() : line.left(eq).trimmed();
+        if (!usableKey(key)) {
             if (bad)
                 bad->append(line);
             continue;
         }
-        const QString key = line.left(eq).trimmed();
         const QString value = line.mid(eq + 3);
         if (value == QLatin1String("True") || value == QLatin1String("False")) {
             bag.set(key, Variant(value == QLatin1String("True")));
@@ -129,12 +184,12 @@ PropertyBag PropertyBag::fromText(const QString& text, QStringList* bad)
             bag.set(key, Variant());
         } else if (value.startsWith(QLatin1String("Font(")) && value.endsWith(QLatin1Char(')'))) {
             QFont f;
-            const auto s = unquoted(value.mid(5, value.size() - 6));
+            const auto s = unquoted(value.mid(5, value.size() - 6), escaped);
             if (s && f.fromString(*s))
                 bag.set(key, Variant(f));
             else if (bad)
                 bad->append(key);
-        } else if (const auto s = unquoted(value)) {
+        } else if (const auto s = unquoted(value, escaped)) {
             bag.set(key, Variant(*s));
         } else {
             bool ok = false;

@@ -47,6 +47,18 @@ void outline(QPainter& p, const QRect& r, int thickness = 1)
 {
     const QColor c = p.pen().color();
     const int t = std::max(1, thickness);
+    if (t == 1 && r.width() > 1 && r.height() > 1) {
+        // Four thin lines through the outermost pixel centres: the same pixels, written straight
+        // into the picture where it can be.
+        const double left = r.left() + 0.5, right = r.right() + 0.5, top = r.top() + 0.5, bottom = r.bottom() + 0.5;
+        const QLineF sides[4] = {QLineF(left, top, right, top), QLineF(left, bottom, right, bottom),
+            QLineF(left, top, left, bottom), QLineF(right, top, right, bottom)};
+        const QPen saved = p.pen();
+        p.setPen(QPen(c, 0));
+        drawPlotLines(p, sides, 4);
+        p.setPen(saved);
+        return;
+    }
     p.fillRect(QRect(r.left(), r.top(), r.width(), t), c);
     p.fillRect(QRect(r.left(), r.bottom() + 1 - t, r.width(), t), c);
     p.fillRect(QRect(r.left(), r.top(), t, r.height()), c);
@@ -226,7 +238,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
         }
     }
     p.setPen(scaledPen(in, gridColour, 0));
-    p.drawLines(marks.data(), static_cast<int>(marks.size()));
+    drawPlotLines(p, marks.data(), static_cast<int>(marks.size()));
     marks.clear();
     // Y labels right-aligned two dash widths before the strip's edge, 0.8 text heights apart.
     p.setClipRect(yClip);
@@ -245,7 +257,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
         lastEdge = y - 0.8 * th;
     }
     p.setPen(scaledPen(in, gridColour, 0));
-    p.drawLines(marks.data(), static_cast<int>(marks.size()));
+    drawPlotLines(p, marks.data(), static_cast<int>(marks.size()));
     p.setClipping(false);
 }
 

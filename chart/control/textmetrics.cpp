@@ -29,11 +29,29 @@ const QFontMetricsF& metricsAt(const QFont& font, double dpi)
     cache.push_back(Entry{font, dpi, QFontMetricsF(font, &probe)});
     return cache.back().metrics;
 }
+
+}
+
+// The key of a font, made once for each of the few fonts a chart measures in.
+static const QString& keptFontKey(const QFont& font)
+{
+    struct Entry {
+        QFont font;
+        QString key;
+    };
+    thread_local std::vector<Entry> kept;
+    for (const Entry& e : kept)
+        if (e.font == font)
+            return e.key;
+    if (kept.size() >= 8)
+        kept.erase(kept.begin());
+    kept.push_back(Entry{font, fontKey(font) + QChar(0x1F)});
+    return kept.back().key;
 }
 
 double FontTextMetrics::width(const QFont& font, const QString& text) const
 {
-    const QString key = fontKey(font) + QChar(0x1F) + text;
+    const QString key = keptFontKey(font) + text;
     const auto it = m_widths.constFind(key);
     if (it != m_widths.constEnd())
         return it.value();

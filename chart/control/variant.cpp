@@ -1,8 +1,10 @@
 #include "chart/control/variant.h"
 #include "common/checked.h"
 #include "common/error.h"
+#include "common/format.h"
 #include "common/numread.h"
 #include <QLocale>
+#include <cmath>
 
 namespace vexachart {
 
@@ -10,9 +12,7 @@ Variant Variant::array1(const std::vector<double>& values, int lower)
 {
     VariantArray a;
     a.dims.push_back({lower, lower + static_cast<int>(values.size()) - 1});
-    a.data.reserve(values.size());
-    for (double v : values)
-        a.data.emplace_back(v);
+    a.numbers = values;
     return Variant(std::move(a));
 }
 
@@ -21,9 +21,7 @@ Variant Variant::array2(int rows, int cols, const std::vector<double>& rowMajor,
     VariantArray a;
     a.dims.push_back({lower0, lower0 + rows - 1});
     a.dims.push_back({lower1, lower1 + cols - 1});
-    a.data.reserve(rowMajor.size());
-    for (double v : rowMajor)
-        a.data.emplace_back(v);
+    a.numbers = rowMajor;
     return Variant(std::move(a));
 }
 
@@ -79,7 +77,9 @@ bool Variant::toBool() const
     return toDouble() != 0.0;
 }
 
-QString Variant::toString() const
+QString Variant::toString() const { return toString(QLocale()); }
+
+QString Variant::toString(const QLocale& locale) const
 {
     switch (m_type) {
     case Type::Empty:
@@ -89,9 +89,14 @@ QString Variant::toString() const
     case Type::Integer:
     case Type::Long:
         return QString::number(static_cast<qint64>(std::get<double>(m_value)));
-    case Type::Single:
+    // Numbers as the classic conversion wrote them: no digit grouping, the locale's decimal
+    // separator, 7 significant digits for a Single and 15 for a Double.
+    case Type::Single: {
+        const double d = std::get<double>(m_value);
+        return common::formatGeneral(std::isfinite(d) ? QString::number(d, 'g', 7).toDouble() : d, locale);
+    }
     case Type::Double:
-        return QLocale().toString(std::get<double>(m_value), 'g', 15);
+        return common::formatGeneral(std::get<double>(m_value), locale);
     case Type::String:
         return std::get<QString>(m_value);
     default:
@@ -113,24 +118,28 @@ const VariantArray& Variant::array() const
     return *std::get<std::shared_ptr<VariantArray>>(m_value);
 }
 
-const Variant& Variant::at(int i) const
+size_t Variant::indexOf(int i) const
 {
     const VariantArray& a = array();
     if (a.dims.size() != 1)
         common::raise(common::errc::SubscriptOutOfRange);
     common::checkIndex(i - a.dims[0].lower, a.dims[0].count());
-    return a.data[static_cast<size_t>(i - a.dims[0].lower)];
+    return static_cast<size_t>(i - a.dims[0].lower);
 }
 
-const Variant& Variant::at(int i, int j) const
+size_t Variant::indexOf(int i, int j) const
 {
     const VariantArray& a = array();
     if (a.dims.size() != 2)
         common::raise(common::errc::SubscriptOutOfRange);
     common::checkIndex(i - a.dims[0].lower, a.dims[0].count());
     common::checkIndex(j - a.dims[1].lower, a.dims[1].count());
-    return a.data[static_cast<size_t>((i - a.dims[0].lower) * a.dims[1].count() + (j - a.dims[1].lower))];
+    return static_cast<size_t>((i - a.dims[0].lower) * a.dims[1].count() + (j - a.dims[1].lower));
 }
+
+Variant Variant::at(int i) const { return array().element(indexOf(i)); }
+
+Variant Variant::at(int i, int j) const { return array().element(indexOf(i, j)); }
 
 bool Variant::operator==(const Variant& other) const
 {
@@ -139,8 +148,11 @@ bool Variant::operator==(const Variant& other) const
     if (m_type == Type::Array) {
         const VariantArray& a = array();
         const VariantArray& b = other.array();
-        if (a.dims.size() != b.dims.size() || a.data != b.data)
+        if (a.dims.size() != b.dims.size() || a.size() != b.size())
             return false;
+        for (size_t k = 0; k < a.size(); ++k)
+            if (!(a.element(k) == b.element(k)))
+                return false;
         for (size_t k = 0; k < a.dims.size(); ++k)
             if (a.dims[k].lower != b.dims[k].lower || a.dims[k].upper != b.dims[k].upper)
                 return false;

@@ -5,6 +5,7 @@
 // text that is no number error 13, Booleans from "True"/"False" or numbers.
 #include "chart/control/vexachart_export.h"
 #include <QFont>
+#include <QLocale>
 #include <QString>
 #include <memory>
 #include <variant>
@@ -21,9 +22,17 @@ struct ArrayDim {
 };
 
 // Row-major array: element (i, j) of a two-dimensional array sits at (i - l0) * n1 + (j - l1).
+// An array made of numbers keeps them unboxed in `numbers` (each element a Double) and leaves
+// `data` empty; any other array holds its elements in `data`.
 struct VariantArray {
     std::vector<ArrayDim> dims;
     std::vector<Variant> data;
+    std::vector<double> numbers;
+
+    bool isNumbers() const { return data.empty() && !numbers.empty(); }
+    size_t size() const { return isNumbers() ? numbers.size() : data.size(); }
+    // Element k in storage order.
+    Variant element(size_t k) const;
 };
 
 class VEXACHART_EXPORT Variant {
@@ -61,13 +70,18 @@ public:
     qint16 toInt16() const;
     qint32 toInt32() const;
     bool toBool() const;
+    // Numbers become text without digit grouping ("1234567.5"); the locale gives the decimal separator.
     QString toString() const;
+    QString toString(const QLocale& locale) const;
     QFont toFont() const;
     const VariantArray& array() const;
 
     // Element access of an array by its indices (error 9 outside the bounds).
-    const Variant& at(int i) const;
-    const Variant& at(int i, int j) const;
+    Variant at(int i) const;
+    Variant at(int i, int j) const;
+    // Storage position of element i or (i, j) (error 9 outside the bounds).
+    size_t indexOf(int i) const;
+    size_t indexOf(int i, int j) const;
 
     bool operator==(const Variant& other) const;
 
@@ -75,5 +89,7 @@ private:
     Type m_type = Type::Empty;
     std::variant<std::monostate, bool, double, QString, QFont, std::shared_ptr<VariantArray>> m_value;
 };
+
+inline Variant VariantArray::element(size_t k) const { return isNumbers() ? Variant(numbers[k]) : data[k]; }
 
 } // namespace vexachart

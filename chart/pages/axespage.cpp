@@ -275,8 +275,8 @@ void ProPage_AXGrph_P6::load(ControlAccess& control)
         if (notation[a] != 2)
             continue;
         try {
-            const auto lower = partTexts(SplitDateTime(TimeStringToDate(borders[2 * a].toString())));
-            const auto upper = partTexts(SplitDateTime(TimeStringToDate(borders[2 * a + 1].toString())));
+            const auto lower = partTexts(SplitDateTime(TimeStringToDate(borders[2 * a].toString(m_locale), m_locale)));
+            const auto upper = partTexts(SplitDateTime(TimeStringToDate(borders[2 * a + 1].toString(m_locale), m_locale)));
             std::array<QString, 12> both;
             std::copy(lower.begin(), lower.end(), both.begin());
             std::copy(upper.begin(), upper.end(), both.begin() + 6);
@@ -342,8 +342,8 @@ void ProPage_AXGrph_P6::apply(ControlAccess& control)
             } else {
                 b.min = joinParts(ax.lowerBorder);
                 b.max = joinParts(ax.upperBorder);
-                b.minValue = TimeStringToDate(b.min.toString());
-                b.maxValue = TimeStringToDate(b.max.toString());
+                b.minValue = TimeStringToDate(b.min.toString(m_locale), m_locale);
+                b.maxValue = TimeStringToDate(b.max.toString(m_locale), m_locale);
             }
             if (b.minValue >= b.maxValue || (modes[a] == 1 && b.minValue <= 0.0) || notations[a] < 0)
                 common::raise(common::errc::InvalidArgument);

@@ -67,6 +67,31 @@ TEST(FormatDate, PatternsOfTheChartAndTheReport)
     EXPECT_EQ(formatValue(t, "\"Day\" d", en), "Day 7");
 }
 
+TEST(FormatDate, WeekOfTheYearBeginsOnSundayWithTheWeekOfFirstJanuary)
+{
+    struct Case {
+        int year, month, day;
+        const char* pattern;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {2005, 3, 7, "ww", "11"},          // a Monday; 1 January 2005 was a Saturday
+        {2005, 3, 7, "w", "2"},            // the day of the week, 1 being Sunday
+        {2005, 3, 7, "\"KW\" ww yyyy", "KW 11 2005"},
+        {2005, 1, 1, "ww", "1"},           // week 1 holds 1 January, here a single day
+        {2005, 1, 2, "ww", "2"},           // the first Sunday starts week 2
+        {2005, 12, 31, "ww", "53"},
+        {2006, 1, 1, "ww", "1"},           // a Sunday: week 1 is a whole week
+        {2006, 1, 7, "ww", "1"},
+        {2006, 1, 8, "ww", "2"},
+        {2000, 12, 31, "ww", "54"},        // leap year starting on a Saturday
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(formatValue(common::serialFromParts(k.year, k.month, k.day, 14, 5, 9), QString::fromLatin1(k.pattern), kC),
+            QString::fromLatin1(k.expected))
+            << k.year << "-" << k.month << "-" << k.day << " " << k.pattern;
+}
+
 TEST(FormatDate, ValuesThatAreNoDateShowAsNumbers)
 {
     EXPECT_EQ(formatValue(1e300, "dd.mm.yyyy", kC), "1E+300");

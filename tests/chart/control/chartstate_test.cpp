@@ -32,7 +32,7 @@ TEST(ChartStartUp, NewControlDefaults)
     EXPECT_EQ(c->displayBorders(), (Borders{0.01, 100, 0.01, 100}));
     EXPECT_TRUE(c->ShowLegend());
     EXPECT_FALSE(c->flashReady());
-    EXPECT_FALSE(c->pInit);
+    EXPECT_FALSE(c->pInit());
     EXPECT_EQ(c->TimeStepTable()[2][0], 4);
     EXPECT_EQ(c->TimeFormatCursor(), QStringLiteral("DD-MMM-YYYY HH\"h\":NN\"m\":SS\"s\""));
 }
@@ -46,16 +46,16 @@ TEST(ChartStartUp, SettersDrawOnlyOncePInitIsClear)
     EXPECT_EQ(c.redrawCount(), 0);
     c.initNew(); // four SetPlotAspects, each through the resize handling
     EXPECT_EQ(c.redrawCount(), 4);
-    EXPECT_FALSE(c.pInit);
+    EXPECT_FALSE(c.pInit());
     c.resizeTo(QSize(300, 200));
     EXPECT_EQ(c.redrawCount(), 5);
-    c.pInit = true;
+    c.setPInit(true);
     c.setPlotAspect(1, QStringLiteral("x"));
     EXPECT_EQ(c.redrawCount(), 5);
     c.SetPlotAspects(2, Variant::missing(), 255);
     EXPECT_EQ(c.plotStyle(2).RColor, 255);
     EXPECT_EQ(c.plotStyle(2).GColor, 152);
-    EXPECT_FALSE(c.pInit);
+    EXPECT_FALSE(c.pInit());
     EXPECT_EQ(c.redrawCount(), 6);
 }
 
@@ -121,7 +121,7 @@ TEST(ChartPersistence, EmptyBagLoadsTheReaderDefaults)
     EXPECT_EQ(c.displayBorders(), (Borders{0.1, 10, 0.1, 10}));
     EXPECT_FALSE(c.Enabled());
     EXPECT_TRUE(c.flashReady());
-    EXPECT_FALSE(c.pInit);
+    EXPECT_FALSE(c.pInit());
 }
 
 TEST(ChartPersistence, SixPlotsOnLogAndDateAxesRoundTrip)
@@ -210,6 +210,21 @@ TEST(ChartPersistence, StoredSpansTooSmallToMapTakeTheDefaults)
             ASSERT_TRUE(std::isfinite(l.x1()) && std::isfinite(l.x2()) && std::abs(l.x1()) < 1e5);
 }
 
+// A 600 x 400 chart loaded from stored text; empty (and a test failure) when the load raises.
+static std::unique_ptr<Vexachart> loadStored(const char* text, QStringList& bad)
+{
+    auto c = std::make_unique<Vexachart>(nullptr, fixedMetrics());
+    c->setPainting(false);
+    c->resizeTo(QSize(600, 400));
+    try {
+        bad = c->ReadProperties(PropertyBag::fromText(QString::fromLatin1(text)));
+    } catch (const common::Error& e) {
+        ADD_FAILURE() << "loading raised error " << e.number();
+        return nullptr;
+    }
+    return c;
+}
+
 TEST(ChartPersistence, StoredBordersWithoutAxisValuesTakeTheDefaults)
 {
     // Stored (log10 or serial) borders whose value on the axis overflows, is no date, or is zero.
@@ -223,24 +238,73 @@ TEST(ChartPersistence, StoredBordersWithoutAxisValuesTakeTheDefaults)
         {"XScalingNotation = 2\nXMinGlobal = 1e15\nXMaxGlobal = 2e15\n", "XMinGlobal"},
         {"XScalingNotation = 2\nXMinGlobal = -1e9\nXMaxGlobal = 1e9\n", "XMinGlobal"},
         {"XMinGlobal = -1e308\nXMaxGlobal = 1e308\n", "XMinGlobal"},
-        {"XAxisLinLogMode = 1\nXScalingNotation = 2\n", "XScalingNotation"},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.text);
-        Vexachart c(nullptr, fixedMetrics());
-        c.setPainting(false);
-        c.resizeTo(QSize(600, 400));
         QStringList bad;
-        try {
-            bad = c.ReadProperties(PropertyBag::fromText(QString::fromLatin1(k.text)));
-        } catch (const common::Error& e) {
-            ADD_FAILURE() << "loading raised error " << e.number();
+        const auto loaded = loadStored(k.text, bad);
+        if (!loaded)
             continue;
-        }
+        const Vexachart& c = *loaded;
         EXPECT_TRUE(bad.contains(QLatin1String(k.badKey))) << bad.join(QLatin1Char(',')).toStdString();
-        EXPECT_FALSE(c.pInit);
+        EXPECT_FALSE(c.pInit());
         EXPECT_GT(c.redrawCount(), 0);
         EXPECT_EQ(c.plotData(1).count(), 101);
+    }
+}
+
+TEST(ChartPersistence, StoredAxisModesAndNotations)
+{
+    // Modes other than 0 and 1 fall back to linear and are reported; notations 0 to 2 are taken as
+    // stored, also date-time on a logarithmic axis.
+    struct Case {
+        const char* text;
+        int xMode, xNotation, yMode, yNotation;
+        const char* badKey; // nullptr: nothing reported
+    };
+    const Case cases[] = {
+        {"XScalingNotation = 2\nXMinGlobal = 38000\nXMaxGlobal = 39000\n", 0, 2, 0, 0, nullptr},
+        {"XAxisLinLogMode = 1\nXScalingNotation = 2\nXMinGlobal = 4\nXMaxGlobal = 4.6\n", 1, 2, 0, 0, nullptr},
+        {"YAxisLinLogMode = 1\nYScalingNotation = 2\n", 0, 0, 1, 2, nullptr},
+        {"YAxisLinLogMode = 1\nYScalingNotation = 1\n", 0, 0, 1, 1, nullptr},
+        {"XAxisLinLogMode = 2\n", 0, 0, 0, 0, "XAxisLinLogMode"},
+        {"YAxisLinLogMode = -1\nYScalingNotation = 2\n", 0, 0, 0, 2, "YAxisLinLogMode"},
+        {"XScalingNotation = 5\n", 0, 0, 0, 0, "XScalingNotation"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.text);
+        QStringList bad;
+        const auto loaded = loadStored(k.text, bad);
+        if (!loaded)
+            continue;
+        const Vexachart& c = *loaded;
+        EXPECT_EQ(c.XAxisLinLogMode(), k.xMode);
+        EXPECT_EQ(c.XScalingNotation(), k.xNotation);
+        EXPECT_EQ(c.YAxisLinLogMode(), k.yMode);
+        EXPECT_EQ(c.YScalingNotation(), k.yNotation);
+        EXPECT_EQ(bad, k.badKey ? QStringList{QLatin1String(k.badKey)} : QStringList{});
+        EXPECT_FALSE(c.pInit());
+        EXPECT_GT(c.redrawCount(), 0);
+        // What is loaded is written back unchanged.
+        Vexachart d(nullptr, fixedMetrics());
+        d.setPainting(false);
+        d.ReadProperties(c.WriteProperties());
+        EXPECT_EQ(d.XScalingNotation(), k.xNotation);
+        EXPECT_EQ(d.YScalingNotation(), k.yNotation);
+    }
+    // A logarithmic date-time axis reads out as a logarithmic one and gets its test curves when its
+    // range names dates (10^4 .. 10^4.6 days).
+    QStringList bad;
+    const auto logDates = loadStored("XAxisLinLogMode = 1\nXScalingNotation = 2\nXMinGlobal = 4\nXMaxGlobal = 4.6\n", bad);
+    ASSERT_TRUE(logDates);
+    EXPECT_EQ(logDates->XMinGlobal().toDouble(), 10000.0);
+    EXPECT_EQ(logDates->plotData(1).count(), 101);
+    EXPECT_GT(logDates->xAxisScale().Count, 0);
+    // The setters still refuse modes other than 0 and 1.
+    auto n = makeChart();
+    for (qint16 m : {qint16(2), qint16(-1)}) {
+        EXPECT_EQ(errorOf([&] { n->setXAxisLinLogMode(m); }).number, 9999) << m;
+        EXPECT_EQ(n->XAxisLinLogMode(), 0);
     }
 }
 
@@ -262,7 +326,7 @@ TEST(ChartFlash, MessageHoldThenResetToTheGlobalRange)
     EXPECT_TRUE(c->flashReady());
     EXPECT_FALSE(c->Enabled()); // the container's Enabled is left alone
     // While pInit is set no message is shown.
-    c->pInit = true;
+    c->setPInit(true);
     c->DrawChart(Borders{5, 5, 0, 1});
     EXPECT_FALSE(c->flashPending());
 }

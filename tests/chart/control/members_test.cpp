@@ -2,6 +2,8 @@
 #include "chart/control/membertable.h"
 #include "chart/control/propertybag.h"
 #include "chartfixture.h"
+#include <algorithm>
+#include <functional>
 #include <set>
 
 using namespace vexachart;
@@ -73,6 +75,136 @@ TEST(MemberTable, InvokingAnIdentifierReachesItsMember)
     std::vector<Variant> aspect{qint16(2), Variant(QStringLiteral("B") + QChar(0xA6) + "1" + QChar(0xA6) + "2")};
     invoke(*c, *idOfName(QStringLiteral("PlotAspect")), InvokeKind::Let, aspect);
     EXPECT_EQ(c->plotStyle(2).GColor, 2);
+}
+
+TEST(MemberTable, EveryPropertyAccessorReachesItsTypedMember)
+{
+    auto c = makeChart();
+    QFont f(QStringLiteral("DejaVu Sans"));
+    auto font = [&](int size) {
+        f.setPointSize(size);
+        return Variant(f);
+    };
+    struct Row {
+        const char* name;
+        InvokeKind kind;
+        Variant value;
+        std::function<bool(const Vexachart&)> holds;
+    };
+    const Row rows[] = {
+        {"TimeFormat6", InvokeKind::Let, "f6", [](auto& v) { return v.TimeFormat(6) == "f6"; }},
+        {"TimeFormat5", InvokeKind::Let, "f5", [](auto& v) { return v.TimeFormat(5) == "f5"; }},
+        {"TimeFormat4", InvokeKind::Let, "f4", [](auto& v) { return v.TimeFormat(4) == "f4"; }},
+        {"TimeFormat3", InvokeKind::Let, "f3", [](auto& v) { return v.TimeFormat(3) == "f3"; }},
+        {"TimeFormat2", InvokeKind::Let, "f2", [](auto& v) { return v.TimeFormat(2) == "f2"; }},
+        {"TimeFormat1", InvokeKind::Let, "f1", [](auto& v) { return v.TimeFormat(1) == "f1"; }},
+        {"TimeFormatCursor", InvokeKind::Let, "fc", [](auto& v) { return v.TimeFormatCursor() == "fc"; }},
+        {"Enabled", InvokeKind::Let, false, [](auto& v) { return !v.Enabled(); }},
+        {"YScalingNotation", InvokeKind::Let, qint16(1), [](auto& v) { return v.YScalingNotation() == 1; }},
+        {"XScalingNotation", InvokeKind::Let, qint16(2), [](auto& v) { return v.XScalingNotation() == 2; }},
+        {"ClrScales", InvokeKind::Let, double(0x0F0001), [](auto& v) { return v.ClrScales() == 0x0F0001u; }},
+        {"GridStyle", InvokeKind::Let, qint16(1), [](auto& v) { return v.GridStyle() == 1; }},
+        {"BorderStyle", InvokeKind::Let, qint16(0), [](auto& v) { return v.BorderStyle() == 0; }},
+        {"EnableMenuOptionLegend", InvokeKind::Let, false, [](auto& v) { return !v.EnableMenuOptionLegend(); }},
+        {"EnableMenuOptionCursor", InvokeKind::Let, false, [](auto& v) { return !v.EnableMenuOptionCursor(); }},
+        {"EnableMenuOptionSave", InvokeKind::Let, false, [](auto& v) { return !v.EnableMenuOptionSave(); }},
+        {"EnableMenuOptionZoom", InvokeKind::Let, false, [](auto& v) { return !v.EnableMenuOptionZoom(); }},
+        {"FontLegend", InvokeKind::Set, font(11), [](auto& v) { return v.FontLegend().pointSize() == 11; }},
+        {"ShowLegend", InvokeKind::Let, false, [](auto& v) { return !v.ShowLegend(); }},
+        {"MaxCountOfPlots", InvokeKind::Let, qint16(5), [](auto& v) { return v.MaxCountOfPlots() == 5; }},
+        {"YAxisLinLogMode", InvokeKind::Let, qint16(1), [](auto& v) { return v.YAxisLinLogMode() == 1; }},
+        {"XAxisLinLogMode", InvokeKind::Let, qint16(0), [](auto& v) { return v.XAxisLinLogMode() == 0; }},
+        {"ClrGrid", InvokeKind::Let, double(0x0F0002), [](auto& v) { return v.ClrGrid() == 0x0F0002u; }},
+        {"YAxisLabel", InvokeKind::Let, "ly", [](auto& v) { return v.YAxisLabel() == "ly"; }},
+        {"XAxisLabel", InvokeKind::Let, "lx", [](auto& v) { return v.XAxisLabel() == "lx"; }},
+        {"ClrControlBackGround", InvokeKind::Let, double(0x0F0003), [](auto& v) { return v.ClrControlBackGround() == 0x0F0003u; }},
+        {"Title", InvokeKind::Let, "tt", [](auto& v) { return v.Title() == "tt"; }},
+        {"ClrChartBackGround", InvokeKind::Let, double(0x0F0004), [](auto& v) { return v.ClrChartBackGround() == 0x0F0004u; }},
+        {"ClrLabels", InvokeKind::Let, double(0x0F0005), [](auto& v) { return v.ClrLabels() == 0x0F0005u; }},
+        {"FontLabels", InvokeKind::Set, font(12), [](auto& v) { return v.FontLabels().pointSize() == 12; }},
+        {"FontPlot", InvokeKind::Set, font(13), [](auto& v) { return v.FontPlot().pointSize() == 13; }},
+        {"FontTitle", InvokeKind::Set, font(14), [](auto& v) { return v.FontTitle().pointSize() == 14; }},
+        {"pInit", InvokeKind::Let, true, [](auto& v) { return v.pInit(); }},
+    };
+    for (const Row& r : rows) {
+        const qint32 id = *idOfName(QString::fromLatin1(r.name));
+        std::vector<Variant> put{r.value};
+        invoke(*c, id, r.kind, put);
+        EXPECT_TRUE(r.holds(*c)) << r.name;
+        std::vector<Variant> none;
+        const Variant got = invoke(*c, id, InvokeKind::Get, none);
+        if (r.value.type() == Variant::Type::Font)
+            EXPECT_EQ(got.toFont().pointSize(), r.value.toFont().pointSize()) << r.name;
+        else
+            EXPECT_TRUE(sameValue(got, r.value)) << r.name;
+    }
+    // Every writable property of the table is in the rows above, and each reads back alone.
+    for (const MemberInfo& m : memberTable()) {
+        if (m.kind == MemberKind::Event || m.kind == MemberKind::Method || m.paramCount > 0)
+            continue;
+        if (m.accessors & (access::Let | access::Set))
+            EXPECT_TRUE(std::any_of(std::begin(rows), std::end(rows), [&](const Row& r) { return QLatin1String(r.name) == QLatin1String(m.name); }))
+                << m.name;
+    }
+    // The get-only borders read the typed getters.
+    for (const char* name : {"XMinGlobal", "XMaxGlobal", "YMinGlobal", "YMaxGlobal"}) {
+        std::vector<Variant> none;
+        const Variant got = invoke(*c, *idOfName(QString::fromLatin1(name)), InvokeKind::Get, none);
+        const Vexachart::BorderValues b = c->GetGlobalBorders();
+        const Variant& typed = name[0] == 'X' ? (name[1] == 'M' && name[2] == 'i' ? b.X_Left : b.X_Right)
+                                              : (name[2] == 'i' ? b.Y_Bottom : b.Y_Top);
+        EXPECT_TRUE(sameValue(got, typed)) << name;
+    }
+}
+
+TEST(MemberTable, MethodsReachTheirTypedMembers)
+{
+    auto c = makeChart();
+    auto run = [&](const char* name, std::vector<Variant> args, std::vector<Variant>* written = nullptr) {
+        const Variant result = invoke(*c, *idOfName(QString::fromLatin1(name)), InvokeKind::Method, args);
+        if (written)
+            *written = args;
+        return result;
+    };
+    run("ClearAllPlotData", {});
+    EXPECT_EQ(c->plotData(1).count(), 0);
+    run("CreateTestData", {});
+    EXPECT_EQ(c->plotData(4).count(), 101);
+    run("ClearSinglePlotDataArray", {qint16(2)});
+    EXPECT_EQ(c->plotData(2).count(), 0);
+    EXPECT_EQ(c->plotData(3).count(), 101);
+    run("AddNewDataPoint", {qint16(2), 3.0, 4.0});
+    run("PlotNewDataPoint", {qint16(2), 5.0, 6.0});
+    EXPECT_EQ(c->plotData(2).count(), 2);
+    EXPECT_EQ(run("GetData", {qint16(2)}).at(2, 2).toDouble(), 6.0);
+    run("InsertSingleDataArray", {qint16(3), Variant::array1({7.0, 8.0, 9.0}), Variant(0.5f), "desc"});
+    EXPECT_EQ(c->plotData(3).x(3), 1.5);
+    EXPECT_EQ(c->plotStyle(3).Label.trimmed(), QStringLiteral("desc"));
+    run("AddNewDataArray", {Variant::array2(2, 3, {1, 2, 3, 4, 5, 6})});
+    EXPECT_EQ(c->plotData(2).y(2), 6.0);
+    run("SetPlotVisible", {qint16(1), false});
+    EXPECT_FALSE(c->plotStyle(1).Visible);
+    run("SetPlotLegendText", {qint16(1), "legend"});
+    EXPECT_EQ(c->plotStyle(1).Label.trimmed(), QStringLiteral("legend"));
+    run("SetPlotColor", {qint16(1), 1.0, 2.0, 3.0});
+    EXPECT_EQ(c->plotStyle(1).BColor, 3);
+    run("SetPlotAspects", {qint16(1), Variant::missing(), Variant::missing(), Variant::missing(), Variant::missing(), qint16(4)});
+    EXPECT_EQ(c->plotStyle(1).LineWidth, 4);
+    run("SetDisplayBorders", {1.0, 2.0, 3.0, 4.0});
+    EXPECT_EQ(c->displayBorders(), (Borders{1, 2, 3, 4}));
+    std::vector<Variant> shown;
+    run("GetDisplayBorders", std::vector<Variant>(4), &shown);
+    EXPECT_EQ(shown[2].toDouble(), 3.0);
+    run("SetGlobalBordersToDataRange", {});
+    run("DrawPlotsFitted", {});
+    EXPECT_EQ(c->displayBorders(), c->globalBorders());
+    const int before = c->redrawCount();
+    run("Refresh", {});
+    EXPECT_GT(c->redrawCount(), before);
+    run("SetCursor", {qint16(1)});
+    EXPECT_EQ(c->cursorMode(), CursorMode::Values);
+    run("SelectCursor", {qint16(1)});
+    EXPECT_EQ(c->cursorMode(), CursorMode::Off);
 }
 
 TEST(MemberTable, WrongAccessorsAndErrorSources)

@@ -18,7 +18,7 @@ TEST(PictureOutput, RunsLeaveTheScreenChartAloneAndRunNoEventLoop)
     QTemporaryDir dir;
     CountingServices services;
     auto chart = vexachart::testing::makeChart(true);
-    chart->pInit = false;
+    chart->setPInit(false);
     chart->setServices(&services);
     chart->DrawChart();
     const QImage screen = chart->picture();
@@ -44,7 +44,7 @@ TEST(PictureOutput, HiddenLegendLeavesThePictureAndARefusingClipboardIsAnError)
 {
     CountingServices services;
     auto chart = vexachart::testing::makeChart(true);
-    chart->pInit = false;
+    chart->setPInit(false);
     chart->setServices(&services);
     chart->CopyPicToClipboard();
     const QImage withLegend = services.clipboardImage;

@@ -49,13 +49,14 @@ TEST(PlotData, OutOfOrderInsertionEqualsTheSequentialRule)
     std::bernoulli_distribution readNow(0.2);
     for (int round = 0; round < 200; ++round) {
         std::vector<std::pair<double, double>> reference;
-        std::vector<std::pair<double, double>> arrivals;
+        std::vector<double> arrivalX, arrivalY;
         PlotPoints lazy;
         const int n = 1 + round % 23;
         for (int i = 0; i < n; ++i) {
             const double x = pick(rng) - 4.0;
             referenceInsert(reference, x, i);
-            arrivals.emplace_back(x, i);
+            arrivalX.push_back(x);
+            arrivalY.push_back(i);
             lazy.insert(x, i);
             if (readNow(rng)) { // reading in between merges what has arrived so far
                 ASSERT_EQ(lazy.count(), static_cast<int>(reference.size()));
@@ -65,7 +66,7 @@ TEST(PlotData, OutOfOrderInsertionEqualsTheSequentialRule)
             }
         }
         PlotPoints bulk;
-        bulk.assignInOrder(arrivals);
+        bulk.assignInOrder(arrivalX, arrivalY);
         for (int i = 1; i <= n; ++i) {
             ASSERT_EQ(lazy.x(i), reference[static_cast<size_t>(i - 1)].first) << round;
             ASSERT_EQ(lazy.y(i), reference[static_cast<size_t>(i - 1)].second) << round;

@@ -12,7 +12,7 @@ struct ChartWidgetFixture {
         w.resize(600, 400);
         w.chart().initNew();
         w.chart().resizeTo(w.size());
-        w.chart().pInit = false;
+        w.chart().setPInit(false);
         w.chart().SetGlobalBorders(0.0, 100.0, 0.0, 100.0);
     }
 

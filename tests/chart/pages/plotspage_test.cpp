@@ -167,7 +167,7 @@ TEST_F(PlotsPage, ApplyWritesEveryPlotWithOneRedrawAtTheLast)
     EXPECT_EQ(access->writes(),
         QStringList({"Let pInit", "Let MaxCountOfPlots", "Let ShowLegend", "Let PlotAspect", "Let PlotAspect",
             "Let PlotAspect", "Let PlotAspect", "Let pInit", "Let PlotAspect", "Call CreateTestData", "Call Refresh"}));
-    EXPECT_FALSE(chart->pInit);
+    EXPECT_FALSE(chart->pInit());
     ASSERT_EQ(chart->MaxCountOfPlots(), 5);
     EXPECT_FALSE(chart->ShowLegend());
     for (int k = 1; k <= 5; ++k) {
@@ -185,7 +185,7 @@ TEST_F(PlotsPage, ApplyWithABadCountWritesNothing)
     EXPECT_FALSE(page.PropertyPage_ApplyChanges());
     EXPECT_TRUE(access->writes().isEmpty());
     EXPECT_EQ(messages.shown.size(), 1u);
-    EXPECT_FALSE(chart->pInit);
+    EXPECT_FALSE(chart->pInit());
 }
 
 TEST_F(PlotsPage, AFailingPlotWriteStillLetsTheChartRedraw)
@@ -194,7 +194,7 @@ TEST_F(PlotsPage, AFailingPlotWriteStillLetsTheChartRedraw)
     access->failingMember = QStringLiteral("ShowLegend");
     EXPECT_FALSE(page.PropertyPage_ApplyChanges());
     EXPECT_EQ(access->writes().last(), "Let pInit");
-    EXPECT_FALSE(chart->pInit);
+    EXPECT_FALSE(chart->pInit());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
