@@ -129,6 +129,22 @@ std::optional<QByteArray> readWholeFile(const QString& filePath)
     return file.readAll();
 }
 
+// Why nothing can be stored under the key in the section, or nothing when it can.
+std::optional<ProfileWrite> refusedName(const QString& section, const QString& key)
+{
+    if (key.isEmpty())
+        return ProfileWrite::IgnoredEmptyKey;
+    const auto holdsAny = [](const QString& s, QStringView chars) {
+        for (QChar c : chars)
+            if (s.contains(c))
+                return true;
+        return false;
+    };
+    if (holdsAny(key, u"=[\r\n") || section.trimmed().isEmpty() || holdsAny(section, u"]\r\n"))
+        return ProfileWrite::Refused;
+    return std::nullopt;
+}
+
 } // namespace
 
 QString profileValueOnOneLine(const QString& value)
@@ -140,15 +156,12 @@ QString profileValueOnOneLine(const QString& value)
     return v;
 }
 
-QString readProfileString(const QString& filePath, const QString& section, const QString& key)
+QString profileValue(const QByteArray& content, const QString& section, const QString& key)
 {
     if (key.isEmpty())
         return {};
-    const std::optional<QByteArray> content = readWholeFile(filePath);
-    if (!content)
-        return {};
     bool inSection = false;
-    for (const Line& line : splitLines(*content)) {
+    for (const Line& line : splitLines(content)) {
         if (const auto name = sectionOf(line.text)) {
             inSection = sameName(*name, section);
             continue;
@@ -161,26 +174,23 @@ QString readProfileString(const QString& filePath, const QString& section, const
     return {};
 }
 
-ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
-                                const QString& value)
+QString readProfileString(const QString& filePath, const QString& section, const QString& key)
 {
     if (key.isEmpty())
-        return ProfileWrite::IgnoredEmptyKey;
-    const auto holdsAny = [](const QString& s, QStringView chars) {
-        for (QChar c : chars)
-            if (s.contains(c))
-                return true;
-        return false;
-    };
-    if (holdsAny(key, u"=[\r\n") || section.trimmed().isEmpty() || holdsAny(section, u"]\r\n"))
-        return ProfileWrite::Refused;
-
+        return {};
     const std::optional<QByteArray> content = readWholeFile(filePath);
-    if (!content) {
-        qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(filePath));
-        return ProfileWrite::Failed;
-    }
-    std::vector<Line> lines = splitLines(*content);
+    if (!content)
+        return {};
+    return profileValue(*content, section, key);
+}
+
+ProfileEdit profileWithValue(const QByteArray& content, const QString& section, const QString& key,
+                             const QString& value)
+{
+    if (const auto refused = refusedName(section, key))
+        return {*refused, {}};
+
+    std::vector<Line> lines = splitLines(content);
     // Added lines end the way the file's first line does (LF for a new file).
     QByteArray eol = lines.empty() ? QByteArray() : lineEnding(lines.front().raw);
     if (eol.isEmpty())
@@ -233,6 +243,23 @@ ProfileWrite writeProfileString(const QString& filePath, const QString& section,
     QByteArray out;
     for (const Line& line : lines)
         out += line.raw;
+    return {ProfileWrite::Written, out};
+}
+
+ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
+                                const QString& value)
+{
+    if (const auto refused = refusedName(section, key))
+        return *refused;
+    const std::optional<QByteArray> content = readWholeFile(filePath);
+    if (!content) {
+        qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(filePath));
+        return ProfileWrite::Failed;
+    }
+    const ProfileEdit edit = profileWithValue(*content, section, key, value);
+    if (edit.result != ProfileWrite::Written)
+        return edit.result;
+    const QByteArray& out = edit.content;
 
     const QString folder = QFileInfo(filePath).absolutePath();
     QSaveFile file(filePath);

@@ -5,6 +5,7 @@
 // keys, their order, the line endings). CR LF, a lone CR and a lone LF each end a line; added
 // lines end as the file's first line does. Files are UTF-8; a line that is not valid UTF-8 is
 // read as Latin-1. Values have no length limit.
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -25,6 +26,16 @@ QString readProfileString(const QString& filePath, const QString& section, const
 // LF, or a section that is empty or holds "]", CR or LF, is refused. Written atomically.
 ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
                                 const QString& value);
+
+// The same rules on a file's bytes: the value readProfileString finds in them, and the bytes
+// writeProfileString stores (content set only when the result is Written).
+QString profileValue(const QByteArray& content, const QString& section, const QString& key);
+struct ProfileEdit {
+    ProfileWrite result = ProfileWrite::Failed;
+    QByteArray content;
+};
+ProfileEdit profileWithValue(const QByteArray& content, const QString& section, const QString& key,
+                             const QString& value);
 
 // The value as it will be stored: line breaks replaced by blanks.
 QString profileValueOnOneLine(const QString& value);

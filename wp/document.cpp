@@ -125,7 +125,12 @@ void Document::SaveAs(const QString& path)
 
 void Document::applyTemplate(const QString& path)
 {
-    auto package = std::make_unique<TemplatePackage>(readTemplatePackage(path));
+    applyTemplate(readTemplatePackage(path));
+}
+
+void Document::applyTemplate(TemplatePackage templatePackage)
+{
+    auto package = std::make_unique<TemplatePackage>(std::move(templatePackage));
     m_pageSetup.PageWidth = package->pageWidthPoints;
     m_pageSetup.PageHeight = package->pageHeightPoints;
     m_nextDocPrId = package->maxDocPrId + 1;

@@ -90,6 +90,8 @@ public:
     // page size, header and footer references and other parts are kept. Raises an error when the
     // file is no readable package.
     void applyTemplate(const QString& path);
+    // The same for a template already read.
+    void applyTemplate(TemplatePackage templatePackage);
     bool hasTemplate() const { return m_template != nullptr; }
 
     // The model, for the package writer and for tests.

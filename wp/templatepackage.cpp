@@ -40,7 +40,11 @@ const QByteArray* findPart(const PackageParts& parts, const QString& name)
 
 TemplatePackage readTemplatePackage(const QString& path)
 {
-    const PackageParts parts = readZipPackage(path);
+    return readTemplateParts(readZipPackage(path), path);
+}
+
+TemplatePackage readTemplateParts(const PackageParts& parts, const QString& path)
+{
     const QByteArray* types = findPart(parts, QStringLiteral("[Content_Types].xml"));
     const QByteArray* main = findPart(parts, QStringLiteral("word/document.xml"));
     if (!types || !main)

@@ -31,5 +31,7 @@ struct TemplatePackage {
 
 // Reads a template; error PackageError when it is no readable WordprocessingML package.
 TemplatePackage readTemplatePackage(const QString& path);
+// The same for the parts of a package already read; `name` names it in errors.
+TemplatePackage readTemplateParts(const PackageParts& parts, const QString& name);
 
 } // namespace wp

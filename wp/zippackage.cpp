@@ -51,27 +51,26 @@ void writeZipPackage(const QString& path, const PackageParts& parts)
     }
 }
 
-PackageParts readZipPackage(const QString& path)
+namespace {
+
+// Reads every part of an opened archive and closes it; `what` names the package in errors.
+PackageParts readArchive(zip_t* archive, const QString& what)
 {
     const QString source = QStringLiteral("wp.Documents.Add");
-    int error = 0;
-    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
-    if (!archive)
-        fail(source, QStringLiteral("%1 is no document package").arg(path));
     PackageParts parts;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     zip_uint64_t total = 0;
     auto close = [&] { zip_discard(archive); };
     if (count < 0 || zip_uint64_t(count) > MaxEntries) {
         close();
-        fail(source, QStringLiteral("%1 has too many parts").arg(path));
+        fail(source, QStringLiteral("%1 has too many parts").arg(what));
     }
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         if (zip_stat_index(archive, zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)
             || !(st.valid & ZIP_STAT_NAME)) {
             close();
-            fail(source, QStringLiteral("%1 is damaged").arg(path));
+            fail(source, QStringLiteral("%1 is damaged").arg(what));
         }
         const QString name = QString::fromUtf8(st.name);
         if (name.endsWith(QLatin1Char('/')))
@@ -79,7 +78,7 @@ PackageParts readZipPackage(const QString& path)
         total += st.size;
         if (st.size > MaxEntrySize || total > MaxTotalSize) {
             close();
-            fail(source, QStringLiteral("%1 is too large").arg(path));
+            fail(source, QStringLiteral("%1 is too large").arg(what));
         }
         QByteArray data(qsizetype(st.size), Qt::Uninitialized);
         zip_file_t* file = zip_fopen_index(archive, zip_uint64_t(i), 0);
@@ -88,12 +87,41 @@ PackageParts readZipPackage(const QString& path)
             zip_fclose(file);
         if (got != zip_int64_t(st.size)) {
             close();
-            fail(source, QStringLiteral("%1 is damaged").arg(path));
+            fail(source, QStringLiteral("%1 is damaged").arg(what));
         }
         parts.emplace_back(name, data);
     }
     close();
     return parts;
+}
+
+} // namespace
+
+PackageParts readZipPackage(const QString& path)
+{
+    int error = 0;
+    zip_t* archive = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!archive)
+        fail(QStringLiteral("wp.Documents.Add"), QStringLiteral("%1 is no document package").arg(path));
+    return readArchive(archive, path);
+}
+
+PackageParts readZipPackageData(const QByteArray& bytes, const QString& name)
+{
+    // libzip takes an empty buffer for an empty archive; as a file it is no package.
+    if (bytes.isEmpty())
+        fail(QStringLiteral("wp.Documents.Add"), QStringLiteral("%1 is no document package").arg(name));
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
+    zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+    zip_error_fini(&error);
+    if (!archive) {
+        if (source)
+            zip_source_free(source);
+        fail(QStringLiteral("wp.Documents.Add"), QStringLiteral("%1 is no document package").arg(name));
+    }
+    return readArchive(archive, name);
 }
 
 } // namespace wp

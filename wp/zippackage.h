@@ -18,5 +18,7 @@ void writeZipPackage(const QString& path, const PackageParts& parts);
 
 // Reads every part of a package, refusing more than 1000 entries, 50 MB per entry or 200 MB in all.
 PackageParts readZipPackage(const QString& path);
+// The same for a package held in memory; `name` names it in errors.
+PackageParts readZipPackageData(const QByteArray& bytes, const QString& name);
 
 } // namespace wp

@@ -22,7 +22,7 @@ LeistgVorgBasis::LeistgVorgBasis(Umgebung umgebung, const QString& objectName, Q
 {
     setObjectName(objectName);
     setModal(true);
-    const auto named = [this](auto* w, const char* name) {
+    const auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 #include "wp/application.h"
 #include "wp/docxwriter.h"
+#include "wp/templatepackage.h"
 #include "wp/zippackage.h"
 #include <QDir>
 #include <QRegularExpression>
@@ -388,4 +389,33 @@ TEST(WpPackage, AnEarlierReportServesAsTemplate)
     const QString body = QString::fromUtf8(files.at(QStringLiteral("word/document.xml")));
     EXPECT_EQ(body.count(QStringLiteral("w:headerReference w:type=\"default\"")), 1);
     EXPECT_TRUE(parses(body));
+}
+
+// A package held in memory reads as the same file does; bytes that are no package, or a package
+// cut short, give the package error.
+TEST(WpPackage, PackageInMemoryReadsAsTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bericht.docx"));
+    {
+        wp::Application word;
+        wp::Document& doc = word.Documents().Add();
+        doc.Selection().TypeText(QStringLiteral("Ölkühler"));
+        doc.SaveAs(path);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(wp::readZipPackageData(bytes, QStringLiteral("bericht")), wp::readZipPackage(path));
+    EXPECT_EQ(wp::readTemplateParts(wp::readZipPackageData(bytes, QStringLiteral("bericht")), QStringLiteral("bericht")).bodyBlocks,
+              wp::readTemplatePackage(path).bodyBlocks);
+    for (const QByteArray& broken : {QByteArray(), QByteArray("PK\x03\x04 no zip"), bytes.left(bytes.size() / 2)}) {
+        try {
+            wp::readZipPackageData(broken, QStringLiteral("kaputt"));
+            ADD_FAILURE() << "accepted " << broken.size() << " bytes";
+        } catch (const common::Error& e) {
+            EXPECT_EQ(e.number(), wp::PackageError);
+            EXPECT_TRUE(e.description().contains(QStringLiteral("kaputt"))) << e.description().toStdString();
+        }
+    }
 }

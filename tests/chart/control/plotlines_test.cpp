@@ -145,9 +145,10 @@ TEST(PlotLines, StampedMarkersHaveThePaintersPixels)
         const std::vector<std::pair<const char*, Drawer>> drawers = {
             {"cross", lines(size, true, false)}, {"upright", lines(size, false, true)},
             {"both", lines(size, true, true)}, {"box", boxes(size)}};
-        for (const auto& [name, draw] : drawers)
+        for (const auto& drawer : drawers)
             for (const QPen& pen : {QPen(colour, 0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), QPen(colour, 2)}) {
-                SCOPED_TRACE(std::string(name) + " size " + std::to_string(size) + " pen " + std::to_string(pen.width()));
+                const Drawer& draw = drawer.second; // a named variable: lambdas may not capture structured bindings
+                SCOPED_TRACE(std::string(drawer.first) + " size " + std::to_string(size) + " pen " + std::to_string(pen.width()));
                 auto setup = [&](QPainter& p) {
                     p.setClipRect(QRect(6, 4, 95, 104));
                     p.setPen(pen);

@@ -46,7 +46,7 @@ double zahl(const QString& text, bool* ok)
     return t.toDouble(ok);
 }
 
-constexpr int A = 0, C = 2, D = 3, G = 6, H = 7, J = 8, K = 9, L = 10, M = 11, N = 12, O = 13, P = 14, X = 16, Y = 17,
+constexpr int A = 0, C = 2, D = 3, G = 6, H = 7, J = 8, K = 9, M = 11, N = 12, O = 13, P = 14, X = 16, Y = 17,
               Z = 18;
 
 } // namespace

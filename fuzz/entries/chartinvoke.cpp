@@ -1,0 +1,239 @@
+// The chart's automation interface: a sequence of calls of any member with any kind of
+// arguments (non-finite and extreme numbers, texts, fonts, arrays up to 65 535 elements).
+#include "chart/control/chart.h"
+#include "chart/control/chartservices.h"
+#include "chart/control/dispatch.h"
+#include "chart/control/membertable.h"
+#include "chart/control/propertybag.h"
+#include "common/error.h"
+#include "fuzz/entries/fuzzchart.h"
+#include "fuzz/entries/fuzzentries.h"
+#include "fuzz/entries/fuzzinput.h"
+#include <QPrinter>
+#include <array>
+#include <cstring>
+#include <limits>
+
+namespace fuzzing {
+
+namespace {
+
+using vexachart::InvokeKind;
+using vexachart::Variant;
+using vexachart::VariantArray;
+
+// Dialogs are cancelled, nothing is printed, the clipboard takes everything: no call leaves the process.
+class NoOutput : public vexachart::ChartServices {
+public:
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    bool printDialog(QPrinter&) override { return false; }
+    bool defaultPrinter(QPrinter&) override { return false; }
+    bool setClipboardImage(const QImage&) override { return true; }
+    bool setClipboardText(const QString&) override { return true; }
+    void showError(const QString&) override {}
+};
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr double Max = std::numeric_limits<double>::max(); // 1.797e308; "1.8e308" is among the texts
+constexpr std::array<double, 20> SpecialNumbers{std::numeric_limits<double>::quiet_NaN(), Inf, -Inf, Max, -Max, 1e308,
+    -1e308, 0.0, -0.0, -1.0, 1.0, 32767.5, -32768.5, 65535.0, 4294967295.0, 4294967296.0, 2147483648.0,
+    std::numeric_limits<double>::denorm_min(), 1e-308, 38426.5};
+
+const char* const SpecialTexts[] = {"", "1e308", "1.8e308", "-1.8E308", "NaN", "inf", "-1", "255", "0.5", "1,5",
+    "True", "false", "2005/03/07/14/05/09", "9999/12/31/23/59/59", "0100/01/01/00/00/00", "(Clipboard)", " 12 ",
+    "&H80000012", "1e-320", "32768"};
+
+double number(Input& in)
+{
+    const std::uint8_t pick = in.u8();
+    if (pick < SpecialNumbers.size() * 8)
+        return SpecialNumbers[pick % SpecialNumbers.size()];
+    return in.f64();
+}
+
+Variant scalar(Input& in, std::uint8_t tag)
+{
+    switch (tag % 12) {
+    case 0: return Variant();
+    case 1: return Variant::missing();
+    case 2: return Variant::null();
+    case 3: return Variant((in.u8() & 1) != 0);
+    case 4: return Variant(static_cast<qint16>(in.u16()));
+    case 5: return Variant(static_cast<int>(in.i32()));
+    case 6: {
+        const std::uint32_t bits = in.u32();
+        float f;
+        std::memcpy(&f, &bits, sizeof f);
+        return Variant(f);
+    }
+    case 7:
+    case 8: return Variant(number(in));
+    case 9: return Variant(in.text(80));
+    case 10: return Variant(SpecialTexts[in.u8() % std::size(SpecialTexts)]);
+    default: {
+        QFont f(in.text(24));
+        const double size = number(in);
+        if (size > 0 && size < 1e6)
+            f.setPointSizeF(size);
+        f.setBold((in.u8() & 1) != 0);
+        return Variant(f);
+    }
+    }
+}
+
+// An array whose elements repeat a few given scalars, or run up from a start by a step.
+Variant array(Input& in, bool twoDimensional)
+{
+    VariantArray a;
+    const int lower0 = in.i32() % 100000;
+    int count = in.u16();
+    if (twoDimensional) {
+        const int rows = 1 + in.u8() % 4;
+        const int cols = count % 16384;
+        a.dims.push_back({lower0, lower0 + rows - 1});
+        const int lower1 = in.i32() % 100000;
+        a.dims.push_back({lower1, lower1 + cols - 1});
+        count = rows * cols;
+    } else {
+        a.dims.push_back({lower0, lower0 + count - 1});
+    }
+    const std::uint8_t fill = in.u8();
+    a.data.reserve(static_cast<std::size_t>(count));
+    if (fill & 1) {
+        const double start = number(in);
+        const double step = number(in);
+        for (int i = 0; i < count; ++i)
+            a.data.emplace_back(start + step * i);
+    } else {
+        std::vector<Variant> pattern;
+        for (int k = 0, n = 1 + (fill >> 1) % 8; k < n; ++k)
+            pattern.push_back(scalar(in, in.u8()));
+        for (int i = 0; i < count; ++i)
+            a.data.push_back(pattern[static_cast<std::size_t>(i) % pattern.size()]);
+    }
+    return Variant(std::move(a));
+}
+
+Variant argument(Input& in)
+{
+    const std::uint8_t tag = in.u8();
+    if (tag >= 0xF0)
+        return array(in, tag >= 0xF8);
+    return scalar(in, tag);
+}
+
+} // namespace
+
+void chartInvoke(const std::uint8_t* data, std::size_t size)
+{
+    static NoOutput services;
+    auto chart = newChart(false);
+    chart->setServices(&services);
+    chart->initNew();
+
+    const auto members = vexachart::memberTable();
+    Input in(data, size);
+    for (int call = 0; call < 24 && !in.empty(); ++call) {
+        const std::uint8_t which = in.u8();
+        const qint32 dispid = which < 0xF8 ? members[which % members.size()].dispid : in.i32();
+        const auto kind = static_cast<InvokeKind>(in.u8() % 4);
+        std::vector<Variant> args;
+        for (int k = 0, n = in.u8() % 11; k < n; ++k)
+            args.push_back(argument(in));
+        // File names never reach the file system: saving goes to the clipboard or to a cancelled dialog.
+        if ((dispid == 0x60030053 || dispid == 0x60030054) && !args.empty() && args[0].isText())
+            args[0] = dispid == 0x60030053 ? Variant("(Clipboard)") : Variant::missing();
+        try {
+            vexachart::invoke(*chart, dispid, kind, args);
+        } catch (const common::Error&) {
+        }
+    }
+
+    // The state the calls left is drawn.
+    chart->setPainting(true);
+    try {
+        chart->Refresh();
+    } catch (const common::Error&) {
+    }
+
+    // Whatever the calls set, the chart stores in a form it loads again without refusing anything.
+    const QString stored = chart->WriteProperties().toText();
+    auto loaded = newChart(false);
+    require(loaded->ReadProperties(vexachart::PropertyBag::fromText(stored)).isEmpty(),
+        "a chart refuses properties stored after automation calls");
+}
+
+std::vector<QByteArray> chartInvokeSeeds()
+{
+    // Calls as the program makes them for its two charts, by name from the member table.
+    const auto id = [](const char* name) { return *vexachart::idOfName(QString::fromLatin1(name)); };
+    const auto members = vexachart::memberTable();
+    const auto index = [&](qint32 dispid) {
+        for (std::size_t i = 0; i < members.size(); ++i)
+            if (members[i].dispid == dispid)
+                return static_cast<char>(i);
+        return static_cast<char>(0);
+    };
+    const auto text = [](QByteArray& s, const QByteArray& t) {
+        s.append(static_cast<char>(9));
+        s.append(static_cast<char>(t.size()));
+        s.append(t);
+    };
+    const auto integer = [](QByteArray& s, qint16 v) {
+        s.append(static_cast<char>(4));
+        s.append(static_cast<char>(v & 0xFF));
+        s.append(static_cast<char>((v >> 8) & 0xFF));
+    };
+    const auto call = [&](QByteArray& s, const char* name, InvokeKind kind, int argc) {
+        s.append(index(id(name)));
+        s.append(static_cast<char>(kind));
+        s.append(static_cast<char>(argc));
+    };
+    std::vector<QByteArray> seeds;
+
+    QByteArray curves;
+    call(curves, "ClearAllPlotData", InvokeKind::Method, 0);
+    call(curves, "Title", InvokeKind::Let, 1);
+    text(curves, "Druckverlust [bar]");
+    call(curves, "InsertSingleDataArray", InvokeKind::Method, 2);
+    integer(curves, 1);
+    curves.append(static_cast<char>(0xF8)); // 2 x n array: x ascending, y from a pattern
+    curves.append(QByteArray(4, '\0'));
+    curves.append(static_cast<char>(40));
+    curves.append('\0');
+    curves.append(static_cast<char>(1)); // two rows
+    curves.append(QByteArray(4, '\0'));
+    curves.append(static_cast<char>(1)); // ramp
+    curves.append(static_cast<char>(0xFF));
+    const double start = 10.0, step = 2.5;
+    curves.append(reinterpret_cast<const char*>(&start), sizeof start);
+    curves.append(static_cast<char>(0xFF));
+    curves.append(reinterpret_cast<const char*>(&step), sizeof step);
+    call(curves, "SetPlotAspects", InvokeKind::Method, 2);
+    integer(curves, 1);
+    text(curves, "Kühler 1");
+    call(curves, "SetGlobalBordersToDataRange", InvokeKind::Method, 0);
+    call(curves, "Refresh", InvokeKind::Method, 0);
+    seeds.push_back(curves);
+
+    QByteArray extremes;
+    call(extremes, "ClrGrid", InvokeKind::Let, 1);
+    extremes.append(static_cast<char>(8));
+    extremes.append('\0'); // NaN
+    call(extremes, "SetGlobalBorders", InvokeKind::Method, 4);
+    for (char pick : {3, 2, 0, 1}) { // largest double, -inf, NaN, inf
+        extremes.append(static_cast<char>(8));
+        extremes.append(pick);
+    }
+    call(extremes, "XScalingNotation", InvokeKind::Let, 1);
+    integer(extremes, 2);
+    call(extremes, "SetDisplayBorders", InvokeKind::Method, 4);
+    for (int k = 0; k < 4; ++k) {
+        extremes.append(static_cast<char>(10));
+        extremes.append(static_cast<char>(12 + k % 2));
+    }
+    seeds.push_back(extremes);
+    return seeds;
+}
+
+} // namespace fuzzing

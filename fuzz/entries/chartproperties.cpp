@@ -1,0 +1,86 @@
+// The chart's stored properties: the text form of the property bag, and loading a bag into a chart.
+#include "chart/control/chart.h"
+#include "chart/control/propertybag.h"
+#include "fuzz/entries/fuzzchart.h"
+#include "fuzz/entries/fuzzentries.h"
+#include <cmath>
+
+namespace fuzzing {
+
+namespace {
+
+using vexachart::PropertyBag;
+using vexachart::Variant;
+
+bool sameStored(const Variant& a, const Variant& b)
+{
+    if (a.isNumeric() && b.isNumeric() && std::isnan(a.toDouble()) && std::isnan(b.toDouble()))
+        return true;
+    return vexachart::sameValue(a, b);
+}
+
+// Keys and values of two bags, in order (texts exactly, numbers by value).
+bool sameBag(const PropertyBag& a, const PropertyBag& b)
+{
+    const QStringList keys = a.keys();
+    if (keys != b.keys())
+        return false;
+    for (const QString& key : keys)
+        if (!sameStored(a.read(key), b.read(key)))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void chartProperties(const std::uint8_t* data, std::size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const PropertyBag bag = PropertyBag::fromText(text);
+
+    // The text form keeps every key and value a bag holds.
+    const QString written = bag.toText();
+    const PropertyBag reread = PropertyBag::fromText(written);
+    require(sameBag(bag, reread), "a property bag reads back changed from its own text");
+    require(reread.toText() == written, "a property bag's text changes when written again");
+
+    // Whatever a chart takes from a bag, it stores in a form that it loads again unchanged.
+    auto chart = newChart(false);
+    chart->ReadProperties(bag);
+    const QString stored = chart->WriteProperties().toText();
+    auto loaded = newChart(false);
+    QStringList bad;
+    const QStringList refused = loaded->ReadProperties(PropertyBag::fromText(stored, &bad));
+    require(bad.isEmpty(), "a chart's stored properties hold lines its reader cannot read");
+    require(refused.isEmpty(), "a chart refuses properties it stored itself");
+    require(loaded->WriteProperties().toText() == stored, "a chart's properties change when stored and loaded");
+    // The loaded chart draws its picture.
+    loaded->setPainting(true);
+    loaded->Refresh();
+}
+
+std::vector<QByteArray> chartPropertiesSeeds()
+{
+    std::vector<QByteArray> seeds;
+    auto chart = newChart(false);
+    chart->initNew();
+    seeds.push_back(chart->WriteProperties().toText().toUtf8());
+
+    chart->setTitle(QStringLiteral("Leistung \"P\" [kW]\nzweite Zeile"));
+    chart->setXAxisLabel(QStringLiteral("Ölstrom [l/min]"));
+    chart->setYAxisLinLogMode(1);
+    chart->setXAxisLinLogMode(0);
+    chart->setXScalingNotation(2);
+    chart->setMaxCountOfPlots(6);
+    chart->setPlotAspect(5, QStringLiteral("Kurve 5"));
+    chart->setTimeFormat(3, QStringLiteral("dd.mm.yyyy"));
+    chart->setShowLegend(false);
+    chart->setClrLabels(0x80000012);
+    QFont font(QStringLiteral("DejaVu Sans"), 14);
+    font.setBold(true);
+    chart->setFontTitle(font);
+    seeds.push_back(chart->WriteProperties().toText().toUtf8());
+    return seeds;
+}
+
+} // namespace fuzzing
