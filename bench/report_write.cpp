@@ -75,13 +75,13 @@ struct Fenster {
         QDir().mkpath(start.System.Projekt_Pfad);
         zustand = std::make_unique<ui::Programmzustand>(start);
         zustand->locale = QLocale(QLocale::English, QLocale::UnitedStates);
-        ui::Kelto_VX_Menu::testHooks = [](ui::Kelto_VX_Menu& win) { win.wordCheck = [] {}; };
-        w = std::make_unique<ui::Kelto_VX_Menu>(*zustand, meldungen);
-        ui::Kelto_VX_Menu::testHooks = nullptr;
-        w->berichtKontext = [](report::ReportContext& ctx) {
+        ui::MainWindowServices dienste;
+        dienste.wordCheck = [] {};
+        dienste.berichtKontext = [](report::ReportContext& ctx) {
             ctx.programs = std::make_shared<OhneAnzeige>();
             ctx.paper = wp::Paper::a4();
         };
+        w = std::make_unique<ui::Kelto_VX_Menu>(*zustand, meldungen, dienste);
         w->show();
         w->Form_Activate();
         start.System.Init_aktiv = false;

@@ -143,13 +143,6 @@ ErgebnisAnsichten::ErgebnisAnsichten(Kelto_VX_Menu& fenster, Programmzustand& zu
     : QObject(&fenster), m_fenster(fenster), m_zustand(zustand), m_boxes(boxes)
 {
     zeichnungsPfad = [](const QString& name) { return platform::AppPaths::forRunningProgram().systemFile(name); };
-    m_fenster.typSchluesselAnzeigen = [this] { TypSchluessel_anzeigen(); };
-    m_fenster.ergebnisAnsichtZeigen = [this](int previousTab) { SSTab1_Click(previousTab); };
-    m_fenster.ergebnisGitterEinrichten = [this] {
-        Init_Ersatzteil_DG();
-        IniT_EinbauMas_DG();
-        Init_DatenUebersicht_DG();
-    };
     chartVorgabenSetzen();
 }
 

@@ -1,5 +1,7 @@
 // Start-up, first activation, language and the caption colours of the main window.
 #include "program/ui/kelto_vx_menu.h"
+#include "program/ui/beschreibung.h"
+#include "program/ui/projekt_dialoge.h"
 
 #include "common/messages.h"
 #include "platform/apppaths.h"
@@ -60,36 +62,59 @@ private:
 
 } // namespace
 
-Kelto_VX_Menu::Kelto_VX_Menu(app::AppState& state, common::MessageBoxes& boxes, QWidget* parent)
-    : Kelto_VX_Menu(std::make_unique<Programmzustand>(state), boxes, parent)
+Kelto_VX_Menu::Kelto_VX_Menu(app::AppState& state, common::MessageBoxes& boxes, MainWindowServices services,
+                             QWidget* parent)
+    : Kelto_VX_Menu(std::make_unique<Programmzustand>(state), boxes, std::move(services), parent)
 {
 }
 
-Kelto_VX_Menu::Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent)
-    : QMainWindow(parent), m_zustand(zustand), m_boxes(boxes)
+Kelto_VX_Menu::Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, MainWindowServices services,
+                             QWidget* parent)
+    : QMainWindow(parent), m_zustand(zustand), m_boxes(boxes), m_services(std::move(services))
 {
     setUp();
 }
 
-Kelto_VX_Menu::Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent)
-    : QMainWindow(parent), m_ownZustand(std::move(own)), m_zustand(*m_ownZustand), m_boxes(boxes)
+Kelto_VX_Menu::Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes,
+                             MainWindowServices services, QWidget* parent)
+    : QMainWindow(parent), m_ownZustand(std::move(own)), m_zustand(*m_ownZustand), m_boxes(boxes),
+      m_services(std::move(services))
 {
     setUp();
+}
+
+void Kelto_VX_Menu::completeServices()
+{
+    MainWindowServices& s = m_services;
+    if (s.projektDialoge == nullptr) {
+        m_projektDialogeQt = std::make_shared<QtProjektDialoge>(this);
+        s.projektDialoge = m_projektDialogeQt.get();
+    }
+    if (s.dokumentOeffner == nullptr) {
+        m_dokumentOeffnerQt = std::make_shared<DesktopDokumentOeffner>();
+        s.dokumentOeffner = m_dokumentOeffnerQt.get();
+    }
+    if (!s.wordCheck)
+        s.wordCheck = [this] { texts::Word_Version_pruefen(m_boxes, m_zustand.Texte); };
+    if (!s.showModal)
+        s.showModal = [this](const QString& command) {
+            if (!runCommand(command))
+                qWarning("Kelto-Line: no window for the command %s", qUtf8Printable(command));
+        };
+    if (!s.dataFolderDefault)
+        s.dataFolderDefault = [] { return platform::AppPaths::defaultDataFolder(); };
+    if (!s.berichtKontext)
+        s.berichtKontext = [](report::ReportContext&) {};
 }
 
 void Kelto_VX_Menu::setUp()
 {
-    showModal = [this](const QString& command) {
-        if (!runCommand(command))
-            qWarning("Kelto-Line: no window for the command %s", qUtf8Printable(command));
-    };
+    completeServices();
     menuBar()->setNativeMenuBar(false);
     createControls();
     connectHandlers();
     m_ergebnisAnsichten = new ErgebnisAnsichten(*this, m_zustand, m_boxes);
     m_zustand.Start.Forms.add(this);
-    if (testHooks)
-        testHooks(*this);
     common::UserActionScope scope(m_boxes);
     Form_Load();
 }
@@ -176,10 +201,7 @@ void Kelto_VX_Menu::Form_Load()
     if (UpDown_HydroRPM->setValue(1))
         UpDown_HydroRPM_Change();
     // 18. Word processor check; start-up goes on in every case.
-    if (wordCheck)
-        wordCheck();
-    else
-        texts::Word_Version_pruefen(m_boxes, t);
+    m_services.wordCheck();
     loadStep(QStringLiteral("Word"));
     // 19.
     Set_Start_Colors();
@@ -277,7 +299,7 @@ void Kelto_VX_Menu::InitSystemDaten()
     // cannot be created does not stop the start; saving there reports it.
     texts::System& sys = m_zustand.System();
     if (sys.Projekt_Pfad.isEmpty() || !QFileInfo(sys.Projekt_Pfad).isDir()) {
-        sys.Projekt_Pfad = dataFolderDefault ? dataFolderDefault() : platform::AppPaths::defaultDataFolder();
+        sys.Projekt_Pfad = m_services.dataFolderDefault();
         m_zustand.Menu.datenordnerFehlt = !QDir().mkpath(sys.Projekt_Pfad);
     }
 

@@ -60,13 +60,33 @@ class ProjektDialoge;
 class DokumentOeffner;
 class QtUebersetzung;
 
+// What the main window uses of the desktop. A member left empty is the desktop's own; tests hand in
+// fakes.
+struct MainWindowServices {
+    // File and name dialogs of the project commands.
+    ProjektDialoge* projektDialoge = nullptr;
+    // Opens the description document.
+    DokumentOeffner* dokumentOeffner = nullptr;
+    // The word-processor check of the start.
+    std::function<void()> wordCheck;
+    // Runs a command that opens a window, by name: the report ("Word_Dokument_erstellen 0"), the
+    // options, the about box and the two heat-load dialogs (Kelto_VX_Menu::runCommand).
+    std::function<void(const QString& command)> showModal;
+    // The default user data folder.
+    std::function<QString()> dataFolderDefault;
+    // Adjusts the services of a report run before it starts (viewer, printer, paper).
+    std::function<void(report::ReportContext&)> berichtKontext;
+};
+
 class Kelto_VX_Menu : public QMainWindow {
     Q_OBJECT
 public:
     // The program's window: owns the state of the modules it drives, built on the start-up state.
-    Kelto_VX_Menu(app::AppState& state, common::MessageBoxes& boxes, QWidget* parent = nullptr);
+    Kelto_VX_Menu(app::AppState& state, common::MessageBoxes& boxes, MainWindowServices services = {},
+                  QWidget* parent = nullptr);
     // A window over a state held by the caller (tests).
-    Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent = nullptr);
+    Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, MainWindowServices services = {},
+                  QWidget* parent = nullptr);
     ~Kelto_VX_Menu() override;
 
     // The first activation: runs once the shown window is on screen (tests may call it at once).
@@ -99,42 +119,24 @@ public:
     // Runs the command of a menu key, as a click on the item does.
     void MenuBar1_ItemClick(const QString& key);
 
-    // Commands that open a window are handed here by name: the report ("Word_Dokument_erstellen 0"),
-    // the options, the about box and the two heat-load dialogs. By default it runs them
-    // (runCommand); tests may record the names instead.
-    std::function<void(const QString& command)> showModal;
-    // Runs a command handed to showModal; false for a name no window belongs to.
+    // Runs a command that opens a window (MainWindowServices::showModal hands it here by default);
+    // false for a name no window belongs to.
     bool runCommand(const QString& command);
 
     // --- report and auxiliary windows (kelto_vx_menu_fenster.cpp) ---
     // Writes the report of the current selection; printFlag as report::Word_Dokument_erstellen.
     void Word_Dokument_erstellen(int printFlag);
-    // Adjusts the services of a report run before it starts (tests: viewer, folders); empty = none.
-    std::function<void(report::ReportContext&)> berichtKontext;
     // The window as the report sees it, and the holder of the options, about and heat-load windows.
     BerichtFenster& berichtFenster();
     Hilfsfenster& hilfsfenster();
     // A heat load set by a heat-load dialog (already in KLeistung): shown in TB_KLeistung, then the
     // search, or the no-cooler state for no load.
     void KLeistung_uebernehmen();
-    // Saves the current project (the project-file stage); true when the save completed.
-    std::function<bool()> projektSpeichern;
-    // The order key and the view of the current result tab (the result-view stage).
-    std::function<void()> typSchluesselAnzeigen;
-    std::function<void(int previousTab)> ergebnisAnsichtZeigen;
-    // The headings of the three result grids (the result-view stage).
-    std::function<void()> ergebnisGitterEinrichten;
     // The result views (drawing and dimensions, the two charts); the report redraws them too.
     void EinbauMase_anzeigen();
     void DruckVerl_anzeigen();
     void Leistg_Chart_anzeigen();
     ErgebnisAnsichten* ergebnisAnsichten() const { return m_ergebnisAnsichten; }
-    // Called by the constructor before the load runs, so tests can set the hooks below first.
-    static inline std::function<void(Kelto_VX_Menu&)> testHooks;
-    // Replaces the word-processor check of the start (tests); empty = the real check.
-    std::function<void()> wordCheck;
-    // Replaces the default data folder (tests); empty = the user's default folder.
-    std::function<QString()> dataFolderDefault;
 
     // --- projects, description and chart printing (projekt_fenster.cpp) ---
     void Projekt_Neu();
@@ -154,10 +156,6 @@ public:
     void Ausdruck_DrkVerlust();
     void Ausdruck_Leistg();
     ProjektBefehle& projektBefehle();
-    // Dialogs of the project commands and the opener of the description; tests set fakes
-    // (testHooks). Null: the desktop's.
-    ProjektDialoge* projektDialoge = nullptr;
-    DokumentOeffner* dokumentOeffner = nullptr;
 
     // Colours of the caption painter (kept as state; the native title bar is not painted).
     struct GradTitel {
@@ -270,7 +268,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, QWidget* parent);
+    Kelto_VX_Menu(std::unique_ptr<Programmzustand> own, common::MessageBoxes& boxes, MainWindowServices services,
+                  QWidget* parent);
+    // Fills the services the caller left empty with the desktop's.
+    void completeServices();
+    void showModal(const QString& command) { m_services.showModal(command); }
     void setUp();
     void ersteAktivierungWennSichtbar(int versuch);
     // Start-up.
@@ -365,6 +367,7 @@ private:
     std::unique_ptr<Programmzustand> m_ownZustand;
     Programmzustand& m_zustand;
     common::MessageBoxes& m_boxes;
+    MainWindowServices m_services;
     quickinfo::clsQuickInfo* m_QuickInfo = nullptr;
     ErgebnisAnsichten* m_ergebnisAnsichten = nullptr;
     QHash<QString, QAction*> m_menuItems;

@@ -36,10 +36,8 @@ void Kelto_VX_Menu::Word_Dokument_erstellen(int printFlag)
     // Numbers in the document as in the window's fields.
     report::ReportContext ctx{m_zustand.Start, berichtFenster(), m_boxes, platform::AppPaths::forRunningProgram(),
         m_zustand.locale};
-    if (dataFolderDefault)
-        ctx.defaultDataFolder = dataFolderDefault();
-    if (berichtKontext)
-        berichtKontext(ctx);
+    ctx.defaultDataFolder = m_services.dataFolderDefault();
+    m_services.berichtKontext(ctx);
     report::Word_Dokument_erstellen(ctx, printFlag);
 }
 

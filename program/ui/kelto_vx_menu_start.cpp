@@ -8,6 +8,7 @@
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
 #include "program/texts/startup_forms.h"
+#include "program/ui/ergebnis_ansichten.h"
 #include "program/ui/programmzustand.h"
 #include "chart/control/widget.h"
 
@@ -133,21 +134,20 @@ void Kelto_VX_Menu::clearCharts()
 
 void Kelto_VX_Menu::initGrids()
 {
-    if (ergebnisGitterEinrichten)
-        ergebnisGitterEinrichten();
+    m_ergebnisAnsichten->Init_Ersatzteil_DG();
+    m_ergebnisAnsichten->IniT_EinbauMas_DG();
+    m_ergebnisAnsichten->Init_DatenUebersicht_DG();
 }
 
 void Kelto_VX_Menu::TypSchluessel_anzeigen()
 {
-    if (typSchluesselAnzeigen)
-        typSchluesselAnzeigen();
+    m_ergebnisAnsichten->TypSchluessel_anzeigen();
 }
 
 void Kelto_VX_Menu::SSTab1_Click(int PreviousTab)
 {
     m_currentTab = SSTab1->currentIndex();
-    if (ergebnisAnsichtZeigen)
-        ergebnisAnsichtZeigen(PreviousTab);
+    m_ergebnisAnsichten->SSTab1_Click(PreviousTab);
 }
 
 void Kelto_VX_Menu::redrawOpenView()
@@ -162,7 +162,7 @@ bool Kelto_VX_Menu::sicherungVorEnde()
     const int answer = m_boxes.show(inSprache(t.Text_100, t.SprachNr), common::mb::YesNo | common::mb::Question,
         inSprache(t.Titel_Text, t.SprachNr));
     // The chosen save did not complete: keep running.
-    return answer != common::mb::Yes || (projektSpeichern ? projektSpeichern() : Projekt_Save());
+    return answer != common::mb::Yes || Projekt_Save();
 }
 
 void Kelto_VX_Menu::Progexit()

@@ -85,18 +85,14 @@ ProjektBefehle& Kelto_VX_Menu::projektBefehle()
 {
     if (!m_projekt) {
         m_projektAblage = std::make_shared<ProjektAblageFenster>(*this);
-        if (projektDialoge == nullptr) {
-            m_projektDialogeQt = std::make_shared<QtProjektDialoge>(this);
-            projektDialoge = m_projektDialogeQt.get();
-        }
         m_projekt = std::make_shared<ProjektBefehle>(m_zustand.System(), m_zustand.Texte, m_boxes, *m_projektAblage,
-            *projektDialoge);
+            *m_services.projektDialoge);
         m_projekt->titelNeu = [this] {
             FensterTitel caption(this);
             texts::Setze_FormCaption(&caption, m_zustand.Texte, m_zustand.System());
         };
         m_projekt->standardOrdner = [this] {
-            return dataFolderDefault ? dataFolderDefault() : platform::AppPaths::defaultDataFolder();
+            return m_services.dataFolderDefault();
         };
         m_projekt->menuePunkt = [this](int n, const QString& caption, const QString& pfad, bool waehlbar) {
             QAction* a = menuItem(QStringLiteral("Projekt%1").arg(n));
@@ -263,11 +259,8 @@ const project::Word_Optionen& Kelto_VX_Menu::berichtOptionen() const
 
 void Kelto_VX_Menu::Word_Beschreibung_anzeigen()
 {
-    if (dokumentOeffner == nullptr) {
-        m_dokumentOeffnerQt = std::make_shared<DesktopDokumentOeffner>();
-        dokumentOeffner = m_dokumentOeffnerQt.get();
-    }
-    ui::Word_Beschreibung_anzeigen(platform::AppPaths::forRunningProgram(), m_zustand.Texte.SprachNr, *dokumentOeffner,
+    ui::Word_Beschreibung_anzeigen(platform::AppPaths::forRunningProgram(), m_zustand.Texte.SprachNr,
+        *m_services.dokumentOeffner,
         m_boxes);
 }
 

@@ -31,6 +31,7 @@ struct HilfsfensterTest : WindowFixture {
 
     void starten()
     {
+        dienste.showModal = [this](const QString& befehl) { EXPECT_TRUE(hilfe->zeigen(befehl)) << befehl.toStdString(); };
         open();
         report::Init_Adressdaten(start.ErgbAusgabe); // as the window's load does
         ui::Word_Optionen_Standard(start.ErgbAusgabe); // start-up without a project
@@ -41,7 +42,6 @@ struct HilfsfensterTest : WindowFixture {
             bedienen(d);
             d.hide();
         };
-        w->showModal = [this](const QString& befehl) { EXPECT_TRUE(hilfe->zeigen(befehl)) << befehl.toStdString(); };
     }
 };
 

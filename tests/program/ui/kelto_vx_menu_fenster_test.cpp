@@ -44,20 +44,20 @@ struct FensterTest : WindowFixture {
     // and hidden again instead of running modally.
     void starten()
     {
-        open();
-        w->showModal = [this](const QString& c) {
+        dienste.showModal = [this](const QString& c) {
             commands << c;
             EXPECT_TRUE(w->runCommand(c)) << c.toStdString();
         };
+        dienste.berichtKontext = [this](report::ReportContext& ctx) {
+            ctx.programs = programs;
+            ctx.paper = wp::Paper::a4();
+            ctx.chartDpi = 60; // small pictures keep the test fast
+        };
+        open();
         w->hilfsfenster().modalAusfuehren = [this](QDialog& d) {
             geoeffnet << d.objectName();
             d.show();
             d.hide();
-        };
-        w->berichtKontext = [this](report::ReportContext& ctx) {
-            ctx.programs = programs;
-            ctx.paper = wp::Paper::a4();
-            ctx.chartDpi = 60; // small pictures keep the test fast
         };
     }
 

@@ -507,12 +507,10 @@ TEST(WindowStart, UnusableDataFolderDoesNotStopTheStart)
     start.System.Init_aktiv = true;
     ui::Programmzustand z(start);
     common::RecordingMessageBoxes boxes;
-    ui::Kelto_VX_Menu::testHooks = [&](ui::Kelto_VX_Menu& win) {
-        win.wordCheck = [] {};
-        win.dataFolderDefault = [&] { return config.root() + "/file/Kelto-Line/Data/"; };
-    };
-    ui::Kelto_VX_Menu win(z, boxes);
-    ui::Kelto_VX_Menu::testHooks = nullptr;
+    ui::MainWindowServices dienste;
+    dienste.wordCheck = [] {};
+    dienste.dataFolderDefault = [&] { return config.root() + "/file/Kelto-Line/Data/"; };
+    ui::Kelto_VX_Menu win(z, boxes, dienste);
     EXPECT_TRUE(z.Menu.datenordnerFehlt);
     EXPECT_EQ(start.System.Projekt_Pfad, config.root() + "/file/Kelto-Line/Data/");
     EXPECT_EQ(win.loadSteps().last(), "Startfarben");
@@ -521,12 +519,10 @@ TEST(WindowStart, UnusableDataFolderDoesNotStopTheStart)
     app::AppState start2;
     start2.System.Init_aktiv = true;
     ui::Programmzustand z2(start2);
-    ui::Kelto_VX_Menu::testHooks = [&](ui::Kelto_VX_Menu& win2) {
-        win2.wordCheck = [] {};
-        win2.dataFolderDefault = [&] { return config.root() + "/home/Kelto-Line/Data/"; };
-    };
-    ui::Kelto_VX_Menu win2(z2, boxes);
-    ui::Kelto_VX_Menu::testHooks = nullptr;
+    ui::MainWindowServices dienste2;
+    dienste2.wordCheck = [] {};
+    dienste2.dataFolderDefault = [&] { return config.root() + "/home/Kelto-Line/Data/"; };
+    ui::Kelto_VX_Menu win2(z2, boxes, dienste2);
     EXPECT_FALSE(z2.Menu.datenordnerFehlt);
     EXPECT_TRUE(QFileInfo(config.root() + "/home/Kelto-Line/Data").isDir());
 }

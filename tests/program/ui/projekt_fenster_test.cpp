@@ -181,9 +181,9 @@ TEST(ProjektStart, MissingLastProjectGivesAnUntitledOne)
     start.System.Projekt_Pfad = config.root() + "/Data/";
     ui::Programmzustand z(start);
     common::RecordingMessageBoxes boxes;
-    ui::Kelto_VX_Menu::testHooks = [](ui::Kelto_VX_Menu& win) { win.wordCheck = [] {}; };
-    ui::Kelto_VX_Menu win(z, boxes);
-    ui::Kelto_VX_Menu::testHooks = nullptr;
+    ui::MainWindowServices dienste;
+    dienste.wordCheck = [] {};
+    ui::Kelto_VX_Menu win(z, boxes, dienste);
     win.show();
     QTRY_VERIFY_WITH_TIMEOUT(win.firstActivationDone(), 3000);
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -302,9 +302,9 @@ struct NoPrinter : vexachart::ChartServices {
 
 TEST_F(ProjektFenster, DescriptionAndChartPrintItems)
 {
-    open(7); // Spanish
     RecordingOeffner oeffner;
-    w->dokumentOeffner = &oeffner;
+    dienste.dokumentOeffner = &oeffner;
+    open(7); // Spanish
     w->menuItem("Menu_In_Descript")->trigger();
     ASSERT_EQ(oeffner.opened.size(), 1);
     EXPECT_TRUE(oeffner.opened[0].endsWith("/system/keltoline-eng.html")) << oeffner.opened[0].toStdString();

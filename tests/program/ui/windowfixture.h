@@ -43,6 +43,9 @@ struct WindowFixture : ::testing::Test {
     std::unique_ptr<ui::Kelto_VX_Menu> w;
     QStringList commands;
     ScriptedProjektDialoge projektDialoge;
+    // The window's services; open() fills the empty ones with the fixture's: no word-processor
+    // check, commands recorded, scripted project dialogs.
+    ui::MainWindowServices dienste;
 
     // Builds and shows the window as the program entry does; `prepare` adjusts the start state first.
     void open(int sprache = 0, bool regionUS = false)
@@ -55,13 +58,13 @@ struct WindowFixture : ::testing::Test {
         zustand = std::make_unique<ui::Programmzustand>(start);
         zustand->locale = QLocale(QLocale::English, QLocale::UnitedStates);
         QDir().mkpath(start.System.Projekt_Pfad);
-        ui::Kelto_VX_Menu::testHooks = [this](ui::Kelto_VX_Menu& win) {
-            win.wordCheck = [] {};
-            win.showModal = [this](const QString& c) { commands << c; };
-            win.projektDialoge = &projektDialoge;
-        };
-        w = std::make_unique<ui::Kelto_VX_Menu>(*zustand, boxes);
-        ui::Kelto_VX_Menu::testHooks = nullptr;
+        if (!dienste.wordCheck)
+            dienste.wordCheck = [] {};
+        if (!dienste.showModal)
+            dienste.showModal = [this](const QString& c) { commands << c; };
+        if (dienste.projektDialoge == nullptr)
+            dienste.projektDialoge = &projektDialoge;
+        w = std::make_unique<ui::Kelto_VX_Menu>(*zustand, boxes, dienste);
         w->show();
         w->Form_Activate();
         start.System.Init_aktiv = false;
