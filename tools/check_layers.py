@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Checks that the folders of program/ include each other only downwards.
 
-The layers, lowest first: texts, catalogue, rating, project, report, app (the composition of the
-modules' state and the start), ui (the windows), and the program's entry (program/main.cpp). A file
+The layers, lowest first: texts, catalogue, rating, project, report, windowrules (the rules of the
+windows that need no widgets), app (the composition of the modules' state and the start), ui (the
+windows), and the program's entry (program/main.cpp). A file
 may include files of its own layer and of lower ones, never of a higher one. Files of the folders
 that make up kelto_core (every layer below ui) include no Qt Widgets header either.
 
@@ -13,7 +14,7 @@ import re
 import sys
 from pathlib import Path
 
-LAYERS = ["texts", "catalogue", "rating", "project", "report", "app", "ui"]
+LAYERS = ["texts", "catalogue", "rating", "project", "report", "windowrules", "app", "ui"]
 ENTRY = len(LAYERS)  # program/main.cpp
 CORE_TOP = LAYERS.index("app")
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.M)

@@ -9,6 +9,7 @@
 #include "program/catalogue/zubehoer.h"
 #include "program/rating/kuehlerdaten.h"
 #include "program/report/ergbausgabe.h"
+#include "program/report/reportdaten.h"
 #include "program/texts/startup_forms.h"
 #include "program/texts/system.h"
 #include "program/texts/texte.h"
@@ -34,5 +35,12 @@ struct AppState {
 
     texts::Formen Forms;
 };
+
+// What a report reads and updates of the state.
+inline report::ReportDaten reportDaten(AppState& s)
+{
+    return {s.System, s.Texte, s.KuehlerDaten, s.KDaten_Tab, s.KDatenStrukt, s.KDaten_Uebers, s.Zubehoer,
+            s.ErgbAusgabe, s.Haendler_drucken, s.Haendler_US_Idx, s.Haendler_EU_Idx};
+}
 
 } // namespace app

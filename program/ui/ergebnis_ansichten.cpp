@@ -10,10 +10,10 @@
 #include "program/catalogue/zubehoer.h"
 #include "program/rating/selection.h"
 #include "program/ui/chart_kurven.h"
-#include "program/ui/einbau_zelle.h"
+#include "program/windowrules/einbau_zelle.h"
 #include "program/ui/kelto_vx_menu.h"
 #include "program/ui/programmzustand.h"
-#include "program/ui/typschluessel.h"
+#include "program/windowrules/typschluessel.h"
 #include "program/ui/widgets/flexgrid.h"
 #include "program/ui/widgets/picturefit.h"
 

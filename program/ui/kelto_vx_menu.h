@@ -4,9 +4,9 @@
 // are connected explicitly to signals of user actions. Where code sets a control whose handler
 // must run, the code blocks the control's signals and calls the handler itself.
 #include "common/colour.h"
-#include "program/ui/ergebnisrechnung.h"
+#include "program/windowrules/ergebnisrechnung.h"
 #include "program/texts/sprachtext.h"
-#include "program/ui/menutree.h"
+#include "program/windowrules/menutree.h"
 #include "program/project/projektdatei.h"
 
 #include <QFont>

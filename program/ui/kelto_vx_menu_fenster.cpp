@@ -34,7 +34,7 @@ void Kelto_VX_Menu::Word_Dokument_erstellen(int printFlag)
 {
     common::UserActionScope scope(m_boxes);
     // Numbers in the document as in the window's fields.
-    report::ReportContext ctx{m_zustand.Start, berichtFenster(), m_boxes, platform::AppPaths::forRunningProgram(),
+    report::ReportContext ctx{app::reportDaten(m_zustand.Start), berichtFenster(), m_boxes, platform::AppPaths::forRunningProgram(),
         m_zustand.locale};
     ctx.defaultDataFolder = m_services.dataFolderDefault();
     m_services.berichtKontext(ctx);

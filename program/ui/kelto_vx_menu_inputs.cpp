@@ -7,7 +7,7 @@
 #include "program/rating/units.h"
 #include "program/texts/settings.h"
 #include "program/ui/keyfilter.h"
-#include "program/ui/unitrange.h"
+#include "program/windowrules/unitrange.h"
 #include "program/ui/info_hilfsfenster.h"
 #include "program/ui/programmzustand.h"
 #include "program/ui/widgets/updown.h"

@@ -11,9 +11,9 @@
 #include "program/rating/sizesearch.h"
 #include "program/rating/stoffwerte.h"
 #include "program/rating/units.h"
-#include "program/ui/eingabecheck.h"
+#include "program/windowrules/eingabecheck.h"
 #include "program/ui/programmzustand.h"
-#include "program/ui/seriescode.h"
+#include "program/windowrules/seriescode.h"
 #include "program/ui/widgets/updown.h"
 #include "tooltip/clsquickinfo.h"
 

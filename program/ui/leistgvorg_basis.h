@@ -9,7 +9,7 @@
 #include "common/messages.h"
 #include "program/rating/kuehlerdaten.h"
 #include "program/texts/texte.h"
-#include "program/ui/leistgvorg_rechnung.h"
+#include "program/windowrules/leistgvorg_rechnung.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 // The project commands' dialogs on the desktop: Qt's file dialogs and its one-line input box.
-#include "program/ui/projekt_befehle.h"
+#include "program/windowrules/projekt_befehle.h"
 
 class QWidget;
 

@@ -13,7 +13,7 @@
 #include "program/texts/startup_caption.h"
 #include "program/ui/beschreibung.h"
 #include "program/ui/optionen_ergbausgabe.h"
-#include "program/ui/projekt_befehle.h"
+#include "program/windowrules/projekt_befehle.h"
 #include "program/ui/projekt_dialoge.h"
 #include "program/ui/programmzustand.h"
 

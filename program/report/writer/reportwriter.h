@@ -4,8 +4,8 @@
 #include "common/messages.h"
 #include "platform/apppaths.h"
 #include "program/report/ergbausgabe.h"
+#include "program/report/reportdaten.h"
 #include "program/report/writer/reportwindow.h"
-#include "program/app/appstate.h"
 #include "wp/application.h"
 #include <QLocale>
 #include <functional>
@@ -19,7 +19,7 @@ inline constexpr int Vorschau = 0;       // save and show (any other value too)
 
 // Everything one run reads and the services it uses.
 struct ReportContext {
-    app::AppState& app; // its ErgbAusgabe holds the report options and addresses
+    ReportDaten app; // its ErgbAusgabe holds the report options and addresses
     ReportWindow& window;
     common::MessageBoxes& boxes;
     platform::AppPaths paths;

@@ -7,9 +7,9 @@
 #include "program/catalogue/einbau.h"
 #include "program/catalogue/zubehoer.h"
 #include "program/texts/picturefit.h"
-#include "program/ui/einbau_zelle.h"
+#include "program/windowrules/einbau_zelle.h"
 #include "program/ui/ergebnis_ansichten.h"
-#include "program/ui/typschluessel.h"
+#include "program/windowrules/typschluessel.h"
 #include "program/ui/widgets/updown.h"
 
 #include <QLabel>

@@ -7,7 +7,7 @@
 #include "program/ui/info_hilfsfenster.h"
 #include "program/ui/leistgvorg1_frm.h"
 #include "program/ui/leistgvorg2_frm.h"
-#include "program/ui/menutree.h"
+#include "program/windowrules/menutree.h"
 #include "wp/zippackage.h"
 #include "windowfixture.h"
 

@@ -1,6 +1,6 @@
 #include "program/ui/keyfilter.h"
-#include "program/ui/seriescode.h"
-#include "program/ui/unitrange.h"
+#include "program/windowrules/seriescode.h"
+#include "program/windowrules/unitrange.h"
 
 #include <gtest/gtest.h>
 

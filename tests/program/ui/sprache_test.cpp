@@ -2,7 +2,7 @@
 // texts that only some languages have, and the result view that is redrawn.
 #include "windowfixture.h"
 
-#include "program/ui/menutree.h"
+#include "program/windowrules/menutree.h"
 
 #include <QAction>
 #include <QLabel>

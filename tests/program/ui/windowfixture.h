@@ -5,7 +5,7 @@
 #include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
 #include "program/ui/kelto_vx_menu.h"
-#include "program/ui/projekt_befehle.h"
+#include "program/windowrules/projekt_befehle.h"
 #include "program/ui/programmzustand.h"
 #include "testsupport.h"
 

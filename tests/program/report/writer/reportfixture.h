@@ -3,6 +3,7 @@
 // a program folder with its own system folder (logo, line picture, one drawing), and recording
 // fakes of the viewer and printer. The written package is read back part by part.
 #include "common/recordingmessageboxes.h"
+#include "program/app/appstate.h"
 #include "program/catalogue/medium_liste.h"
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
@@ -183,7 +184,7 @@ protected:
             window.ersatz.setTextMatrix(r, 1, QStringLiteral("E-%1").arg(r));
 
         ctx = std::make_unique<report::ReportContext>(report::ReportContext{
-            app, window, boxes, platform::AppPaths(programFolder()), QLocale(QLocale::English, QLocale::UnitedStates)});
+            app::reportDaten(app), window, boxes, platform::AppPaths(programFolder()), QLocale(QLocale::English, QLocale::UnitedStates)});
         ctx->programs = programs;
         ctx->paper = wp::Paper::a4();
         ctx->defaultDataFolder = dir.filePath(QStringLiteral("fallback/Kelto-Line/Data/"));

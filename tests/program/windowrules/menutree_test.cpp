@@ -1,4 +1,4 @@
-#include "program/ui/menutree.h"
+#include "program/windowrules/menutree.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

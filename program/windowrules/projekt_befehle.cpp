@@ -1,9 +1,9 @@
-#include "program/ui/projekt_befehle.h"
+#include "program/windowrules/projekt_befehle.h"
 
 #include "common/messages.h"
 #include "program/project/projekt_befehle.h"
 #include "program/texts/settings.h"
-#include "program/ui/projekt_historie.h"
+#include "program/windowrules/projekt_historie.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 // The two heat-load formulas with fixed properties (ρ = 870 kg/m³, cp = 1.9 kJ/(kg·K)), so that
 // every expected value can be worked out by hand.
-#include "program/ui/leistgvorg_rechnung.h"
+#include "program/windowrules/leistgvorg_rechnung.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "program/ui/leistgvorg_rechnung.h"
+#include "program/windowrules/leistgvorg_rechnung.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The order type key and the dimension-cell rule: plain functions.
 #include "program/catalogue/ktabsatz.h"
-#include "program/ui/einbau_zelle.h"
-#include "program/ui/typschluessel.h"
+#include "program/windowrules/einbau_zelle.h"
+#include "program/windowrules/typschluessel.h"
 #include "testsupport.h"
 
 #include <gtest/gtest.h>

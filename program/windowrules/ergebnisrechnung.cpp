@@ -1,4 +1,4 @@
-#include "program/ui/ergebnisrechnung.h"
+#include "program/windowrules/ergebnisrechnung.h"
 
 #include <cmath>
 

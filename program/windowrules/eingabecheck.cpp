@@ -1,4 +1,4 @@
-#include "program/ui/eingabecheck.h"
+#include "program/windowrules/eingabecheck.h"
 
 #include "common/numread.h"
 

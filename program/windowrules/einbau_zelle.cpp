@@ -1,4 +1,4 @@
-#include "program/ui/einbau_zelle.h"
+#include "program/windowrules/einbau_zelle.h"
 
 namespace ui {
 

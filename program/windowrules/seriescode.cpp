@@ -1,4 +1,4 @@
-#include "program/ui/seriescode.h"
+#include "program/windowrules/seriescode.h"
 
 namespace ui {
 

@@ -5,8 +5,8 @@
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
 #include "program/texts/textcatalogue.h"
-#include "program/ui/projekt_befehle.h"
-#include "program/ui/projekt_historie.h"
+#include "program/windowrules/projekt_befehle.h"
+#include "program/windowrules/projekt_historie.h"
 #include "testsupport.h"
 
 #include <QDir>

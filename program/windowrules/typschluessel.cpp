@@ -1,4 +1,4 @@
-#include "program/ui/typschluessel.h"
+#include "program/windowrules/typschluessel.h"
 
 #include "program/catalogue/ktabsatz.h"
 

@@ -1,4 +1,4 @@
-#include "program/ui/projekt_historie.h"
+#include "program/windowrules/projekt_historie.h"
 
 #include <QFileInfo>
 
