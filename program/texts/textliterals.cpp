@@ -269,4 +269,12 @@ std::span<const TextLiteral> meldungsLiterals() { return Meldungen; }
 std::span<const TextLiteral> sysLiterals() { return SysTexte; }
 std::span<const TextLiteral> menueLiterals() { return MenueTexte; }
 
+const SprachText* menueText(const Texte& t, qint16 textNr)
+{
+    for (const TextLiteral& l : menueLiterals())
+        if (l.textNr == textNr)
+            return &(t.*l.array);
+    return nullptr;
+}
+
 } // namespace texts

@@ -22,4 +22,7 @@ std::span<const TextLiteral> meldungsLiterals();
 std::span<const TextLiteral> sysLiterals();
 std::span<const TextLiteral> menueLiterals();
 
+// The menu text of a text number in t; nullptr when no menu text has that number.
+const SprachText* menueText(const Texte& t, qint16 textNr);
+
 } // namespace texts

@@ -11,6 +11,7 @@
 #include "program/texts/startup_forms.h"
 #include "program/texts/startup_word.h"
 #include "program/texts/textcatalogue.h"
+#include "program/texts/textliterals.h"
 #include "program/rating/units.h"
 #include "program/report/ergbausgabe.h"
 #include "program/ui/captiongradient.h"
@@ -478,24 +479,18 @@ void Kelto_VX_Menu::Setze_MenueTexte()
 {
     const texts::Texte& t = m_zustand.Texte;
     const int n = t.SprachNr;
-    const auto set = [this, n](const char* key, const texts::SprachText& s) {
-        if (QAction* a = menuItem(QString::fromLatin1(key)))
-            a->setText(slotText(s, n));
-    };
-    set("Menu-Datei", t.Text_250);
-    set("ProjNeu", t.Text_251);
-    set("ProjLoad", t.Text_252);
-    set("ProjSave", t.Text_253);
-    set("ProjSaveAs", t.Text_254);
-    set("Progexit", t.Text_255);
+    // Every item of the menu table with a text number gets that text.
+    for (const MenuEintrag& e : menuBaum()) {
+        if (e.textNr == 0)
+            continue;
+        const texts::SprachText* text = texts::menueText(t, static_cast<qint16>(e.textNr));
+        QAction* a = menuItem(e.key);
+        if (text != nullptr && a != nullptr)
+            a->setText(slotText(*text, n));
+    }
     // The exit item gets again what its builder gave it: hint style 1, hint text and hint title.
     if (QAction* a = menuItem(QStringLiteral("Progexit")))
         setMenuHint(a, slotText(t.Text_255, n), slotText(t.Text_256, n));
-    set("Menu-Einheiten", t.Text_257);
-    set("Menu_EH_Temp", t.Text_258);
-    set("Menu_EH_Q", t.Text_259);
-    set("Menu_EH_Leist", t.Text_260);
-    set("Menu_EH_Druck", t.Text_261);
     const rating::KuehlerDaten& k = m_zustand.KuehlerDaten;
     const auto& q = einheitSchluessel(1);
     for (int u = 0; u < 5; ++u)
@@ -509,16 +504,6 @@ void Kelto_VX_Menu::Setze_MenueTexte()
     for (int u = 0; u < 6; ++u)
         if (QAction* a = menuItem(p[static_cast<std::size_t>(u)]))
             a->setText(unitName(k.EH_Druck_Namen, u));
-    set("Menu_Drucken", t.Text_262);
-    set("Menu_DRK_Preview", t.Text_263);
-    set("Menu_DRK_Lstg_Diagramm", t.Text_266);
-    set("Menu_DRK_Drk_Diagramm", t.Text_267);
-    set("Menu-Extras", t.Text_270);
-    set("Menu_Ex_Sp", t.Text_271);
-    set("Menu_Ex_Opt", t.Text_272);
-    set("Menu-Info", t.Text_273);
-    set("Menu_In_about", t.Text_274);
-    set("Menu_In_Descript", t.Text_275);
 }
 
 QString Kelto_VX_Menu::unitName(std::span<const texts::SprachText> names, int unit) const

@@ -1,5 +1,6 @@
 #include "program/windowrules/menutree.h"
 
+#include "program/texts/textliterals.h"
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -67,4 +68,19 @@ TEST(MenuTree, ShapeOfTheTree)
     for (int g = 0; g < 4; ++g)
         for (const QString& k : einheitSchluessel(g))
             EXPECT_TRUE(keys.contains(k)) << k.toStdString();
+}
+
+TEST(MenuTree, EveryTextNumberNamesAMenuText)
+{
+    // The language switch sets the captions from these numbers; a number without a menu text
+    // would leave its item in the start language.
+    const texts::Texte t;
+    int numbered = 0;
+    for (const ui::MenuEintrag& e : ui::menuBaum()) {
+        if (e.textNr == 0)
+            continue;
+        ++numbered;
+        EXPECT_NE(texts::menueText(t, static_cast<qint16>(e.textNr)), nullptr) << e.key.toStdString();
+    }
+    EXPECT_GT(numbered, 0);
 }
