@@ -5,7 +5,7 @@
 // (taskset -c 0) for the figure of a single core.
 #include "common/messages.h"
 #include "program/report/writer/reportwriter.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include "program/ui/kelto_vx_menu.h"
 #include "program/ui/programmzustand.h"
 #include "wp/externalprograms.h"
@@ -61,7 +61,7 @@ void eingeben(QLineEdit* feld, const QString& text)
 // in, 30 degC ambient, 80 l/min, 8 kW; all nine report sections on.
 struct Fenster {
     QTemporaryDir ordner;
-    texts::AppState start;
+    app::AppState start;
     std::unique_ptr<ui::Programmzustand> zustand;
     StummeMeldungen meldungen;
     std::unique_ptr<ui::Kelto_VX_Menu> w;

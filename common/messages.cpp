@@ -38,23 +38,4 @@ UserActionScope::~UserActionScope()
         m_boxes.m_answeredInScope.clear();
 }
 
-bool RecordingMessageBoxes::contains(const QString& prompt) const
-{
-    for (const Shown& s : shown)
-        if (s.prompt == prompt)
-            return true;
-    return false;
-}
-
-int RecordingMessageBoxes::present(const QString& prompt, int style, const QString& title)
-{
-    shown.push_back({prompt, style, title});
-    if (!answers.empty()) {
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    return mb::firstAnswer(style);
-}
-
 } // namespace common

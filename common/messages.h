@@ -1,11 +1,9 @@
 #pragma once
 // Message boxes go through this interface: a Qt implementation shows them, a recording fake
-// stands in for tests. Styles and answers keep the classic numeric values (16 error, 32 question,
+// (tests/common/recordingmessageboxes.h) stands in for tests. Styles and answers keep the classic numeric values (16 error, 32 question,
 // 48 exclamation, 64 information; 1 OK, 2 Cancel, 6 Yes, 7 No) because callers store and compare them.
 #include <QHash>
 #include <QString>
-#include <deque>
-#include <vector>
 
 namespace common {
 
@@ -64,24 +62,6 @@ public:
 
 private:
     MessageBoxes& m_boxes;
-};
-
-// Records what would have been shown and answers from a script (else with the first button).
-class RecordingMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        QString prompt;
-        int style;
-        QString title;
-    };
-    std::vector<Shown> shown;
-    std::deque<int> answers;
-
-    void clear() { shown.clear(); }
-    bool contains(const QString& prompt) const;
-
-protected:
-    int present(const QString& prompt, int style, const QString& title) override;
 };
 
 } // namespace common

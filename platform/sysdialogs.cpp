@@ -20,19 +20,4 @@ QString clsSysDialogs::GetPath(QWidget* owner)
     }
 }
 
-QString RecordingFolderDialog::chooseFolder(QWidget*, const QString& title)
-{
-    titles.append(title);
-    if (!errors.empty()) {
-        const long number = errors.front();
-        errors.pop_front();
-        common::raise(number);
-    }
-    if (answers.empty())
-        return {};
-    QString answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
 } // namespace platform

@@ -1,9 +1,8 @@
 #pragma once
 // clsSysDialogs: the folder picker. The dialog itself sits behind FolderDialog, so the class works
-// with the Qt dialog (platform/widgets/sysdialogs_qt.h) and with the recording fake below.
+// with the Qt dialog (platform/widgets/sysdialogs_qt.h) and with the recording fake of the tests (tests/platform/recordingfolderdialog.h).
 #include <QString>
 #include <QStringList>
-#include <deque>
 
 class QWidget;
 
@@ -29,16 +28,6 @@ public:
 
 private:
     FolderDialog& m_dialog;
-};
-
-// Answers from a script ("" = cancelled once the script is used up) and records the titles asked.
-class RecordingFolderDialog : public FolderDialog {
-public:
-    std::deque<QString> answers;
-    QStringList titles;
-    std::deque<long> errors; // raised (as common::Error) before the next answer when not empty
-
-    QString chooseFolder(QWidget* owner, const QString& title) override;
 };
 
 } // namespace platform

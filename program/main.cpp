@@ -1,7 +1,7 @@
 // Kelto-Line: refuses a second running copy, reads the settings, shows the main window.
 #include "common/widgets/qtmessageboxes.h"
 #include "platform/singleinstance.h"
-#include "program/texts/startup_main.h"
+#include "program/app/startup_main.h"
 #include "program/ui/anwendung.h"
 #include "program/ui/kelto_vx_menu.h"
 #include <QApplication>
@@ -9,22 +9,22 @@
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     ui::anwendungBenennen();
 
     common::QtMessageBoxes boxes(nullptr, ui::ProgrammTitel);
     platform::SingleInstance instance; // held until the program ends
-    texts::AppState state;
+    app::AppState state;
 
-    const texts::StartResult started = texts::Main(state, instance, boxes, QLocale::system(), [&] {
+    const app::StartResult started = app::Main(state, instance, boxes, QLocale::system(), [&] {
         auto* window = new ui::Kelto_VX_Menu(state, boxes);
         state.Forms.add(window);
         boxes.setParentWindow(window); // messages stand over the main window
         // The program ends with its main window, whatever other window is still open.
-        QObject::connect(window, &QObject::destroyed, &app, &QCoreApplication::quit);
+        QObject::connect(window, &QObject::destroyed, &application, &QCoreApplication::quit);
         window->show();
     });
-    if (started == texts::StartResult::AlreadyRunning)
+    if (started == app::StartResult::AlreadyRunning)
         return 0;
     return QApplication::exec();
 }

@@ -4,8 +4,10 @@
 The measured rows of the catalogue are entered verbatim below; every other size is derived
 from a simple cooler model (oil-side film conductance in series with the air-side capacity) or as a
 blend of its given neighbours, then fitted to the catalogue's curve shape and checked against the
-catalogue's rules before anything is written. Run from the repository root:
-    python3 tools/kuehlerdaten.py
+catalogue's rules before anything is written.
+
+Usage: kuehlerdaten.py [output folder] [--force]   (default folder: program/catalogue)
+--force writes the files even when a rule is violated.
 """
 import math
 import os
@@ -16,7 +18,7 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(__file__))
 from kuehlerdaten_modell import Kurve, fit, fit_pinned, grid, kurve_nach_regel, ln, modell, poly, sig  # noqa: E402
 
-OUT = os.path.join(os.path.dirname(__file__), '..', 'program', 'catalogue')
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'program', 'catalogue')
 FEHLER = []
 
 
@@ -648,6 +650,10 @@ def schreibe(datei, teile):
 
 
 def main():
+    global OUT
+    ordner = [a for a in sys.argv[1:] if a != '--force']
+    if ordner:
+        OUT = ordner[0]
     dc_eu = baue_dc_eu()
     dc_us = baue_dc_us(dc_eu)
     ac_eu = baue_ac_eu()

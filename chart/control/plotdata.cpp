@@ -12,11 +12,24 @@ void PlotPoints::clear()
 
 void PlotPoints::insert(double x, double y)
 {
-    if (m_pending.empty() && (m_x.empty() || x > m_x.back())) {
+    // A point beyond every stored and waiting one goes to the end in any case. While points wait,
+    // this holds only from two stored points on: the merge treats the first arrival after a single
+    // stored point by the rule for the only point.
+    const bool beyond = m_x.empty() ? m_pending.empty()
+                                    : x > m_x.back() && (m_pending.empty() || (m_x.size() >= 2 && x > m_pendingMax));
+    if (beyond) {
+        // Large steps of capacity: fresh memory is only paid for when first written, while every
+        // step copies what is stored and touches the new block.
+        if (m_x.size() == m_x.capacity()) {
+            const size_t capacity = std::max<size_t>(1024, m_x.capacity() * 8);
+            m_x.reserve(capacity);
+            m_y.reserve(capacity);
+        }
         m_x.push_back(x);
         m_y.push_back(y);
         return;
     }
+    m_pendingMax = m_pending.empty() ? x : std::max(m_pendingMax, x);
     m_pending.emplace_back(x, y);
 }
 
@@ -50,24 +63,24 @@ void PlotPoints::normalize() const
     const auto later = pending.begin() + static_cast<std::ptrdiff_t>(from);
     if (!std::is_sorted(later, pending.end(), byX)) // arrivals in x order need no sorting
         std::stable_sort(later, pending.end(), byX);
-    std::vector<double> nx, ny;
-    nx.reserve(m_x.size() + pending.size() - from);
-    ny.reserve(nx.capacity());
-    size_t i = 0;
-    size_t j = from;
-    while (i < m_x.size() || j < pending.size()) {
-        if (j >= pending.size() || (i < m_x.size() && m_x[i] <= pending[j].first)) {
-            nx.push_back(m_x[i]);
-            ny.push_back(m_y[i]);
-            ++i;
+    // Merged in place from the back: a waiting point goes after the stored ones with the same x.
+    const size_t stored = m_x.size();
+    const size_t waiting = pending.size() - from;
+    m_x.resize(stored + waiting);
+    m_y.resize(stored + waiting);
+    size_t i = stored;
+    size_t j = pending.size();
+    for (size_t w = stored + waiting; w-- > 0;) {
+        if (j > from && (i == 0 || pending[j - 1].first >= m_x[i - 1])) {
+            --j;
+            m_x[w] = pending[j].first;
+            m_y[w] = pending[j].second;
         } else {
-            nx.push_back(pending[j].first);
-            ny.push_back(pending[j].second);
-            ++j;
+            --i;
+            m_x[w] = m_x[i];
+            m_y[w] = m_y[i];
         }
     }
-    m_x.swap(nx);
-    m_y.swap(ny);
 }
 
 void PlotPoints::assignInOrder(std::vector<double> xs, std::vector<double> ys)

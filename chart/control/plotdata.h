@@ -59,6 +59,7 @@ private:
     mutable std::vector<double> m_x;
     mutable std::vector<double> m_y;
     mutable std::vector<std::pair<double, double>> m_pending; // arrival order
+    double m_pendingMax = 0.0; // largest x waiting
 };
 
 } // namespace vexachart

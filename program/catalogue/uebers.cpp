@@ -116,11 +116,10 @@ void Datenuebersicht_anzeigen(const KDaten_Uebers& d, const texts::Texte& k, con
     // result was computed for. A slot without a size shows neither, and a noise of "0" is the result's
     // way of saying it has none.
     if (lage.Kuehler_Baureihe == Hydro_Optim || lage.Kuehler_Baureihe == Hydro_Rough) {
-        const rating::KErgebnisSatz* e =
-            static_cast<std::size_t>(r) < lage.KErgebnis.size() ? &lage.KErgebnis[static_cast<std::size_t>(r)] : nullptr;
-        const bool mitErgebnis = e != nullptr && !e->TypCode.isEmpty();
-        satz.Ventilatordrehzahl[dir] = mitErgebnis ? QString::number(e->Zusatzwert) : QString();
-        satz.Schalldruckpegel[dir] = mitErgebnis && e->Geraeusch != QLatin1String("0") ? e->Geraeusch : QString();
+        const std::optional<UebersichtErgebnis>& e = lage.Ergebnis;
+        satz.Ventilatordrehzahl[dir] = e ? QString::number(e->Ventilatordrehzahl) : QString();
+        satz.Schalldruckpegel[dir] =
+            e && e->Schalldruckpegel != QLatin1String("0") ? e->Schalldruckpegel : QString();
     }
 
     grid.writeCell(1, 1, satz.Ventilatordrehzahl[dir]);

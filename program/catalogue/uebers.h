@@ -5,12 +5,12 @@
 #include "program/catalogue/grid.h"
 #include "program/catalogue/kdaten_tab.h"
 #include "program/catalogue/ktabsatz.h"
-#include "program/rating/kuehlerdaten.h"
 #include "program/texts/sprachtext.h"
 #include "program/texts/stringtable.h"
 #include "program/texts/texte.h"
 #include <QString>
 #include <array>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -96,14 +96,21 @@ UebersichtTabelle UebersichtTab_holen(const KDaten_Uebers& daten, long Kuehler_B
 // their text numbers. A missing string-table entry raises its error to the caller.
 void Init_UebersichtTexte(KDaten_Uebers& daten, const texts::StringTable& table = texts::compiledStringTable());
 
+// The part of a search result that the overview shows.
+struct UebersichtErgebnis {
+    qint16 Ventilatordrehzahl = 0; // fan speed of the speed step the result was computed for, 1/min
+    QString Schalldruckpegel;      // noise text, dB(A); "0" stands for none
+};
+
 // The program state the overview reads.
 struct UebersichtLage {
     bool Region_US = false;
     long Kuehler_Baureihe = 0;
     int Typ_Index = -1;
     bool LuefterDrueckend = false;
-    // The result list of the last search: fan speed and noise of a hydraulic size come from it.
-    std::span<const rating::KErgebnisSatz> KErgebnis;
+    // What the last search found for the current size: a hydraulic size shows its fan speed and
+    // noise. Unset when the search left no size in that slot.
+    std::optional<UebersichtErgebnis> Ergebnis;
 };
 
 // Writes the overview of the current size into the grid (rows 0..8, columns 0 and 1) in language

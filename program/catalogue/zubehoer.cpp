@@ -125,7 +125,7 @@ void Zubehoer_anzeigen(const Zubehoer& z, const texts::Texte& texte, const Zubeh
 {
     const int s = texte.SprachNr;
     label.setCaption(texts::textInSprache(texte.Text_163, s));
-    const std::size_t d = lage.OBox_drueckend ? 1 : 0; // read now: the option button decides
+    const std::size_t d = lage.LuefterDrueckend ? 1 : 0; // read now: the option button decides
 
     grid.Clear();
     schreibe(grid, 0, 1, texts::textInSprache(z.ZubehoerText_BestellNr, s));

@@ -77,7 +77,7 @@ struct ZubehoerLage {
     bool Region_US = false;
     long Kuehler_Baureihe = 0;
     int Typ_Index = -1;
-    bool OBox_drueckend = false; // pushing airflow selected
+    bool LuefterDrueckend = false; // pushing airflow selected
 };
 
 // Writes the label caption (Text_163), the headings and the order numbers of the current size into

@@ -63,4 +63,15 @@ int KuehlerErgebnis_berechnen(KuehlerDaten& daten, const catalogue::KDaten_Tab& 
                              boxes);
 }
 
+std::optional<catalogue::UebersichtErgebnis> uebersichtErgebnis(std::span<const KErgebnisSatz> KErgebnis,
+                                                                int Typ_Index)
+{
+    if (Typ_Index < 0 || static_cast<std::size_t>(Typ_Index) >= KErgebnis.size())
+        return std::nullopt;
+    const KErgebnisSatz& e = KErgebnis[static_cast<std::size_t>(Typ_Index)];
+    if (e.TypCode.isEmpty())
+        return std::nullopt;
+    return catalogue::UebersichtErgebnis{e.Zusatzwert, e.Geraeusch};
+}
+
 } // namespace rating

@@ -2,8 +2,11 @@
 // The engine's entry points over the catalogue: the table of the selected series, the capacity
 // of the current size, the searches of the main window's search command and the completion pass.
 #include "program/catalogue/kdaten_tab.h"
+#include "program/catalogue/uebers.h"
 #include "program/rating/kuehlerdaten.h"
 #include "common/messages.h"
+#include <optional>
+#include <span>
 
 namespace rating {
 
@@ -29,5 +32,10 @@ int Kuehler_suchen_DC24(KuehlerDaten& daten, const catalogue::KDaten_Tab& kd, bo
 // Completion pass after a successful search: the same rating over the table of Get_KuehlerTabelle,
 // adding speed steps, drawing, fan speed and normalised noise texts to the result list.
 int KuehlerErgebnis_berechnen(KuehlerDaten& daten, const catalogue::KDaten_Tab& kd, common::MessageBoxes& boxes);
+
+// What the overview shows of the result in slot Typ_Index of a result list: its fan speed and
+// noise. Unset for a slot outside the list or one without a size.
+std::optional<catalogue::UebersichtErgebnis> uebersichtErgebnis(std::span<const KErgebnisSatz> KErgebnis,
+                                                                int Typ_Index);
 
 } // namespace rating

@@ -308,7 +308,7 @@ void ErgebnisAnsichten::Datenuebersicht_anzeigen()
     lage.Kuehler_Baureihe = k.Kuehler_Baureihe;
     lage.Typ_Index = keinErgebnis() ? -1 : k.Typ_Index;
     lage.LuefterDrueckend = m_fenster.OBox_drueckend->isChecked();
-    lage.KErgebnis = k.KErgebnis;
+    lage.Ergebnis = rating::uebersichtErgebnis(k.KErgebnis, lage.Typ_Index);
     FlexGridAdapter grid(m_fenster.FG_Datenuebersicht);
     LabelAdapter label(m_fenster.LA_DatenUebersicht);
     catalogue::Datenuebersicht_anzeigen(m_zustand.KDaten_Uebers, m_zustand.Texte, lage, grid, label);
@@ -323,7 +323,7 @@ void ErgebnisAnsichten::Zubehoer_anzeigen()
     lage.Region_US = m_zustand.KDaten_Tab.Region_US;
     lage.Kuehler_Baureihe = k.Kuehler_Baureihe;
     lage.Typ_Index = keinErgebnis() ? -1 : k.Typ_Index;
-    lage.OBox_drueckend = m_fenster.OBox_drueckend->isChecked();
+    lage.LuefterDrueckend = m_fenster.OBox_drueckend->isChecked();
     FlexGridAdapter grid(m_fenster.FG_ErsatzTeile);
     LabelAdapter label(m_fenster.LA_Zubehoer);
     catalogue::Zubehoer_anzeigen(m_zustand.Zubehoer, m_zustand.Texte, lage, grid, label);

@@ -60,7 +60,7 @@ private:
 
 } // namespace
 
-Kelto_VX_Menu::Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent)
+Kelto_VX_Menu::Kelto_VX_Menu(app::AppState& state, common::MessageBoxes& boxes, QWidget* parent)
     : Kelto_VX_Menu(std::make_unique<Programmzustand>(state), boxes, parent)
 {
 }

@@ -35,7 +35,7 @@ class QTableWidget;
 namespace common {
 class MessageBoxes;
 }
-namespace texts {
+namespace app {
 struct AppState;
 }
 namespace quickinfo {
@@ -64,7 +64,7 @@ class Kelto_VX_Menu : public QMainWindow {
     Q_OBJECT
 public:
     // The program's window: owns the state of the modules it drives, built on the start-up state.
-    Kelto_VX_Menu(texts::AppState& state, common::MessageBoxes& boxes, QWidget* parent = nullptr);
+    Kelto_VX_Menu(app::AppState& state, common::MessageBoxes& boxes, QWidget* parent = nullptr);
     // A window over a state held by the caller (tests).
     Kelto_VX_Menu(Programmzustand& zustand, common::MessageBoxes& boxes, QWidget* parent = nullptr);
     ~Kelto_VX_Menu() override;

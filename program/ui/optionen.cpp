@@ -2,7 +2,7 @@
 
 #include "program/texts/restexte.h"
 #include "program/texts/settings.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include "program/ui/info_zeichensatz.h"
 #include "program/ui/optionen_berichtdaten.h"
 #include "program/ui/optionen_dateiauswahl.h"
@@ -50,7 +50,7 @@ W* named(W* w, const QString& name)
 
 } // namespace
 
-Optionen::Optionen(texts::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
+Optionen::Optionen(app::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
                    QWidget* parent)
     : QDialog(parent), m_state(state), m_bericht(bericht), m_dateien(dateien)
 {
@@ -62,7 +62,7 @@ Optionen::Optionen(texts::AppState& state, OptionenBerichtDaten& bericht, Option
     Form_Load();
 }
 
-void Optionen::zeigen(texts::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
+void Optionen::zeigen(app::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
                       QWidget* parent)
 {
     // On the heap: the program's end unloads registered windows with deleteLater.

@@ -16,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
-namespace texts {
+namespace app {
 struct AppState;
 }
 
@@ -28,12 +28,12 @@ class OptionenDateiauswahl;
 class Optionen : public QDialog {
     Q_OBJECT
 public:
-    Optionen(texts::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
+    Optionen(app::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
              QWidget* parent = nullptr);
 
     // Loads the window, shows it modally and unloads it when it closes (the main window's
     // command "Optionen").
-    static void zeigen(texts::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
+    static void zeigen(app::AppState& state, OptionenBerichtDaten& bericht, OptionenDateiauswahl& dateien,
                        QWidget* parent);
 
     // The window's own texts 400 to 409 in every language.
@@ -102,7 +102,7 @@ private:
     void setVorlagenOptionenFrei(bool frei);
     bool regionUS() const;
 
-    texts::AppState& m_state;
+    app::AppState& m_state;
     OptionenBerichtDaten& m_bericht;
     OptionenDateiauswahl& m_dateien;
     int m_fontCharset = 0;

@@ -2,7 +2,7 @@
 // The application state the main window works on: the start-up state and the module structs,
 // owned once (by main) and passed by reference. Tests build a fresh one.
 #include "common/colour.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 
 #include <QLocale>
 
@@ -20,14 +20,14 @@ struct MenuDaten {
 };
 
 struct Programmzustand {
-    explicit Programmzustand(texts::AppState& start)
+    explicit Programmzustand(app::AppState& start)
         : Start(start), Texte(start.Texte), KuehlerDaten(start.KuehlerDaten), KDaten_Tab(start.KDaten_Tab),
           KDaten_HC_Tab(start.KDaten_HC_Tab), KDatenStrukt(start.KDatenStrukt), KDaten_Einbau(start.KDaten_Einbau),
           KDaten_Uebers(start.KDaten_Uebers), Zubehoer(start.Zubehoer)
     {
     }
 
-    texts::AppState& Start; // the modules' structs, the settings read at start, the window registry
+    app::AppState& Start; // the modules' structs, the settings read at start, the window registry
     texts::Texte& Texte;
     rating::KuehlerDaten& KuehlerDaten;
     catalogue::KDaten_Tab& KDaten_Tab;

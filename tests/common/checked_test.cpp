@@ -1,5 +1,6 @@
 #include "common/checked.h"
 #include "common/messages.h"
+#include "common/recordingmessageboxes.h"
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>

@@ -1,4 +1,5 @@
 #include "common/error.h"
+#include "platform/recordingfolderdialog.h"
 #include "platform/sysdialogs.h"
 #include "testsupport.h"
 

@@ -1,4 +1,8 @@
 """Helpers shared by the catalogue data generators: C++ string literals and file headers."""
+import os
+
+# Where the generated files are committed; every generator writes there unless given a folder.
+DEFAULT_OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "program", "catalogue")
 
 
 def lit(text):

@@ -3,10 +3,12 @@
 
 Letters by column: A-H = 0-7, J-P = 8-14, column 15 unused, X-Z = 16-18.
 Metric tables hold millimetres, US tables inches; every text is stored exactly as displayed.
+
+Usage: einbau_gen.py [output folder]   (default: program/catalogue)
 """
 import os
 import sys
-from cpp_out import lit, header, num_metric as mm, num_inch as inch
+from cpp_out import DEFAULT_OUT, lit, header, num_metric as mm, num_inch as inch
 
 COLS = 19
 A, B, C, D, E, F, G, H, J, K, L, M, N, O, P = range(15)
@@ -254,7 +256,7 @@ def main():
             out.append("    {" + ", ".join(lit(c) for c in r) + "},\n")
         out.append("};\n")
     out.append("\n} // namespace catalogue::einbau_daten\n")
-    target = os.path.join(sys.argv[1] if len(sys.argv) > 1 else ".", "einbau_daten.cpp")
+    target = os.path.join(sys.argv[1] if len(sys.argv) > 1 else DEFAULT_OUT, "einbau_daten.cpp")
     with open(target, "w", encoding="utf-8") as fh:
         fh.write("".join(out))
 

@@ -5,10 +5,12 @@ Order numbers are dddd.ddd.dddd. The first group names the part kind (21xx coole
 32xx stand, 33xx shroud, 34xx fan, 35xx motor or blower, 36xx guard, 37xx additional part), the
 middle group region and drive, the last group the size or the group of sizes a part serves.
 Metric values carry one trailing blank (stands two); US values none.
+
+Usage: zubehoer_gen.py [output folder]   (default: program/catalogue)
 """
 import os
 import sys
-from cpp_out import lit, header
+from cpp_out import DEFAULT_OUT, lit, header
 
 # Size numbers of the type codes, row by row; they are the numbers in the performance tables' codes.
 SIZE_NR = {
@@ -117,7 +119,7 @@ def main():
             out.append("    {" + ", ".join(lit(r[f]) for f in FIELDS) + "},\n")
         out.append("};\n")
     out.append("\n} // namespace catalogue::zubehoer_daten\n")
-    target = os.path.join(sys.argv[1] if len(sys.argv) > 1 else ".", "zubehoer_daten.cpp")
+    target = os.path.join(sys.argv[1] if len(sys.argv) > 1 else DEFAULT_OUT, "zubehoer_daten.cpp")
     with open(target, "w", encoding="utf-8") as fh:
         fh.write("".join(out))
 

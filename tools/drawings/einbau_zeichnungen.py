@@ -13,7 +13,7 @@ US DC units: A width, B height, C depth, D block depth, E and F shroud width and
 diameter, H port spacing, K port, L bolts; twin units also J height of the lower hole row, M hole,
 N and O hole spacings, P bracket depth.
 
-Usage: einbau_zeichnungen.py <output folder>
+Usage: einbau_zeichnungen.py [output folder]   (default: program/system)
 """
 import math
 import os
@@ -339,7 +339,7 @@ VARIANTS = {
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else "."
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "program", "system")
     for name, v in VARIANTS.items():
         s = draw_us_dc(v) if v["kind"] == "usdc" else draw_standard(v)
         body = s.svg()

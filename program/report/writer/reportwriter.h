@@ -5,7 +5,7 @@
 #include "platform/apppaths.h"
 #include "program/report/ergbausgabe.h"
 #include "program/report/writer/reportwindow.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include "wp/application.h"
 #include <QLocale>
 #include <functional>
@@ -19,7 +19,7 @@ inline constexpr int Vorschau = 0;       // save and show (any other value too)
 
 // Everything one run reads and the services it uses.
 struct ReportContext {
-    texts::AppState& app; // its ErgbAusgabe holds the report options and addresses
+    app::AppState& app; // its ErgbAusgabe holds the report options and addresses
     ReportWindow& window;
     common::MessageBoxes& boxes;
     platform::AppPaths paths;

@@ -214,7 +214,7 @@ AdressSpalte herstellerSpalte(const SectionWriter& w)
 AdressSpalte rechteSpalte(const SectionWriter& w)
 {
     const texts::Texte& tx = w.ctx.app.Texte;
-    const texts::AppState& app = w.ctx.app;
+    const app::AppState& app = w.ctx.app;
     if (!app.Haendler_drucken) {
         AdressSpalte s = benutzerSpalte(w);
         s.ueberschrift = w.t(tx.Text_511);

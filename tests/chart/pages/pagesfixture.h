@@ -7,6 +7,7 @@
 #include "chart/pages/propertypage.h"
 #include "common/error.h"
 #include "common/messages.h"
+#include "common/recordingmessageboxes.h"
 #include "testsupport.h"
 #include <QApplication>
 #include <QStringList>

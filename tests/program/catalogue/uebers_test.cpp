@@ -2,6 +2,7 @@
 // display into the overview grid.
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/kdaten_hc_tab.h"
+#include "program/rating/selection.h"
 #include "testsupport.h"
 #include "program/texts/textcatalogue.h"
 #include "common/error.h"
@@ -340,12 +341,17 @@ TEST_F(Uebersicht, HydraulicSizeShowsSpeedAndNoiseOfItsResult)
     lage.Kuehler_Baureihe = Hydro_Optim;
     lage.Region_US = false;
     lage.Typ_Index = 3;
-    lage.KErgebnis = KErgebnis;
-    anzeigen(lage);
+    // The overview gets the current size's result as the main window hands it over.
+    std::span<const rating::KErgebnisSatz> liste = KErgebnis;
+    auto anzeigenMitErgebnis = [&] {
+        lage.Ergebnis = rating::uebersichtErgebnis(liste, lage.Typ_Index);
+        anzeigen(lage);
+    };
+    anzeigenMitErgebnis();
     EXPECT_EQ(spalte(1), (QStringList{"Hydraulic (H)", "2500", "77", "-", "-", "38 ", " ", "5,5 ", "26 "}));
     // Pushing airflow: same values; the stored table is not changed by the display.
     lage.LuefterDrueckend = true;
-    anzeigen(lage);
+    anzeigenMitErgebnis();
     EXPECT_EQ(grid.TextMatrix(1, 1), "2500");
     EXPECT_EQ(grid.TextMatrix(2, 1), "77");
     EXPECT_TRUE(d.UebersTab_Hydro_Optim_EU[3].Ventilatordrehzahl[1].isEmpty());
@@ -356,18 +362,18 @@ TEST_F(Uebersicht, HydraulicSizeShowsSpeedAndNoiseOfItsResult)
     lage.Typ_Index = 14;
     for (bool drueckend : {false, true}) {
         lage.LuefterDrueckend = drueckend;
-        anzeigen(lage);
+        anzeigenMitErgebnis();
         EXPECT_EQ(spalte(1), (QStringList{"Hydraulic (H)", "1500", "", "Hydraulic", "", "580 [lbs]", "650 [lbs]", "",
                                           "250 [psi]"}));
     }
     // A slot without a size (or no result list at all) shows neither speed nor noise.
     lage.Typ_Index = 5;
-    anzeigen(lage);
+    anzeigenMitErgebnis();
     EXPECT_EQ(grid.TextMatrix(1, 1), "");
     EXPECT_EQ(grid.TextMatrix(3, 1), "Hydraulic");
-    lage.KErgebnis = {};
+    liste = {};
     lage.Typ_Index = 14;
-    anzeigen(lage);
+    anzeigenMitErgebnis();
     EXPECT_EQ(grid.TextMatrix(1, 1), "");
 }
 

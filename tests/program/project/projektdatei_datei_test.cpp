@@ -1,3 +1,4 @@
+#include "common/recordingmessageboxes.h"
 #include "program/project/projekt_befehle.h"
 #include "program/project/projektdatei_datei.h"
 #include "program/project/projektdatei_zustand.h"

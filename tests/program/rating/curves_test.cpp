@@ -1,3 +1,4 @@
+#include "common/recordingmessageboxes.h"
 #include "program/rating/curves.h"
 #include "common/error.h"
 #include "synthetictables.h"

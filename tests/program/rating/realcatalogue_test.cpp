@@ -1,3 +1,4 @@
+#include "common/recordingmessageboxes.h"
 #include "program/catalogue/kdaten_hc_tab.h"
 #include "program/catalogue/kdaten_tab.h"
 #include "program/rating/selection.h"

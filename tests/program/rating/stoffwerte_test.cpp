@@ -1,3 +1,4 @@
+#include "common/recordingmessageboxes.h"
 #include "program/rating/potenz.h"
 #include "program/rating/stoffwerte.h"
 #include "common/error.h"

@@ -1,6 +1,6 @@
 #include "platform/tempconfig.h"
 #include "program/texts/startup_caption.h"
-#include "program/texts/startup_sysdaten.h"
+#include "program/app/startup_sysdaten.h"
 #include "program/texts/textcatalogue.h"
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ TEST(Setze_FormCaption, CaptionAfterReadingTheSettingsWithTheProgramsTitles)
     for (const Case& c : cases) {
         TempConfig env;
         env.writeSettings(c.file);
-        texts::AppState state;
-        texts::Init_SysDaten(state, QLocale(QLocale::English));
+        app::AppState state;
+        app::Init_SysDaten(state, QLocale(QLocale::English));
         texts::Init_SysTexte(state.Texte);
         FakeWindow window;
         texts::Setze_FormCaption(&window, state.Texte, state.System);
@@ -81,8 +81,8 @@ TEST(Setze_FormCaption, CaptionOfEveryLanguageGroup)
     for (const Case& c : cases) {
         TempConfig env;
         env.writeSettings(c.file);
-        texts::AppState state;
-        texts::Init_SysDaten(state, QLocale(QLocale::English));
+        app::AppState state;
+        app::Init_SysDaten(state, QLocale(QLocale::English));
         state.Texte.Titel_Text = titles();
         FakeWindow window;
         texts::Setze_FormCaption(&window, state.Texte, state.System);

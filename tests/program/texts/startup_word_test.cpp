@@ -1,3 +1,4 @@
+#include "common/recordingmessageboxes.h"
 #include "program/texts/startup_word.h"
 #include "common/error.h"
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
 // The description document: which file a language opens, where it is looked for, and what the
 // user sees when it is missing.
 #include "common/messages.h"
+#include "common/recordingmessageboxes.h"
 #include "platform/apppaths.h"
 #include "program/ui/beschreibung.h"
 #include "testsupport.h"

@@ -91,6 +91,6 @@ TEST_F(WindowFixture, DescriptionsNameTheCaptionsOfTheirLanguage)
         EXPECT_GT(gefunden, 40) << sprache;
         w.reset();
         zustand.reset();
-        start = texts::AppState{};
+        start = app::AppState{};
     }
 }

@@ -1,8 +1,9 @@
 // The auxiliary windows laid out in German, Russian and Japanese: every caption fits its control
 // and no two controls of one container overlap. With KELTO_SCREENSHOT_DIR set, each window is also
 // saved there as a PNG for a look by eye.
+#include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include "program/texts/textcatalogue.h"
 #include "program/ui/info2_frm.h"
 #include "program/ui/info_progvers_frm.h"
@@ -101,7 +102,7 @@ TEST(InfoFensterLayout, EveryWindowFitsItsTextsInGermanRussianAndJapanese)
 {
     TempConfig config;
     for (int sprache : {0, 4, 15}) {
-        texts::AppState state;
+        app::AppState state;
         texts::Init_MeldungsTexte(state.Texte);
         texts::Init_SysTexte(state.Texte);
         state.Texte.SprachNr = static_cast<qint16>(sprache);

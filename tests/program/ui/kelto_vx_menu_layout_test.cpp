@@ -61,7 +61,7 @@ TEST_F(WindowFixture, CaptionsFitAndControlsDoNotOverlap)
             w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/mainwindow_%1.png").arg(sprache));
         w.reset();
         zustand.reset();
-        start = texts::AppState{};
+        start = app::AppState{};
     }
 }
 
@@ -130,6 +130,6 @@ TEST_F(WindowFixture, OneWindowSizeForEveryDriveAndLanguage)
         }
         w.reset();
         zustand.reset();
-        start = texts::AppState{};
+        start = app::AppState{};
     }
 }

@@ -1,3 +1,4 @@
+#include "common/recordingmessageboxes.h"
 #include "windowfixture.h"
 
 #include "program/catalogue/kdaten_tab.h"
@@ -501,7 +502,7 @@ TEST(WindowStart, UnusableDataFolderDoesNotStopTheStart)
     QFile blocker(config.root() + "/file");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    texts::AppState start;
+    app::AppState start;
     start.Texte.SprachNr = 0;
     start.System.Init_aktiv = true;
     ui::Programmzustand z(start);
@@ -517,7 +518,7 @@ TEST(WindowStart, UnusableDataFolderDoesNotStopTheStart)
     EXPECT_EQ(win.loadSteps().last(), "Startfarben");
 
     // A missing folder is created with its parent.
-    texts::AppState start2;
+    app::AppState start2;
     start2.System.Init_aktiv = true;
     ui::Programmzustand z2(start2);
     ui::Kelto_VX_Menu::testHooks = [&](ui::Kelto_VX_Menu& win2) {

@@ -2,6 +2,7 @@
 // the take-over hands exactly the shown load to the main window, and a dialog left by its close
 // box leaves the operating point untouched.
 #include "common/messages.h"
+#include "common/recordingmessageboxes.h"
 #include "program/rating/units.h"
 #include "program/texts/textcatalogue.h"
 #include "program/ui/leistgvorg1_frm.h"

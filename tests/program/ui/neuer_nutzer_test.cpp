@@ -6,7 +6,7 @@
 #include "common/widgets/qtmessageboxes.h"
 #include "platform/singleinstance.h"
 #include "program/project/projektdatei.h"
-#include "program/texts/startup_main.h"
+#include "program/app/startup_main.h"
 #include "program/ui/qt_uebersetzung.h"
 
 #include <QAction>
@@ -223,11 +223,11 @@ TEST(NeuerNutzerStart, DamagedLastProjectIsReportedOverTheShownWindow)
     kaputt.write("\x02\x00\x01\x00 not a project", 18);
     kaputt.close();
     env.writeSettings("[SysDaten]\nSprache=1\n[Projekte]\nName1=" + kaputt.fileName().toUtf8() + "\n");
-    texts::AppState state;
+    app::AppState state;
     platform::SingleInstance instance;
     FensterBeiMeldung boxes;
     QPointer<Kelto_VX_Menu> shown;
-    texts::Main(state, instance, boxes, QLocale(QLocale::English), [&] {
+    app::Main(state, instance, boxes, QLocale(QLocale::English), [&] {
         auto* window = new Kelto_VX_Menu(state, boxes);
         state.Forms.add(window);
         boxes.fenster = window;

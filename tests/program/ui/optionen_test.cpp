@@ -3,7 +3,7 @@
 // template rules and the dealer list of each region.
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include "program/texts/textcatalogue.h"
 #include "program/ui/optionen.h"
 #include "program/ui/optionen_berichtdaten.h"
@@ -75,7 +75,7 @@ private:
 
 struct OptionenTest : ::testing::Test {
     TempConfig config;
-    texts::AppState state;
+    app::AppState state;
     FakeBericht bericht;
     ScriptedChooser chooser;
     std::unique_ptr<ui::Optionen> dlg;

@@ -1,6 +1,7 @@
 // The project commands with a recording storage and scripted dialogs: what is asked, what is
 // written where, and that name, file, caption and recent list change only after success.
 #include "common/messages.h"
+#include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
 #include "program/texts/textcatalogue.h"

@@ -1,6 +1,7 @@
 // Projects on the real window: saving and loading bring the whole selection back, refused files
 // change nothing, the recent items follow, the exit question saves, and the description and chart
 // print items reach their services.
+#include "common/recordingmessageboxes.h"
 #include "windowfixture.h"
 
 #include "chart/control/chartservices.h"
@@ -172,7 +173,7 @@ TEST_F(ProjektFenster, NewProjectSavesNoEarlierValues)
 TEST(ProjektStart, MissingLastProjectGivesAnUntitledOne)
 {
     TempConfig config;
-    texts::AppState start;
+    app::AppState start;
     start.System.Init_aktiv = true;
     const QString gone = config.root() + "/Data/gone.tpj";
     start.System.Projekt_File = gone;

@@ -1,5 +1,6 @@
+#include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
-#include "program/texts/startup_main.h"
+#include "program/app/startup_main.h"
 #include "program/texts/stringtable.h"
 #include "program/project/projektdatei.h"
 #include "program/ui/kelto_vx_menu.h"
@@ -13,11 +14,11 @@ namespace {
 
 // Starts the program as its entry does, with the given settings file, and returns the shown
 // main window (nullptr when the start was refused).
-QPointer<ui::Kelto_VX_Menu> start(texts::AppState& state, platform::SingleInstance& instance,
+QPointer<ui::Kelto_VX_Menu> start(app::AppState& state, platform::SingleInstance& instance,
                                   common::MessageBoxes& boxes)
 {
     QPointer<ui::Kelto_VX_Menu> shown;
-    texts::Main(state, instance, boxes, QLocale(QLocale::English), [&] {
+    app::Main(state, instance, boxes, QLocale(QLocale::English), [&] {
         auto* window = new ui::Kelto_VX_Menu(state, boxes);
         state.Forms.add(window);
         window->show();
@@ -62,7 +63,7 @@ TEST(StartupWindow, ShowsTheCaptionOfTheStoredLanguageAndProject)
             settings.replace('@', env.root().toUtf8());
         }
         env.writeSettings(settings);
-        texts::AppState state;
+        app::AppState state;
         platform::SingleInstance instance;
         common::RecordingMessageBoxes boxes;
         const QPointer<ui::Kelto_VX_Menu> window = start(state, instance, boxes);
@@ -91,7 +92,7 @@ TEST(StartupWindow, SecondStartOpensNoWindow)
     env.writeSettings("[SysDaten]\nSprache=1\n");
     platform::SingleInstance first;
     ASSERT_EQ(first.tryAcquire(), platform::SingleInstance::Outcome::Acquired);
-    texts::AppState state;
+    app::AppState state;
     platform::SingleInstance instance;
     common::RecordingMessageBoxes boxes;
     EXPECT_TRUE(start(state, instance, boxes).isNull());

@@ -2,6 +2,7 @@
 // A real main window on the offscreen platform with a fresh application state, a recording
 // message interface, settings in a temporary folder and no word-processor check.
 #include "common/messages.h"
+#include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
 #include "program/ui/kelto_vx_menu.h"
 #include "program/ui/projekt_befehle.h"
@@ -36,7 +37,7 @@ struct ScriptedProjektDialoge : ui::ProjektDialoge {
 
 struct WindowFixture : ::testing::Test {
     TempConfig config;
-    texts::AppState start;
+    app::AppState start;
     std::unique_ptr<ui::Programmzustand> zustand;
     common::RecordingMessageBoxes boxes;
     std::unique_ptr<ui::Kelto_VX_Menu> w;

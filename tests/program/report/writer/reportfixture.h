@@ -2,6 +2,7 @@
 // A report run against a fake main window: texts and catalogue headings filled as at start-up,
 // a program folder with its own system folder (logo, line picture, one drawing), and recording
 // fakes of the viewer and printer. The written package is read back part by part.
+#include "common/recordingmessageboxes.h"
 #include "program/catalogue/medium_liste.h"
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
@@ -111,7 +112,7 @@ inline int count(const QString& text, const QString& what)
 class ReportFixture : public ::testing::Test {
 protected:
     QTemporaryDir dir;
-    texts::AppState app;
+    app::AppState app;
     report::ErgbAusgabe& ergb = app.ErgbAusgabe;
     FakeWindow window;
     common::RecordingMessageBoxes boxes;

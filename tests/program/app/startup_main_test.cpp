@@ -1,5 +1,6 @@
+#include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
-#include "program/texts/startup_main.h"
+#include "program/app/startup_main.h"
 #include <QDir>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -16,16 +17,16 @@ TEST(Main, FirstCopyReadsTheSettingsAndShowsTheWindowWhileStarting)
     env.writeSettings(kSettings);
     platform::SingleInstance instance; // the lock in the (temporary) runtime folder
     common::RecordingMessageBoxes boxes;
-    texts::AppState state;
+    app::AppState state;
     bool initActiveDuringLoad = false;
     QString languageSeenByLoad;
     int loads = 0;
-    const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] {
+    const auto result = app::Main(state, instance, boxes, QLocale(QLocale::German), [&] {
         ++loads;
         initActiveDuringLoad = state.System.Init_aktiv;
         languageSeenByLoad = QString::number(state.Texte.SprachNr);
     });
-    EXPECT_EQ(result, texts::StartResult::Started);
+    EXPECT_EQ(result, app::StartResult::Started);
     EXPECT_EQ(loads, 1);
     EXPECT_TRUE(initActiveDuringLoad);
     EXPECT_EQ(languageSeenByLoad, QStringLiteral("2")); // settings read before the window loads
@@ -47,11 +48,11 @@ TEST(Main, SecondCopyIsRefusedAndLeavesTheSettingsAlone)
 
     platform::SingleInstance instance;
     common::RecordingMessageBoxes boxes;
-    texts::AppState state;
+    app::AppState state;
     int loads = 0;
-    const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] { ++loads; });
+    const auto result = app::Main(state, instance, boxes, QLocale(QLocale::German), [&] { ++loads; });
 
-    EXPECT_EQ(result, texts::StartResult::AlreadyRunning);
+    EXPECT_EQ(result, app::StartResult::AlreadyRunning);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral(" Programm wurde schon gestartet"));
     EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
@@ -98,12 +99,12 @@ TEST(Main, ALockThatNoRunningCopyHoldsStartsTheProgramAndIsReportedOnce)
 
     platform::SingleInstance instance;
     common::RecordingMessageBoxes boxes;
-    texts::AppState state;
+    app::AppState state;
     int loads = 0;
     WarningLog log;
-    const auto result = texts::Main(state, instance, boxes, QLocale(QLocale::German), [&] { ++loads; });
+    const auto result = app::Main(state, instance, boxes, QLocale(QLocale::German), [&] { ++loads; });
 
-    EXPECT_EQ(result, texts::StartResult::Started);
+    EXPECT_EQ(result, app::StartResult::Started);
     EXPECT_EQ(loads, 1);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(state.Texte.SprachNr, 2); // the settings were read

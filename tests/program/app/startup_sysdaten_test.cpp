@@ -1,18 +1,18 @@
 #include "platform/tempconfig.h"
-#include "program/texts/startup_sysdaten.h"
+#include "program/app/startup_sysdaten.h"
 #include "program/texts/settings.h"
 #include <gtest/gtest.h>
 
 namespace {
 
 // Runs Init_SysDaten over a settings file with the given lines in the given locale.
-texts::AppState startWith(const QByteArray& file, const QLocale& locale = QLocale(QLocale::English))
+app::AppState startWith(const QByteArray& file, const QLocale& locale = QLocale(QLocale::English))
 {
     TempConfig env;
     if (!file.isNull())
         env.writeSettings(file);
-    texts::AppState state;
-    texts::Init_SysDaten(state, locale);
+    app::AppState state;
+    app::Init_SysDaten(state, locale);
     return state;
 }
 
@@ -33,7 +33,7 @@ TEST(Sprache_ermitteln, LocaleLanguageNamesMapToLanguageIndices)
         {QLocale::Dutch, 1},     {QLocale::Swedish, 1},   {QLocale::C, 1},        {QLocale::Greek, 1},
     };
     for (const auto& [language, index] : cases)
-        EXPECT_EQ(texts::Sprache_ermitteln(QLocale(language)), index) << QLocale::languageToString(language).toStdString();
+        EXPECT_EQ(app::Sprache_ermitteln(QLocale(language)), index) << QLocale::languageToString(language).toStdString();
 }
 
 TEST(Init_SysDaten, StoredLanguage)
@@ -69,7 +69,7 @@ TEST(Init_SysDaten, StoredLanguage)
 
 TEST(Init_SysDaten, ABadLanguageDoesNotStopTheOtherKeys)
 {
-    const texts::AppState s = startWith("[SysDaten]\nSprache=99999\nUserPath=/home/u/data/\nDokVorlage=/t/a.dotx\n"
+    const app::AppState s = startWith("[SysDaten]\nSprache=99999\nUserPath=/home/u/data/\nDokVorlage=/t/a.dotx\n"
                                         "UseVorlage=1\nRegion=US\n[UserInfo]\nFirma=Acme GmbH\nWeb=www.acme.example\n"
                                         "[Projekte]\nName1=/p/Pump3.tpj\n");
     EXPECT_EQ(s.Texte.SprachNr, 1);
@@ -114,11 +114,11 @@ TEST(Init_SysDaten, MinimumLengthsOfTakenValues)
 TEST(Init_SysDaten, SwitchesRegionAndDealerIndices)
 {
     for (const char* off : {"0", "2", "true", "", "01", "1.0"}) {
-        const texts::AppState s =
+        const app::AppState s =
             startWith(QByteArray("[SysDaten]\nUseVorlage=") + off + "\nSW_Graphik=" + off + "\nDealerFlag=" + off + "\n");
         EXPECT_FALSE(s.System.Vorlage_benutzen || s.System.SW_Graphik_Flag || s.Haendler_drucken) << off;
     }
-    const texts::AppState on = startWith("[SysDaten]\nUseVorlage=1\nSW_Graphik=1\nDealerFlag=1\n");
+    const app::AppState on = startWith("[SysDaten]\nUseVorlage=1\nSW_Graphik=1\nDealerFlag=1\n");
     EXPECT_TRUE(on.System.Vorlage_benutzen && on.System.SW_Graphik_Flag && on.Haendler_drucken);
 
     EXPECT_TRUE(startWith(sysDaten("Region=US")).KDaten_Tab.Region_US);
@@ -127,7 +127,7 @@ TEST(Init_SysDaten, SwitchesRegionAndDealerIndices)
 
     const std::pair<const char*, qint16> dealers[] = {{"1", 1}, {"2", 2}, {"0", 0}, {"7", 0}, {"x", 0}, {"", 0}, {"-1", 0}};
     for (const auto& [stored, index] : dealers) {
-        const texts::AppState s = startWith(QByteArray("[SysDaten]\nDealerUSIdx=") + stored + "\nDealerEUIdx=" + stored + "\n");
+        const app::AppState s = startWith(QByteArray("[SysDaten]\nDealerUSIdx=") + stored + "\nDealerEUIdx=" + stored + "\n");
         EXPECT_EQ(s.Haendler_US_Idx, index) << stored;
         EXPECT_EQ(s.Haendler_EU_Idx, index) << stored;
     }
@@ -143,18 +143,18 @@ TEST(Init_SysDaten, ProjectNameIsTheFileNameWithoutItsLastExtension)
         {"Pump3.tpj", "Pump3"},
     };
     for (const auto& [file, name] : cases) {
-        const texts::AppState s = startWith(QByteArray("[Projekte]\nName1=") + file + "\n");
+        const app::AppState s = startWith(QByteArray("[Projekte]\nName1=") + file + "\n");
         EXPECT_EQ(s.System.Projekt_File, QString::fromUtf8(file));
         EXPECT_EQ(s.System.Projekt_Name, QString::fromUtf8(name)) << file;
     }
-    const texts::AppState none = startWith("[Projekte]\nName1=\nName2=/data/Old.tpj\n");
+    const app::AppState none = startWith("[Projekte]\nName1=\nName2=/data/Old.tpj\n");
     EXPECT_EQ(none.System.Projekt_File, QString());
     EXPECT_EQ(none.System.Projekt_Name, QString());
 }
 
 TEST(Init_SysDaten, NoSettingsFileLeavesEverythingAtItsStart)
 {
-    const texts::AppState s = startWith(QByteArray(), QLocale(QLocale::Swedish, QLocale::Sweden));
+    const app::AppState s = startWith(QByteArray(), QLocale(QLocale::Swedish, QLocale::Sweden));
     EXPECT_EQ(s.Texte.SprachNr, 1);
     EXPECT_FALSE(s.KDaten_Tab.Region_US || s.Haendler_drucken || s.System.Vorlage_benutzen || s.System.SW_Graphik_Flag);
     EXPECT_EQ(s.Haendler_US_Idx, 0);
@@ -168,8 +168,8 @@ TEST(Init_SysDaten, SettingsFileWithCarriageReturnLineEnds)
     // start-up, and a setting changed later is found by the next start.
     TempConfig env;
     env.writeSettings("[SysDaten]\rSprache=2\rRegion=US\r[UserInfo]\rFirma=Acme GmbH\r[Projekte]\rName1=/p/Pump3.tpj\r");
-    texts::AppState first;
-    texts::Init_SysDaten(first, QLocale(QLocale::German));
+    app::AppState first;
+    app::Init_SysDaten(first, QLocale(QLocale::German));
     EXPECT_EQ(first.Texte.SprachNr, 2);
     EXPECT_TRUE(first.KDaten_Tab.Region_US);
     EXPECT_EQ(first.System.User_Firma, QStringLiteral("Acme GmbH"));
@@ -177,8 +177,8 @@ TEST(Init_SysDaten, SettingsFileWithCarriageReturnLineEnds)
 
     texts::INI_schreiben(first.System, QStringLiteral("Sprache"), QStringLiteral("0"), texts::ini::SysDaten);
     texts::INI_schreiben(first.System, QStringLiteral("DealerFlag"), QStringLiteral("1"), texts::ini::SysDaten);
-    texts::AppState next;
-    texts::Init_SysDaten(next, QLocale(QLocale::French));
+    app::AppState next;
+    app::Init_SysDaten(next, QLocale(QLocale::French));
     EXPECT_EQ(next.Texte.SprachNr, 0);
     EXPECT_TRUE(next.Haendler_drucken);
     EXPECT_TRUE(next.KDaten_Tab.Region_US);

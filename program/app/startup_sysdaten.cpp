@@ -1,4 +1,4 @@
-#include "program/texts/startup_sysdaten.h"
+#include "program/app/startup_sysdaten.h"
 #include "common/checked.h"
 #include "common/numread.h"
 #include "platform/sysnls.h"
@@ -7,7 +7,7 @@
 #include <array>
 #include <utility>
 
-namespace texts {
+namespace app {
 namespace {
 
 // The stored language: empty or -1 asks the locale; any number outside 0 to 17 (overflow
@@ -70,8 +70,8 @@ QString projectNameOf(const QString& projectFile)
 
 void Init_SysDaten(AppState& state, const QLocale& userLocale)
 {
-    System& sys = state.System;
-    const auto sysDaten = [&sys](const QString& key) { return INI_lesen(sys, key, ini::SysDaten); };
+    texts::System& sys = state.System;
+    const auto sysDaten = [&sys](const QString& key) { return texts::INI_lesen(sys, key, texts::ini::SysDaten); };
 
     state.Texte.SprachNr = 1;
     state.Texte.SprachNr = spracheAus(sysDaten(QStringLiteral("Sprache")), userLocale);
@@ -96,11 +96,11 @@ void Init_SysDaten(AppState& state, const QLocale& userLocale)
         {"Email", &sys.User_Email}, {"Web", &sys.User_Web},
     }};
     for (const auto& [key, target] : address)
-        takeWhenLong(*target, INI_lesen(sys, QLatin1String(key), ini::UserInfo), 2);
+        takeWhenLong(*target, texts::INI_lesen(sys, QLatin1String(key), texts::ini::UserInfo), 2);
 
-    sys.Projekt_File = INI_lesen(sys, QStringLiteral("Name1"), ini::Projekte);
+    sys.Projekt_File = texts::INI_lesen(sys, QStringLiteral("Name1"), texts::ini::Projekte);
     if (!sys.Projekt_File.isEmpty())
         sys.Projekt_Name = projectNameOf(sys.Projekt_File);
 }
 
-} // namespace texts
+} // namespace app

@@ -1,8 +1,8 @@
-#include "program/texts/startup_main.h"
-#include "program/texts/startup_sysdaten.h"
+#include "program/app/startup_main.h"
+#include "program/app/startup_sysdaten.h"
 #include <QtGlobal>
 
-namespace texts {
+namespace app {
 
 StartResult Main(AppState& state, platform::SingleInstance& instance, common::MessageBoxes& boxes,
                  const QLocale& userLocale, const std::function<void()>& loadAndShowMainWindow)
@@ -30,4 +30,4 @@ StartResult Main(AppState& state, platform::SingleInstance& instance, common::Me
     return StartResult::Started;
 }
 
-} // namespace texts
+} // namespace app

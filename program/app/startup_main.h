@@ -3,11 +3,11 @@
 // main window. The caller supplies the window (so this runs without widgets in tests).
 #include "common/messages.h"
 #include "platform/singleinstance.h"
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include <QLocale>
 #include <functional>
 
-namespace texts {
+namespace app {
 
 inline const QString SchonGestartetMeldung = QStringLiteral(" Programm wurde schon gestartet");
 
@@ -24,4 +24,4 @@ enum class StartResult {
 StartResult Main(AppState& state, platform::SingleInstance& instance, common::MessageBoxes& boxes,
                  const QLocale& userLocale, const std::function<void()>& loadAndShowMainWindow);
 
-} // namespace texts
+} // namespace app

@@ -13,7 +13,7 @@
 #include "program/texts/system.h"
 #include "program/texts/texte.h"
 
-namespace texts {
+namespace app {
 
 struct AppState {
     texts::System System;
@@ -32,7 +32,7 @@ struct AppState {
     qint16 Haendler_US_Idx = 0;    // chosen dealer of the US and EU lists (report)
     qint16 Haendler_EU_Idx = 0;
 
-    Formen Forms;
+    texts::Formen Forms;
 };
 
-} // namespace texts
+} // namespace app

@@ -1,10 +1,10 @@
 #pragma once
 // Reading the settings at start: the language (from the settings or the user's locale), folders,
 // report options, region, the user's address and the last project.
-#include "program/texts/startup_appstate.h"
+#include "program/app/appstate.h"
 #include <QLocale>
 
-namespace texts {
+namespace app {
 
 // The interface language for a user locale: its English language name mapped to a language
 // index (0 to 15, never 13 or 16); every name without a language of its own gives English (1).
@@ -18,4 +18,4 @@ void Init_SysDaten(AppState& state, const QLocale& userLocale);
 // The project name of a project file: its file name without folder and last extension.
 QString projectNameOf(const QString& projectFile);
 
-} // namespace texts
+} // namespace app
