@@ -29,8 +29,9 @@ struct VariantArray {
     std::vector<Variant> data;
     std::vector<double> numbers;
 
-    bool isNumbers() const { return data.empty() && !numbers.empty(); }
-    size_t size() const { return isNumbers() ? numbers.size() : data.size(); }
+    // Defined below Variant: a vector's size needs its element type complete.
+    bool isNumbers() const;
+    size_t size() const;
     // Element k in storage order.
     Variant element(size_t k) const;
 };
@@ -91,5 +92,8 @@ private:
 };
 
 inline Variant VariantArray::element(size_t k) const { return isNumbers() ? Variant(numbers[k]) : data[k]; }
+
+inline bool VariantArray::isNumbers() const { return data.empty() && !numbers.empty(); }
+inline size_t VariantArray::size() const { return isNumbers() ? numbers.size() : data.size(); }
 
 } // namespace vexachart
