@@ -23,6 +23,15 @@ QSize chartPixel(const SectionWriter& w)
             int(std::lround(w.ctx.chartHeightCm / 2.54 * w.ctx.chartDpi))};
 }
 
+// The chart control lays out its picture output on a frame 12500 twips wide (about 8.7 inches)
+// with its fonts enlarged by half. The report's picture is narrower on paper, so it is drawn at the
+// resolution that puts those 12500 twips on its pixels: text, lines and markers take the same
+// share of the picture as in the control's own output, and the axis labels keep their spacing.
+double chartLayoutDpi(QSize pixel)
+{
+    return pixel.width() * 1440.0 / 12500.0;
+}
+
 // A one-cell table with single borders, shaded in the drive colour, holding the upper-case title;
 // then two empty paragraphs.
 void titelBox(SectionWriter& w, const texts::SprachText& titel)
@@ -120,7 +129,8 @@ void diagramme(SectionWriter& w)
         }
         w.sel.TypeParagraph();
         w.ctx.window.Leistg_Chart_anzeigen();
-        chartBild(w, w.ctx.window.LChartPicture(chartPixel(w), w.ctx.chartDpi));
+        const QSize pixel = chartPixel(w);
+        chartBild(w, w.ctx.window.LChartPicture(pixel, chartLayoutDpi(pixel)));
     }
     if (w.ctx.app.ErgbAusgabe.optionOn(option::Druckverlust)) {
         if (!w.ctx.app.ErgbAusgabe.optionOn(option::Leistungskurve))
@@ -131,7 +141,8 @@ void diagramme(SectionWriter& w)
             w.sel.TypeParagraph();
         w.sel.TypeParagraph();
         w.ctx.window.DruckVerl_anzeigen();
-        chartBild(w, w.ctx.window.pChartPicture(chartPixel(w), w.ctx.chartDpi));
+        const QSize pixel = chartPixel(w);
+        chartBild(w, w.ctx.window.pChartPicture(pixel, chartLayoutDpi(pixel)));
     }
     w.sel.Font().setSize(11);
 }

@@ -39,6 +39,7 @@ public:
 struct FensterTest : WindowFixture {
     std::shared_ptr<RecordingPrograms> programs = std::make_shared<RecordingPrograms>();
     QStringList geoeffnet;
+    double chartDpi = 60; // small pictures keep the tests fast
 
     // The window as the program runs it: commands reach their windows; a dialog is shown, noted
     // and hidden again instead of running modally.
@@ -51,7 +52,7 @@ struct FensterTest : WindowFixture {
         dienste.berichtKontext = [this](report::ReportContext& ctx) {
             ctx.programs = programs;
             ctx.paper = wp::Paper::a4();
-            ctx.chartDpi = 60; // small pictures keep the test fast
+            ctx.chartDpi = chartDpi;
         };
         open();
         w->hilfsfenster().modalAusfuehren = [this](QDialog& d) {
@@ -169,6 +170,47 @@ TEST_F(FensterTest, ReportCarriesTheColourOfTheChosenDrive)
         EXPECT_EQ(werteIn(reportPath(), QStringLiteral("w:sz=\"18\" w:space=\"0\" w:color=\"([^\"]*)\"")),
             QSet<QString>{hex});
         EXPECT_TRUE(werteIn(reportPath(), QStringLiteral("<w:color w:val=\"([0-9A-F]{6})\"/>")).contains("0079BE"));
+    }
+}
+
+// The left line of the frame a chart picture draws around its scales, as a share of the width:
+// the first column from the left that is dark over most of the picture's height.
+double frameLeft(const QImage& bild)
+{
+    for (int x = 0; x < bild.width() / 2; ++x) {
+        int dunkel = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            dunkel += qGray(bild.pixel(x, y)) < 80;
+        if (dunkel > bild.height() / 2)
+            return double(x) / bild.width();
+    }
+    return -1;
+}
+
+TEST_F(FensterTest, ReportChartsKeepTheProportionsOfTheChartsOwnPicture)
+{
+    chartDpi = 120;
+    starten();
+    referencePoint();
+    w->OBox_HC->click();
+    w->CB_Ergebnisdatei->click();
+    ASSERT_TRUE(boxes.shown.empty()) << boxes.shown[0].prompt.toStdString();
+    QList<QImage> charts;
+    for (const auto& [name, data] : wp::readZipPackage(reportPath())) {
+        QImage image;
+        if (name.startsWith(QLatin1String("word/media/")) && image.loadFromData(data)
+            && image.size() == QSize(756, 472)) // 16 x 10 cm at 120 dpi
+            charts << image;
+    }
+    ASSERT_EQ(charts.size(), 2);
+    // The report's pictures are wider in pixels than the control's own output, but text, margins
+    // and lines take the same share of them: the labels neither crowd the plot nor spill out of it.
+    const vexachart::VexachartWidget* quellen[] = {w->LChart, w->pChart};
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const double eigenes = frameLeft(quellen[i]->chart().outputPicture());
+        ASSERT_GT(eigenes, 0);
+        EXPECT_NEAR(frameLeft(charts[i]), eigenes, 0.1 * eigenes);
     }
 }
 

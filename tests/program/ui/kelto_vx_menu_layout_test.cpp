@@ -86,6 +86,20 @@ QStringList cutCells(const QTableWidget* g)
     return cut;
 }
 
+// A grid whose widest entries fit side by side shows no scroll bar.
+bool scrollsWithoutNeed(const QTableWidget* g)
+{
+    int noetig = 0;
+    for (int c = 0; c < g->columnCount(); ++c) {
+        int breiteste = 0;
+        for (int r = 0; r < g->rowCount(); ++r)
+            if (const QTableWidgetItem* item = g->item(r, c))
+                breiteste = std::max(breiteste, g->fontMetrics().horizontalAdvance(item->text()) + 12);
+        noetig += breiteste;
+    }
+    return noetig <= g->viewport()->width() && g->horizontalScrollBar()->maximum() > 0;
+}
+
 } // namespace
 
 // The window opens at one size in every language and keeps it whatever drive is chosen; with each
@@ -123,8 +137,10 @@ TEST_F(WindowFixture, OneWindowSizeForEveryDriveAndLanguage)
                     EXPECT_GE(g->width(), g->minimumSizeHint().width()) << sprache << " " << name << " "
                                                                         << g->objectName().toStdString();
             }
-            for (QTableWidget* g : {w->FG_Datenuebersicht, w->FG_ErsatzTeile})
+            for (QTableWidget* g : {w->FG_Datenuebersicht, w->FG_ErsatzTeile}) {
                 EXPECT_EQ(cutCells(g), QStringList{}) << sprache << " " << name << " " << g->objectName().toStdString();
+                EXPECT_FALSE(scrollsWithoutNeed(g)) << sprache << " " << name << " " << g->objectName().toStdString();
+            }
             if (!dir.isEmpty())
                 w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/window_%1_%2.png").arg(sprache).arg(QLatin1String(name)));
         }
