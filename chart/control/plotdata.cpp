@@ -65,9 +65,10 @@ void PlotPoints::insertElsewhere(double x, double y)
                                     : x > m_x.back() && (m_pending.empty() || (m_x.size() >= 2 && x > m_pendingMax));
     if (beyond) {
         // Large steps of capacity: fresh memory is only paid for when first written, while every
-        // step copies what is stored and touches the new block.
+        // step copies what is stored and touches the new block. The first step is small, as a
+        // chart may hold thousands of plots of a hundred points each (the test curves).
         if (m_x.size() == m_x.capacity()) {
-            const size_t capacity = std::max<size_t>(1024, m_x.capacity() * 8);
+            const size_t capacity = std::max<size_t>(128, m_x.capacity() * 8);
             m_x.reserve(capacity);
             m_y.reserve(capacity);
         }

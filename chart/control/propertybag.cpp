@@ -77,6 +77,29 @@ std::optional<QString> unquoted(const QString& s, bool escapedBackslashes)
     return r;
 }
 
+// Keys are equal when their characters are equal after simple case folding, as a comparison
+// that ignores case finds them: the folded key is the index's key.
+QString foldedKey(const QString& key)
+{
+    QString folded;
+    folded.reserve(key.size());
+    const QChar* p = key.constData();
+    const QChar* end = p + key.size();
+    while (p != end) {
+        char32_t c = (p++)->unicode();
+        if (QChar::isHighSurrogate(c) && p != end && p->isLowSurrogate())
+            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), (p++)->unicode());
+        const char32_t f = QChar::toCaseFolded(c);
+        if (QChar::requiresSurrogates(f)) {
+            folded += QChar(QChar::highSurrogate(f));
+            folded += QChar(QChar::lowSurrogate(f));
+        } else {
+            folded += QChar(static_cast<char16_t>(f));
+        }
+    }
+    return folded;
+}
+
 // A key must survive the text form: not blank, no line break, no " = ", no blanks around it.
 bool usableKey(const QString& key)
 {
@@ -104,29 +127,29 @@ void PropertyBag::set(const QString& key, const Variant& value)
     if (!usableKey(key))
         common::raise(common::errc::InvalidArgument, QStringLiteral("PropertyBag"),
             QStringLiteral("Invalid property key"));
-    for (auto& item : m_items)
-        if (item.first.compare(key, Qt::CaseInsensitive) == 0) {
-            item.second = value;
-            return;
-        }
+    QString folded = foldedKey(key);
+    const auto it = m_index.constFind(folded);
+    if (it != m_index.constEnd()) {
+        m_items[*it].second = value;
+        return;
+    }
+    m_index.insert(std::move(folded), m_items.size());
     m_items.emplace_back(key, value);
+}
+
+const std::pair<QString, Variant>* PropertyBag::find(const QString& key) const
+{
+    const auto it = m_index.constFind(foldedKey(key));
+    return it == m_index.constEnd() ? nullptr : &m_items[*it];
 }
 
 Variant PropertyBag::read(const QString& key, const Variant& readerDefault) const
 {
-    for (const auto& item : m_items)
-        if (item.first.compare(key, Qt::CaseInsensitive) == 0)
-            return item.second;
-    return readerDefault;
+    const auto* item = find(key);
+    return item ? item->second : readerDefault;
 }
 
-bool PropertyBag::contains(const QString& key) const
-{
-    for (const auto& item : m_items)
-        if (item.first.compare(key, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
-}
+bool PropertyBag::contains(const QString& key) const { return find(key) != nullptr; }
 
 QStringList PropertyBag::keys() const
 {

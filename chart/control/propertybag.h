@@ -3,6 +3,7 @@
 // defaults, and a UTF-8 text form (one "Key = value" line per key) that a container keeps in its file.
 #include "chart/control/vexachart_export.h"
 #include "chart/control/variant.h"
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,7 +28,14 @@ public:
     static PropertyBag fromText(const QString& text, QStringList* bad = nullptr);
 
 private:
+    // Position in m_items of the item with the given key, ignoring case; null when none.
+    const std::pair<QString, Variant>* find(const QString& key) const;
+
+    // The items in the order of their first writing, each under the spelling first written.
     std::vector<std::pair<QString, Variant>> m_items;
+    // Case-folded key -> position in m_items: a chart with thousands of plots stores tens of
+    // thousands of keys, and every one is looked up when it is written and read again.
+    QHash<QString, size_t> m_index;
 };
 
 // Numbers compare by value whatever their numeric kind.

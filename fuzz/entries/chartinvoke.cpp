@@ -141,7 +141,10 @@ void chartInvoke(const std::uint8_t* data, std::size_t size)
         for (int k = 0, n = in.u8() % 11; k < n; ++k)
             args.push_back(argument(in));
         // File names never reach the file system: saving goes to the clipboard or to a cancelled dialog.
-        if ((dispid == 0x60030053 || dispid == 0x60030054) && !args.empty() && args[0].isText())
+        // Any value that converts to a text (a number too) would name a file; arrays and fonts are
+        // refused before a file is touched.
+        if ((dispid == 0x60030053 || dispid == 0x60030054) && !args.empty() && !args[0].isMissing()
+            && args[0].type() != Variant::Type::Array && args[0].type() != Variant::Type::Font)
             args[0] = dispid == 0x60030053 ? Variant("(Clipboard)") : Variant::missing();
         try {
             vexachart::invoke(*chart, dispid, kind, args);

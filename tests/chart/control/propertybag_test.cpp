@@ -1,5 +1,7 @@
+#include "chart/control/dispatch.h"
 #include "chart/control/propertybag.h"
 #include "chartfixture.h"
+#include <QSet>
 
 using namespace vexachart;
 using namespace vexachart::testing;
@@ -93,4 +95,85 @@ TEST(PropertyBagText, BlankKeysAreRefusedWritingAndReading)
     EXPECT_EQ(read.keys(), QStringList{QStringLiteral("Title")});
     EXPECT_EQ(bad, (QStringList{QStringLiteral("   = 5"), QStringLiteral("\t = \"x\""), QStringLiteral(" = 7"),
                        QStringLiteral("no separator")}));
+}
+
+TEST(PropertyBagKeys, KeysMatchIgnoringCaseExactlyAsTextComparisonDoes)
+{
+    // Every character of the basic plane and the cased ones beyond it, in its upper and lower
+    // form: the bag finds a key under another spelling exactly when the comparison that ignores
+    // case calls the two equal.
+    std::vector<char32_t> chars;
+    for (char32_t c = 0x20; c < 0x10000; ++c)
+        if (!QChar::isSurrogate(c))
+            chars.push_back(c);
+    for (char32_t c = 0x10400; c < 0x10500; ++c) // Deseret and Osage: cased letters in pairs
+        chars.push_back(c);
+    const auto text = [](char32_t c) { return QStringLiteral("Key") + QString::fromUcs4(&c, 1); };
+    int found = 0;
+    for (const char32_t c : chars) {
+        const QString key = text(c);
+        if (key.trimmed() != key) // a blank at the end: no usable key
+            continue;
+        PropertyBag bag;
+        bag.set(key, Variant(1.0));
+        for (const char32_t other : {QChar::toUpper(c), QChar::toLower(c), QChar::toTitleCase(c)}) {
+            const QString spelling = text(other);
+            const bool equal = key.compare(spelling, Qt::CaseInsensitive) == 0;
+            ASSERT_EQ(bag.contains(spelling), equal) << "U+" << std::hex << quint32(c) << " / U+" << quint32(other);
+            found += equal && other != c;
+        }
+    }
+    EXPECT_GT(found, 1000); // the loop met the cased letters
+
+    // Writing under another spelling replaces the value and keeps the key as first written.
+    const struct {
+        const char* first;
+        const char* other;
+        bool same;
+    } cases[] = {
+        {"ClrGrid", "CLRGRID", true},
+        {"PlotStyle7.Label", "plotstyle7.label", true},
+        {"Kühler", "KÜHLER", true},
+        {"Σίγμα", "σΊΓΜΑ", true},
+        {"Straße", "STRASSE", false}, // no one-to-two-letter folding
+        {"PlotStyle1", "PlotStyle10", false},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.first);
+        PropertyBag bag;
+        bag.set(QString::fromUtf8(k.first), Variant(1.0));
+        bag.write(QString::fromUtf8(k.other), Variant(2.0));
+        EXPECT_EQ(bag.keys().size(), k.same ? 1 : 2);
+        EXPECT_EQ(bag.keys().first(), QString::fromUtf8(k.first));
+        EXPECT_EQ(bag.read(QString::fromUtf8(k.first)).toDouble(), k.same ? 2.0 : 1.0);
+    }
+}
+
+TEST(PropertyBagText, ChartWithTheMostPlotsStoresAndLoadsEveryPlot)
+{
+    // As an automation client did it: the grid colour written with surplus arguments, then the
+    // largest number of plots. Every plot brings eight keys; storing and loading them all must
+    // take time in proportion to their number.
+    auto c = makeChart();
+    std::vector<Variant> args(6, Variant());
+    args.back() = Variant(0x00FF00);
+    invoke(*c, *idOfName(QStringLiteral("ClrGrid")), InvokeKind::Let, args);
+    std::vector<Variant> most{Variant(qint16(32767))};
+    invoke(*c, *idOfName(QStringLiteral("MaxCountOfPlots")), InvokeKind::Let, most);
+    ASSERT_EQ(c->MaxCountOfPlots(), 32767);
+    for (const qint16 plot : {qint16(1), qint16(16384), qint16(32767)})
+        c->SetPlotAspects(plot, QStringLiteral("Plot %1").arg(plot), 10, 20, plot % 256, 2, 3, 5, plot != 16384);
+
+    const PropertyBag stored = c->WriteProperties();
+    const QStringList keys = stored.keys();
+    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size()); // no key twice
+    EXPECT_TRUE(stored.contains(QStringLiteral("PLOTSTYLE32767.LABEL")));
+    auto d = reloaded(*c);
+    ASSERT_EQ(d->MaxCountOfPlots(), 32767);
+    EXPECT_EQ(d->ClrGrid(), 0x00FF00u);
+    for (const int plot : {1, 2, 16384, 32766, 32767}) {
+        SCOPED_TRACE(plot);
+        EXPECT_EQ(d->plotStyle(plot), c->plotStyle(plot));
+    }
+    EXPECT_EQ(d->WriteProperties().toText(), stored.toText());
 }
