@@ -176,6 +176,14 @@ double Vexachart::toStored(int axis, const Variant& value) const
 
 void Vexachart::AddNewDataPoint(qint16 PlotNum, const Variant& NewX, const Variant& NewY)
 {
+    // Finite numbers for an existing plot on linear number axes, the usual case, go straight in.
+    const double* x = NewX.number();
+    const double* y = NewY.number();
+    if (x && y && m_xMode == 0 && m_yMode == 0 && m_xNotation != 2 && m_yNotation != 2 && std::isfinite(*x)
+        && std::isfinite(*y) && PlotNum >= 1 && static_cast<size_t>(PlotNum) <= m_styles.size()) {
+        m_data[static_cast<size_t>(PlotNum - 1)].insert(*x, *y);
+        return;
+    }
     dataMember("AddNewDataPoint", texts::nonConformValues, [&] {
         PlotPoints& p = points(PlotNum);
         const double x = toStored(0, NewX);
@@ -232,8 +240,8 @@ void Vexachart::InsertSingleDataArray(qint16 PlotNum, const Variant& newDataArra
             step = 1.0;
         const ArrayDim rows = a.dims.at(0);
         const size_t n = static_cast<size_t>(std::max(0, rows.count()));
-        std::vector<double> xs;
-        std::vector<double> ys;
+        PointArray xs;
+        PointArray ys;
         xs.reserve(n);
         ys.reserve(n);
         // One value of the array in stored units: numbers are read unboxed unless the axis
@@ -396,8 +404,8 @@ bool Vexachart::CheckBorders(double l, double r, double b, double t, bool global
     if (xSpan > limit || ySpan > limit || !mappableSpan(xSpan) || !mappableSpan(ySpan))
         return false;
     // An axis whose mode changes takes its points along; all are converted before any is stored.
-    std::vector<std::vector<double>> newX(m_data.size()), newY(m_data.size());
-    auto convert = [](const std::vector<double>& in, int toMode, std::vector<double>& out) {
+    std::vector<PointArray> newX(m_data.size()), newY(m_data.size());
+    auto convert = [](const PointArray& in, int toMode, PointArray& out) {
         out.resize(in.size());
         for (size_t i = 0; i < in.size(); ++i) {
             out[i] = toMode == 1 ? chartLog10(in[i]) : std::pow(10.0, in[i]);

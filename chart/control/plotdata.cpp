@@ -1,7 +1,53 @@
 #include "chart/control/plotdata.h"
 #include <algorithm>
+#include <cstdint>
+#include <new>
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 namespace vexachart {
+
+namespace {
+constexpr std::size_t HugePage = std::size_t(2) << 20;
+constexpr std::size_t MappedFrom = std::size_t(1) << 20;
+
+std::size_t roundUp(std::size_t bytes, std::size_t unit) { return (bytes + unit - 1) / unit * unit; }
+} // namespace
+
+void* allocatePointBlock(std::size_t bytes)
+{
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (bytes >= MappedFrom) {
+        // Mapped one huge page larger, then trimmed to a huge-page boundary at both ends.
+        const std::size_t size = roundUp(bytes, HugePage);
+        void* raw = mmap(nullptr, size + HugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (raw == MAP_FAILED)
+            throw std::bad_alloc();
+        const auto start = reinterpret_cast<std::uintptr_t>(raw);
+        const std::uintptr_t aligned = roundUp(start, HugePage);
+        if (aligned > start)
+            munmap(raw, aligned - start);
+        if (const std::size_t tail = start + size + HugePage - (aligned + size); tail > 0)
+            munmap(reinterpret_cast<void*>(aligned + size), tail);
+        void* block = reinterpret_cast<void*>(aligned);
+        madvise(block, size, MADV_HUGEPAGE); // only a hint: without huge pages the block still works
+        return block;
+    }
+#endif
+    return ::operator new(bytes);
+}
+
+void freePointBlock(void* block, std::size_t bytes) noexcept
+{
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (bytes >= MappedFrom) {
+        munmap(block, roundUp(bytes, HugePage));
+        return;
+    }
+#endif
+    ::operator delete(block);
+}
 
 void PlotPoints::clear()
 {
@@ -10,7 +56,7 @@ void PlotPoints::clear()
     m_pending.clear();
 }
 
-void PlotPoints::insert(double x, double y)
+void PlotPoints::insertElsewhere(double x, double y)
 {
     // A point beyond every stored and waiting one goes to the end in any case. While points wait,
     // this holds only from two stored points on: the merge treats the first arrival after a single
@@ -83,7 +129,7 @@ void PlotPoints::normalize() const
     }
 }
 
-void PlotPoints::assignInOrder(std::vector<double> xs, std::vector<double> ys)
+void PlotPoints::assignInOrder(PointArray xs, PointArray ys)
 {
     clear();
     // Strictly ascending x (the usual case) is already the stored order.
@@ -106,7 +152,7 @@ std::optional<PlotRange> PlotPoints::findPlotRange(double left, double right) co
         return std::nullopt;
     if (n == 2)
         return PlotRange{1, 1};
-    const std::vector<double>& X = xs();
+    const PointArray& X = xs();
     // Number of points at or left of each border: the last such point starts the first segment.
     const int atLeft = static_cast<int>(std::upper_bound(X.begin(), X.end(), left) - X.begin());
     const int atRight = static_cast<int>(std::upper_bound(X.begin(), X.end(), right) - X.begin());

@@ -170,10 +170,18 @@ int scaledSize(const RenderInput& in, int screenPixels)
     return static_cast<int>(std::lround(screenPixels * in.penScale));
 }
 
+// Where a text of the given extent starts so that it lies inside [from, to): at its wanted start
+// when it fits there, else moved back inside; one longer than the room starts at from.
+double keptInside(double wanted, double extent, double from, double to)
+{
+    return std::max(from, std::min(wanted, to - extent));
+}
+
 // g is the plot area's client rectangle, xs and ys the two strips. The grid is drawn into the plot
 // area only when asked for. Each strip's labels are cut at the strip's edges and at the frame
 // lines that lie inside it: on screen the outer frame's left and top lines over the Y strip, in
-// the output the frame around both strips.
+// the output the frame around both strips. A label at a strip's end is moved inside so that it
+// shows whole; its tick mark stays at the tick.
 void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect& xs, const QRect& ys, bool grid)
 {
     const int inset = plotFrameInset(in.output, in.penScale);
@@ -218,8 +226,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
                 lines.emplace_back(g.left(), y, g.right(), y);
         drawPlotLines(p, lines.data(), static_cast<int>(lines.size()));
     }
-    // X labels centred under their ticks, left out where they would touch the last one printed;
-    // the first and the last may reach past the strip and are cut at its edges.
+    // X labels centred under their ticks, left out where they would touch the last one printed.
     p.setClipRect(xClip);
     std::vector<QLineF> marks;
     double lastEnd = -1e99;
@@ -230,7 +237,7 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
             continue;
         const QString text = in.xScale->tick(i).Label.trimmed();
         const double w = printer.width(text);
-        const double left = x - w / 2.0;
+        const double left = keptInside(x - w / 2.0, w, xClip.left(), xClip.right() + 1.0);
         if (left > lastEnd) {
             printer.print(left, xs.top() + 0.12 * xs.height(), text);
             marks.emplace_back(x, xs.top(), x, xs.top() + 0.15 * xs.height());
@@ -249,12 +256,15 @@ void drawScales(QPainter& p, const RenderInput& in, const QRect& g, const QRect&
     p.setPen(scales);
     for (int i = 1; i <= in.yScale->Count; ++i) {
         const double y = yPos[static_cast<size_t>(i - 1)];
-        if (!std::isfinite(y) || !(y < lastEdge))
+        if (!std::isfinite(y))
+            continue;
+        const double top = keptInside(y - th / 2.0, th, yClip.top(), yClip.bottom() + 1.0);
+        if (!(top + th / 2.0 < lastEdge))
             continue;
         marks.emplace_back(yEdge - dash, y, yEdge, y);
         const QString text = in.yScale->tick(i).Label.trimmed();
-        printer.print(yEdge - printer.width(text) - 2.0 * dash, y - th / 2.0, text);
-        lastEdge = y - 0.8 * th;
+        printer.print(yEdge - printer.width(text) - 2.0 * dash, top, text);
+        lastEdge = top + th / 2.0 - 0.8 * th;
     }
     p.setPen(scaledPen(in, gridColour, 0));
     drawPlotLines(p, marks.data(), static_cast<int>(marks.size()));

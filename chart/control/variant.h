@@ -65,6 +65,8 @@ public:
     bool isText() const { return m_type == Type::String; }
     bool isArray() const { return m_type == Type::Array; }
     bool isNumeric() const;
+    // The value of an Integer, Long, Single or Double; null for every other type.
+    const double* number() const { return std::get_if<double>(&m_value); }
 
     // Conversions; they raise the shared error type (13 type mismatch, 6 overflow).
     double toDouble() const;

@@ -221,3 +221,59 @@ TEST(ChartFlash, TheMessageClearsThePlotAreaOnly)
             ink += rgb(area, x, y) != (QColor(Qt::white).rgb() & 0xFFFFFFu) ? 1 : 0;
     EXPECT_GT(ink, 20);
 }
+
+namespace {
+
+// Tick label ink: the scales colour or its blend with the white background (the grid and the tick
+// marks are neither).
+bool labelInk(QRgb p) { return qRed(p) - qGreen(p) > 60; }
+
+// The labels in an area as runs of rows (down) or columns (across) holding ink; a gap of more
+// than three empty lines ends a label, so that the gaps between digits do not.
+std::vector<std::pair<int, int>> labelRuns(const QImage& img, const QRect& area, bool down)
+{
+    std::vector<std::pair<int, int>> runs;
+    const int from = down ? area.top() : area.left();
+    const int to = down ? area.bottom() : area.right();
+    for (int line = from; line <= to; ++line) {
+        bool ink = false;
+        for (int k = down ? area.left() : area.top(); k <= (down ? area.right() : area.bottom()) && !ink; ++k)
+            ink = labelInk(down ? img.pixel(k, line) : img.pixel(line, k));
+        if (!ink)
+            continue;
+        if (!runs.empty() && line - runs.back().second <= 4)
+            runs.back().second = line;
+        else
+            runs.emplace_back(line, line);
+    }
+    return runs;
+}
+
+int extent(const std::pair<int, int>& run) { return run.second - run.first + 1; }
+
+} // namespace
+
+TEST(ChartFrames, TickLabelsOnTheBordersShowWhole)
+{
+    // Ticks 20..100 on both axes: "100" lies on the right and on the top border.
+    auto c = colouredChart();
+    c->AddNewDataPoint(1, 0.0, 0.0);
+    c->AddNewDataPoint(1, 100.0, 100.0);
+    const QImage& img = c->picture();
+    const QRect xs = pixels(*c, c->scene().layout.xScale);
+    // Clear of the frame lines over the Y strip's left and top edges.
+    const QRect ys = pixels(*c, c->scene().layout.yScale).adjusted(3, 1, 0, 0);
+    const auto yLabels = labelRuns(img, ys, true); // top to bottom: 100 .. 20
+    const auto xLabels = labelRuns(img, xs, false); // left to right: 20 .. 100
+    ASSERT_EQ(yLabels.size(), 5u);
+    ASSERT_EQ(xLabels.size(), 5u);
+    // The top "100" is as tall as the labels below it.
+    const auto top = yLabels.front();
+    for (size_t i = 1; i < yLabels.size(); ++i)
+        EXPECT_NEAR(extent(top), extent(yLabels[i]), 1) << "Y label " << i;
+    // The last X label is as wide as the same text "100" in the Y strip.
+    const auto topColumns = labelRuns(img, QRect(ys.left(), top.first, ys.width(), extent(top)), false);
+    ASSERT_EQ(topColumns.size(), 1u);
+    EXPECT_NEAR(extent(xLabels.back()), extent(topColumns.front()), 1);
+    EXPECT_GT(extent(topColumns.front()), 10);
+}

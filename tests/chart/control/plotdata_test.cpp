@@ -6,8 +6,16 @@ using namespace vexachart;
 using namespace vexachart::testing;
 
 namespace {
-std::vector<double> xsOf(const Vexachart& c, int plot) { return c.plotData(plot).xs(); }
-std::vector<double> ysOf(const Vexachart& c, int plot) { return c.plotData(plot).ys(); }
+std::vector<double> xsOf(const Vexachart& c, int plot)
+{
+    const PointArray& xs = c.plotData(plot).xs();
+    return {xs.begin(), xs.end()};
+}
+std::vector<double> ysOf(const Vexachart& c, int plot)
+{
+    const PointArray& ys = c.plotData(plot).ys();
+    return {ys.begin(), ys.end()};
+}
 }
 
 TEST(PlotData, InsertionKeepsXSortedWithTheEqualXRule)
@@ -49,7 +57,7 @@ TEST(PlotData, OutOfOrderInsertionEqualsTheSequentialRule)
     std::bernoulli_distribution readNow(0.2);
     for (int round = 0; round < 200; ++round) {
         std::vector<std::pair<double, double>> reference;
-        std::vector<double> arrivalX, arrivalY;
+        PointArray arrivalX, arrivalY;
         PlotPoints lazy;
         const int n = 1 + round % 23;
         for (int i = 0; i < n; ++i) {
