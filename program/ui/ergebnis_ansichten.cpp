@@ -110,17 +110,15 @@ void spaltenBreiten(QTableWidget* grid, int twips0, int twips1, bool nachWoerter
 }
 
 // Every entry whole in its column; the grid scrolls when its window is narrower than its columns.
-// A shown grid that would scroll only for the value column's spare design width gives that space
-// up (down to the column's widest entry): a long heading column in some languages then costs no
-// scroll bar over values that would all fit.
+// In a shown grid the value column takes the room its box leaves beside the heading column, but
+// never less than its widest entry: the grid fills its box without an empty band at the right, and
+// a long heading column in some languages costs no scroll bar over values that would all fit.
 void spaltenAufInhalt(QTableWidget* grid, int twips0, int twips1)
 {
     spaltenBreiten(grid, twips0, twips1, false);
     if (!grid->isVisible())
         return;
     const int frei = grid->viewport()->width() - grid->columnWidth(0);
-    if (grid->columnWidth(1) <= frei)
-        return;
     int inhalt = 0;
     for (int r = 0; r < grid->rowCount(); ++r)
         if (const QTableWidgetItem* item = grid->item(r, 1))

@@ -140,6 +140,9 @@ TEST_F(WindowFixture, OneWindowSizeForEveryDriveAndLanguage)
             for (QTableWidget* g : {w->FG_Datenuebersicht, w->FG_ErsatzTeile}) {
                 EXPECT_EQ(cutCells(g), QStringList{}) << sprache << " " << name << " " << g->objectName().toStdString();
                 EXPECT_FALSE(scrollsWithoutNeed(g)) << sprache << " " << name << " " << g->objectName().toStdString();
+                // No empty band right of the columns.
+                EXPECT_GE(g->columnWidth(0) + g->columnWidth(1), g->viewport()->width())
+                    << sprache << " " << name << " " << g->objectName().toStdString();
             }
             if (!dir.isEmpty())
                 w->grab().save(QString::fromLocal8Bit(dir) + QStringLiteral("/window_%1_%2.png").arg(sprache).arg(QLatin1String(name)));
