@@ -10,6 +10,7 @@
 #include "fuzz/entries/fuzzentries.h"
 #include "fuzz/entries/fuzzinput.h"
 #include <QPrinter>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
@@ -70,55 +71,58 @@ Variant scalar(Input& in, std::uint8_t tag)
     case 8: return Variant(number(in));
     case 9: return Variant(in.text(80));
     case 10: return Variant(SpecialTexts[in.u8() % std::size(SpecialTexts)]);
-    default: {
-        QFont f(in.text(24));
-        const double size = number(in);
-        if (size > 0 && size < 1e6)
-            f.setPointSizeF(size);
-        f.setBold((in.u8() & 1) != 0);
-        return Variant(f);
-    }
+    default: return Variant(fuzzFont(in.u8()));
     }
 }
 
-// An array whose elements repeat a few given scalars, or run up from a start by a step.
-Variant array(Input& in, bool twoDimensional)
+// Elements of all arrays of one input together: enough for two arrays of the largest size,
+// and a bound on the work of an input that is all arrays.
+constexpr int ElementBudget = 2 * 65535;
+
+// An array whose elements repeat a few given scalars, or numbers running up from a start by a
+// step (held unboxed, as a client's array of doubles arrives). Tags F0..F7 give one dimension,
+// F8..FF two; an odd tag reads the count as a 16-bit number (huge arrays), an even one as a byte.
+Variant array(Input& in, std::uint8_t tag, int& budget)
 {
     VariantArray a;
+    const bool twoDimensional = tag >= 0xF8;
     const int lower0 = in.i32() % 100000;
-    int count = in.u16();
+    int count = (tag & 1) ? in.u16() : in.u8();
     if (twoDimensional) {
         const int rows = 1 + in.u8() % 4;
-        const int cols = count % 16384;
+        const int cols = std::min(count % 16384, budget / rows);
         a.dims.push_back({lower0, lower0 + rows - 1});
         const int lower1 = in.i32() % 100000;
         a.dims.push_back({lower1, lower1 + cols - 1});
         count = rows * cols;
     } else {
+        count = std::min(count, budget);
         a.dims.push_back({lower0, lower0 + count - 1});
     }
+    budget -= count;
     const std::uint8_t fill = in.u8();
-    a.data.reserve(static_cast<std::size_t>(count));
     if (fill & 1) {
         const double start = number(in);
         const double step = number(in);
+        a.numbers.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i)
-            a.data.emplace_back(start + step * i);
+            a.numbers.push_back(start + step * i);
     } else {
         std::vector<Variant> pattern;
         for (int k = 0, n = 1 + (fill >> 1) % 8; k < n; ++k)
             pattern.push_back(scalar(in, in.u8()));
+        a.data.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i)
             a.data.push_back(pattern[static_cast<std::size_t>(i) % pattern.size()]);
     }
     return Variant(std::move(a));
 }
 
-Variant argument(Input& in)
+Variant argument(Input& in, int& budget)
 {
     const std::uint8_t tag = in.u8();
     if (tag >= 0xF0)
-        return array(in, tag >= 0xF8);
+        return array(in, tag, budget);
     return scalar(in, tag);
 }
 
@@ -127,25 +131,27 @@ Variant argument(Input& in)
 void chartInvoke(const std::uint8_t* data, std::size_t size)
 {
     static NoOutput services;
-    auto chart = newChart(false);
+    auto chart = newChart(ChartStart::Placed, false);
     chart->setServices(&services);
-    chart->initNew();
 
     const auto members = vexachart::memberTable();
     Input in(data, size);
+    int budget = ElementBudget;
     for (int call = 0; call < 24 && !in.empty(); ++call) {
         const std::uint8_t which = in.u8();
         const qint32 dispid = which < 0xF8 ? members[which % members.size()].dispid : in.i32();
         const auto kind = static_cast<InvokeKind>(in.u8() % 4);
         std::vector<Variant> args;
         for (int k = 0, n = in.u8() % 11; k < n; ++k)
-            args.push_back(argument(in));
+            args.push_back(argument(in, budget));
         // File names never reach the file system: saving goes to the clipboard or to a cancelled dialog.
         // Any value that converts to a text (a number too) would name a file; arrays and fonts are
         // refused before a file is touched.
         if ((dispid == 0x60030053 || dispid == 0x60030054) && !args.empty() && !args[0].isMissing()
             && args[0].type() != Variant::Type::Array && args[0].type() != Variant::Type::Font)
             args[0] = dispid == 0x60030053 ? Variant("(Clipboard)") : Variant::missing();
+        if (dispid == 0x68030018 && !args.empty()) // MaxCountOfPlots: the value written is the last argument
+            args.back() = boundedPlotCount(args.back());
         try {
             vexachart::invoke(*chart, dispid, kind, args);
         } catch (const common::Error&) {
@@ -161,7 +167,7 @@ void chartInvoke(const std::uint8_t* data, std::size_t size)
 
     // Whatever the calls set, the chart stores in a form it loads again without refusing anything.
     const QString stored = chart->WriteProperties().toText();
-    auto loaded = newChart(false);
+    auto loaded = newChart(ChartStart::Empty, false);
     require(loaded->ReadProperties(vexachart::PropertyBag::fromText(stored)).isEmpty(),
         "a chart refuses properties stored after automation calls");
 }
@@ -200,7 +206,7 @@ std::vector<QByteArray> chartInvokeSeeds()
     text(curves, "Druckverlust [bar]");
     call(curves, "InsertSingleDataArray", InvokeKind::Method, 2);
     integer(curves, 1);
-    curves.append(static_cast<char>(0xF8)); // 2 x n array: x ascending, y from a pattern
+    curves.append(static_cast<char>(0xF9)); // 2 x 40 array of numbers running up
     curves.append(QByteArray(4, '\0'));
     curves.append(static_cast<char>(40));
     curves.append('\0');

@@ -31,6 +31,26 @@ bool sameBag(const PropertyBag& a, const PropertyBag& b)
     return true;
 }
 
+// The bag as the chart gets it: each font replaced by one of the fuzz fonts, picked by the font's
+// text form (the same text always gives the same font), and the plot count bounded.
+PropertyBag forChart(const PropertyBag& bag)
+{
+    PropertyBag out = bag;
+    const QString count = QStringLiteral("MaxCountOfPlots");
+    if (bag.contains(count))
+        out.set(count, boundedPlotCount(bag.read(count)));
+    for (const QString& key : bag.keys()) {
+        const Variant v = bag.read(key);
+        if (v.type() != Variant::Type::Font)
+            continue;
+        std::uint32_t hash = 2166136261u;
+        for (const QChar c : v.toFont().toString())
+            hash = (hash ^ c.unicode()) * 16777619u;
+        out.set(key, Variant(fuzzFont(hash)));
+    }
+    return out;
+}
+
 } // namespace
 
 void chartProperties(const std::uint8_t* data, std::size_t size)
@@ -44,11 +64,12 @@ void chartProperties(const std::uint8_t* data, std::size_t size)
     require(sameBag(bag, reread), "a property bag reads back changed from its own text");
     require(reread.toText() == written, "a property bag's text changes when written again");
 
-    // Whatever a chart takes from a bag, it stores in a form that it loads again unchanged.
-    auto chart = newChart(false);
-    chart->ReadProperties(bag);
+    // Whatever a chart takes from a bag, it stores in a form that it loads again unchanged. Fonts
+    // kept their text form above; the chart gets one of a few fonts in their place.
+    auto chart = newChart(ChartStart::Empty, false);
+    chart->ReadProperties(forChart(bag));
     const QString stored = chart->WriteProperties().toText();
-    auto loaded = newChart(false);
+    auto loaded = newChart(ChartStart::Empty, false);
     QStringList bad;
     const QStringList refused = loaded->ReadProperties(PropertyBag::fromText(stored, &bad));
     require(bad.isEmpty(), "a chart's stored properties hold lines its reader cannot read");
@@ -62,8 +83,7 @@ void chartProperties(const std::uint8_t* data, std::size_t size)
 std::vector<QByteArray> chartPropertiesSeeds()
 {
     std::vector<QByteArray> seeds;
-    auto chart = newChart(false);
-    chart->initNew();
+    auto chart = newChart(ChartStart::Placed, false);
     seeds.push_back(chart->WriteProperties().toText().toUtf8());
 
     chart->setTitle(QStringLiteral("Leistung \"P\" [kW]\nzweite Zeile"));
