@@ -2,6 +2,7 @@
 // Data store and tick generation of the chart model.
 #include "chart/control/chart.h"
 #include "chart/control/plotdata.h"
+#include "chart/control/propertybag.h"
 #include "chart/control/ticks.h"
 #include "common/dateserial.h"
 #include <QGuiApplication>
@@ -135,6 +136,25 @@ static void Ticks(benchmark::State& state)
     }
 }
 BENCHMARK(Ticks)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Design settings of a chart with the given number of plots stored as text and loaded into a new
+// chart: eight keys a plot, each written and read once, and the test curves made again.
+static void StoreAndLoadPlots(benchmark::State& state)
+{
+    const auto plots = static_cast<qint16>(state.range(0));
+    Vexachart c(nullptr, std::make_shared<FixedTextMetrics>());
+    c.setPainting(false);
+    c.initNew();
+    c.setMaxCountOfPlots(plots);
+    for (auto _ : state) {
+        const QString text = c.WriteProperties().toText();
+        Vexachart d(nullptr, std::make_shared<FixedTextMetrics>());
+        d.setPainting(false);
+        benchmark::DoNotOptimize(d.ReadProperties(PropertyBag::fromText(text)));
+    }
+    state.SetItemsProcessed(state.iterations() * plots);
+}
+BENCHMARK(StoreAndLoadPlots)->Arg(4)->Arg(1000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
