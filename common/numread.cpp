@@ -23,9 +23,17 @@ double toDoubleC(const std::string& ascii)
     return strtod_l(ascii.c_str(), nullptr, cLocale);
 }
 
+QChar decimalOf(const QLocale& locale)
+{
+    const QString d = locale.decimalPoint();
+    return d.isEmpty() ? QLatin1Char('.') : d.at(0);
+}
+
+bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+
 // Parses sign, digits, decimal separator, digits, exponent; returns false when the text is
 // not exactly one number. The conversion is done on a normalised copy with "." as the point.
-bool parseStrict(const QString& text, QChar decimal, double& out)
+bool parseStrict(QStringView text, const QLocale& locale, double& out)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -36,6 +44,19 @@ bool parseStrict(const QString& text, QChar decimal, double& out)
         --end;
     if (i == end)
         return false;
+    // Whole numbers of up to 15 digits (dates, counts, indices) are exact as they are summed up:
+    // no copy, and the locale is not asked for its separator.
+    if (end - i <= 15) {
+        double whole = 0;
+        qsizetype k = i;
+        while (k < end && isAsciiDigit(text[k]))
+            whole = whole * 10 + (text[k++].unicode() - '0');
+        if (k == end) {
+            out = whole;
+            return true;
+        }
+    }
+    const QChar decimal = decimalOf(locale);
     std::string ascii;
     if (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')) {
         ascii += static_cast<char>(text[i].toLatin1());
@@ -80,18 +101,14 @@ bool parseStrict(const QString& text, QChar decimal, double& out)
     return true;
 }
 
-QChar decimalOf(const QLocale& locale)
-{
-    const QString d = locale.decimalPoint();
-    return d.isEmpty() ? QLatin1Char('.') : d.at(0);
-}
-
 } // namespace
 
-double readNumber(const QString& text, const QLocale& locale)
+double readNumber(const QString& text, const QLocale& locale) { return readNumber(QStringView(text), locale); }
+
+double readNumber(QStringView text, const QLocale& locale)
 {
     double value = 0;
-    if (!parseStrict(text, decimalOf(locale), value))
+    if (!parseStrict(text, locale, value))
         raise(errc::TypeMismatch);
     if (!std::isfinite(value))
         raise(errc::Overflow);
@@ -101,7 +118,7 @@ double readNumber(const QString& text, const QLocale& locale)
 std::optional<double> tryReadNumber(const QString& text, const QLocale& locale)
 {
     double value = 0;
-    if (!parseStrict(text, decimalOf(locale), value) || !std::isfinite(value))
+    if (!parseStrict(text, locale, value) || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

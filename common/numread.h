@@ -3,6 +3,7 @@
 // readVal reads the leading number of a text with "." as the decimal point and never fails.
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace common {
@@ -11,6 +12,7 @@ namespace common {
 // locale's decimal separator, optional exponent. Error 13 when it is not a number, 6 when it is
 // not finite ("1E999"). The words "inf" and "nan" are not numbers.
 double readNumber(const QString& text, const QLocale& locale);
+double readNumber(QStringView text, const QLocale& locale);
 
 // As readNumber, but empty instead of an error.
 std::optional<double> tryReadNumber(const QString& text, const QLocale& locale);

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 #include <clocale>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -47,7 +48,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReadNumberTable, ::testing::Values(
     ReadCase{"nan", false, std::nullopt, 13},
     ReadCase{"1e", false, std::nullopt, 13},
     ReadCase{"1E999", false, std::nullopt, 6},
-    ReadCase{"1e400", true, std::nullopt, 6}));
+    ReadCase{"1e400", true, std::nullopt, 6},
+    ReadCase{"\u00A0 0042\t", true, 42.0, 0},
+    ReadCase{"\u0661\u0662", false, std::nullopt, 13}, // digits of another script
+    ReadCase{"+", false, std::nullopt, 13}));
+
+TEST(ReadNumber, WholeNumbersAreTheNumbersTheirDigitsName)
+{
+    // Up to 15 digits and beyond, where a double can no longer hold every whole number.
+    for (const char* text : {"0", "007", "2005", "32767", "999999999999999", "1000000000000001", "9007199254740993",
+             "123456789012345678901"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(common::readNumber(QString::fromLatin1(text), QLocale::c()), std::strtod(text, nullptr));
+        EXPECT_EQ(common::readNumber(QStringView(QString::fromLatin1(text)), QLocale(QLocale::German)),
+            std::strtod(text, nullptr));
+    }
+}
 
 TEST(ReadVal, TakesTheLeadingNumberAndNeverFails)
 {
