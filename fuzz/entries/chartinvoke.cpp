@@ -75,19 +75,20 @@ Variant scalar(Input& in, std::uint8_t tag)
     }
 }
 
-// Elements of all arrays of one input together: enough for two arrays of the largest size,
-// and a bound on the work of an input that is all arrays.
-constexpr int ElementBudget = 2 * 65535;
+// Elements of all arrays of one input together: one array of the largest size, and a bound on
+// the work of an input that is all arrays.
+constexpr int ElementBudget = 65535;
 
 // An array whose elements repeat a few given scalars, or numbers running up from a start by a
 // step (held unboxed, as a client's array of doubles arrives). Tags F0..F7 give one dimension,
-// F8..FF two; an odd tag reads the count as a 16-bit number (huge arrays), an even one as a byte.
+// F8..FF two; the last of each (F7, FF) reads the count as a 16-bit number (huge arrays), the
+// others as a byte: huge arrays cost milliseconds to make and to draw, and most inputs need none.
 Variant array(Input& in, std::uint8_t tag, int& budget)
 {
     VariantArray a;
     const bool twoDimensional = tag >= 0xF8;
     const int lower0 = in.i32() % 100000;
-    int count = (tag & 1) ? in.u16() : in.u8();
+    int count = (tag & 7) == 7 ? in.u16() : in.u8();
     if (twoDimensional) {
         const int rows = 1 + in.u8() % 4;
         const int cols = std::min(count % 16384, budget / rows);
@@ -206,7 +207,7 @@ std::vector<QByteArray> chartInvokeSeeds()
     text(curves, "Druckverlust [bar]");
     call(curves, "InsertSingleDataArray", InvokeKind::Method, 2);
     integer(curves, 1);
-    curves.append(static_cast<char>(0xF9)); // 2 x 40 array of numbers running up
+    curves.append(static_cast<char>(0xFF)); // 2 x 40 array of numbers running up
     curves.append(QByteArray(4, '\0'));
     curves.append(static_cast<char>(40));
     curves.append('\0');
