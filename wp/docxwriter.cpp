@@ -53,7 +53,7 @@ QString namespaces()
 // Writes the stories of one part; collects the part's picture relationships.
 class PartWriter {
 public:
-    PartWriter(const Document& doc, QString relPrefix) : m_doc(doc), m_relPrefix(std::move(relPrefix)) {}
+    explicit PartWriter(QString relPrefix) : m_relPrefix(std::move(relPrefix)) {}
 
     QString story(const Story& s)
     {
@@ -230,7 +230,6 @@ private:
         return out + QStringLiteral("</w:tbl>");
     }
 
-    const Document& m_doc;
     QString m_relPrefix;
     QMap<int, QString> m_images;
 };
@@ -413,7 +412,7 @@ PackageParts buildDocxPackage(Document& doc)
 
     auto headerFooterPart = [&](const Story& story, const char* root, const QString& name, const QString& relType,
                                 const QString& ctype, const QString& refName) {
-        PartWriter writer(doc, rid + QLatin1String(root));
+        PartWriter writer(rid + QLatin1String(root));
         const QString xml = XmlDecl + QStringLiteral("<w:%1%2>").arg(QLatin1String(root), namespaces())
                             + writer.story(story) + QStringLiteral("</w:%1>").arg(QLatin1String(root));
         parts.emplace_back(QStringLiteral("word/%1").arg(name), xml.toUtf8());
@@ -446,7 +445,7 @@ PackageParts buildDocxPackage(Document& doc)
             headerFooterPart(*doc.footer(), "ftr", tag.toLower() + QStringLiteral("_footer1.xml"), RelFooter, CtFooter, QStringLiteral("footerReference"));
     }
 
-    PartWriter body(doc, rid + QStringLiteral("Body"));
+    PartWriter body(rid + QStringLiteral("Body"));
     const QString blocks = body.story(doc.body());
     addImageRels(body, doc, tag, docRels);
     QString documentXml;
@@ -473,7 +472,7 @@ PackageParts buildDocxPackage(Document& doc)
         for (const auto& [name, data] : tpl->otherParts) {
             if (name == mergedFooterName) {
                 // The report's footer holds no pictures, so the template footer's relationships stay as they are.
-                PartWriter writer(doc, rid + QStringLiteral("Ftr"));
+                PartWriter writer(rid + QStringLiteral("Ftr"));
                 QString xml = QString::fromUtf8(data);
                 const qsizetype start = xml.indexOf(QLatin1String("<w:ftr"));
                 const qsizetype end = start < 0 ? -1 : xml.indexOf(QLatin1Char('>'), start);

@@ -2,7 +2,8 @@
 # Installs the build into a temporary prefix and checks the installed tree: layout, library
 # versions, the system folder as the program resolves it, that another program builds and runs
 # against the installed headers and libraries (when $KELTO_CXX names a compiler, with the Qt
-# include folders and libraries in $KELTO_QT_INCLUDES and $KELTO_QT_LIBS), and that the installed
+# include folders and libraries in $KELTO_QT_INCLUDES and $KELTO_QT_LIBS and further compiler
+# flags in $KELTO_CXX_FLAGS), and that the installed
 # program starts (offscreen) with the installed libraries and keeps running.
 # Usage: check_install.sh <build dir> <source dir> <bindir> <libdir> <datadir> <includedir> <paths checker>
 set -euo pipefail
@@ -51,7 +52,8 @@ runpath=$(readelf -d "$prefix/$bindir/kelto-line" | sed -n 's/.*(RUNPATH).*\[\(.
 if [ -n "${KELTO_CXX:-}" ]; then
   IFS=':' read -r -a qt_includes <<<"$KELTO_QT_INCLUDES"
   IFS=':' read -r -a qt_libs <<<"$KELTO_QT_LIBS"
-  "$KELTO_CXX" -std=c++20 -fPIC -o "$work/consumer" "$source/tests/install/consumer.cpp" \
+  read -r -a cxx_flags <<<"${KELTO_CXX_FLAGS:-}"
+  "$KELTO_CXX" -std=c++20 -fPIC "${cxx_flags[@]}" -o "$work/consumer" "$source/tests/install/consumer.cpp" \
     -I"$prefix/$includedir/kelto-line" "${qt_includes[@]/#/-I}" \
     -L"$prefix/$libdir" -Wl,-rpath,"$prefix/$libdir" -lvexachart -lzavquickinfo "${qt_libs[@]}" \
     || fail "a program cannot be built against the installed libraries"

@@ -142,9 +142,10 @@ TEST(MemberTable, EveryPropertyAccessorReachesItsTypedMember)
     for (const MemberInfo& m : memberTable()) {
         if (m.kind == MemberKind::Event || m.kind == MemberKind::Method || m.paramCount > 0)
             continue;
-        if (m.accessors & (access::Let | access::Set))
+        if (m.accessors & (access::Let | access::Set)) {
             EXPECT_TRUE(std::any_of(std::begin(rows), std::end(rows), [&](const Row& r) { return QLatin1String(r.name) == QLatin1String(m.name); }))
                 << m.name;
+        }
     }
     // The get-only borders read the typed getters.
     for (const char* name : {"XMinGlobal", "XMaxGlobal", "YMinGlobal", "YMaxGlobal"}) {

@@ -123,19 +123,22 @@ TEST_F(WindowFixture, OneWindowSizeForEveryDriveAndLanguage)
             QApplication::processEvents();
             EXPECT_EQ(w->size(), *groesse) << "language " << sprache << " drive " << name;
             for (QLabel* l : w->findChildren<QLabel*>()) {
-                if (l->isVisibleTo(w.get()) && !l->wordWrap() && !l->text().isEmpty() && l->pixmap().isNull())
+                if (l->isVisibleTo(w.get()) && !l->wordWrap() && !l->text().isEmpty() && l->pixmap().isNull()) {
                     EXPECT_GE(l->width(), l->sizeHint().width())
                         << sprache << " " << name << " " << l->objectName().toStdString() << ": " << l->text().toStdString();
+                }
             }
             for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
-                if (b->isVisibleTo(w.get()) && !b->text().isEmpty())
+                if (b->isVisibleTo(w.get()) && !b->text().isEmpty()) {
                     EXPECT_GE(b->width(), b->sizeHint().width())
                         << sprache << " " << name << " " << b->objectName().toStdString() << ": " << b->text().toStdString();
+                }
             }
             for (QGroupBox* g : w->findChildren<QGroupBox*>()) {
-                if (g->isVisibleTo(w.get()) && !g->title().isEmpty())
+                if (g->isVisibleTo(w.get()) && !g->title().isEmpty()) {
                     EXPECT_GE(g->width(), g->minimumSizeHint().width()) << sprache << " " << name << " "
                                                                         << g->objectName().toStdString();
+                }
             }
             for (QTableWidget* g : {w->FG_Datenuebersicht, w->FG_ErsatzTeile}) {
                 EXPECT_EQ(cutCells(g), QStringList{}) << sprache << " " << name << " " << g->objectName().toStdString();
