@@ -403,6 +403,13 @@ bool Vexachart::CheckBorders(double l, double r, double b, double t, bool global
     const double ySpan = yMode == 0 ? t - b : chartLog10(t) - chartLog10(b);
     if (xSpan > limit || ySpan > limit || !mappableSpan(xSpan) || !mappableSpan(ySpan))
         return false;
+    // A linear date-time axis shows, stores and gives back dates: borders that name none (a
+    // number set as a serial beyond the year 9999) would leave a range that no getter, tick or
+    // stored setting can hold.
+    if (xMode == 0 && m_xNotation == 2 && !(isDateSerial(l) && isDateSerial(r)))
+        return false;
+    if (yMode == 0 && m_yNotation == 2 && !(isDateSerial(b) && isDateSerial(t)))
+        return false;
     // An axis whose mode changes takes its points along; all are converted before any is stored.
     std::vector<PointArray> newX(m_data.size()), newY(m_data.size());
     auto convert = [](const PointArray& in, int toMode, PointArray& out) {

@@ -1,6 +1,7 @@
 // The chart's properties: each stores its value, notifies its key and redraws unless pInit is set.
 #include "chart/control/chart.h"
 #include "chart/control/chartmath.h"
+#include "chart/control/datetext.h"
 #include "chart/control/errortexts.h"
 #include "common/checked.h"
 #include "common/error.h"
@@ -40,6 +41,11 @@ void Vexachart::setNotation(int axis, qint16 n)
     const int mode = axis == 0 ? m_xMode : m_yMode;
     if (n == 2 && mode != 0)
         fail(axis == 0 ? "XScalingNotation" : "YScalingNotation", texts::dateOnLogAxis());
+    // The axis's range becomes a date range: it must name dates (the display range lies inside it).
+    const double low = axis == 0 ? m_global.X_Left : m_global.Y_Bottom;
+    const double high = axis == 0 ? m_global.X_Right : m_global.Y_Top;
+    if (n == 2 && !(isDateSerial(low) && isDateSerial(high)))
+        fail(axis == 0 ? "XScalingNotation" : "YScalingNotation", texts::rangeNamesNoDates());
     (axis == 0 ? m_xNotation : m_yNotation) = n;
     notify(axis == 0 ? QStringLiteral("XScalingNotation") : QStringLiteral("YScalingNotation"));
     if (!m_pInit)

@@ -53,9 +53,11 @@ double TimeStringToDate(const QString& text, const QLocale& locale)
     }
 }
 
+bool isDateSerial(double value) { return value >= FirstSerial && value < LastSerial; }
+
 ChartDateParts SplitDateTime(double value)
 {
-    if (!std::isfinite(value) || value < FirstSerial || value >= LastSerial)
+    if (!isDateSerial(value))
         common::raise(common::errc::Overflow);
     const common::DateParts d = common::partsFromSerial(value);
     ChartDateParts p;

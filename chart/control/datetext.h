@@ -20,6 +20,8 @@ QString DateToTimeString(double value);
 // Text to serial; error 12001 (source "DateToDouble") for text it cannot read. The fields are
 // numbers read with the given locale (the chart's own, not the process's).
 double TimeStringToDate(const QString& text, const QLocale& locale);
+// Whether the serial names an instant of the years 100 to 9999, the dates the text form can write.
+bool isDateSerial(double value);
 // Calendar parts of a serial, rounded to the nearest second first (one rounding, one split).
 ChartDateParts SplitDateTime(double value);
 

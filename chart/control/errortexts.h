@@ -32,6 +32,7 @@ inline QString nonValidAxis() { return QStringLiteral("non valid x/y-Axis"); }
 inline QString axisModeSource() { return QStringLiteral("[Change of X/Y-Axis Lin/Log-Mode]"); }
 inline QString nonValidMaxCount() { return QStringLiteral("non valid MaxCountOfPlots"); }
 inline QString dateOnLogAxis() { return QStringLiteral("date/time notation on a logarithmic axis"); }
+inline QString rangeNamesNoDates() { return QStringLiteral("date/time notation for a range that holds no dates"); }
 inline QString fileExists() { return QStringLiteral("File already exists"); }
 inline QString memberNotSupported() { return QStringLiteral("member not supported"); }
 inline QString flashGrids() { return QStringLiteral("Drawing Grids: Out of Range !"); }

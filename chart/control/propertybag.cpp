@@ -1,5 +1,7 @@
 #include "chart/control/propertybag.h"
 #include "common/error.h"
+#include <QFont>
+#include <QLocale>
 #include <QStringList>
 #include <utility>
 
@@ -100,6 +102,23 @@ QString foldedKey(const QString& key)
     return folded;
 }
 
+// QFont's own description with its three real numbers (point size, letter and word spacing)
+// written in the fewest digits that read back exactly: QFont writes six digits, which a size of
+// 8000001.5 points or a spacing in 64ths of a pixel does not survive. The fields and their order
+// are QFont's, so that QFont::fromString reads the text.
+QString fontText(const QFont& f)
+{
+    const auto real = [](double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); };
+    const auto whole = [](int v) { return QString::number(v); };
+    QStringList fields{f.family(), real(f.pointSizeF()), whole(f.pixelSize()), whole(f.styleHint()), whole(f.weight()),
+        whole(f.style()), whole(f.underline()), whole(f.strikeOut()), whole(f.fixedPitch()), whole(0),
+        whole(f.capitalization()), whole(f.letterSpacingType()), real(f.letterSpacing()), real(f.wordSpacing()),
+        whole(f.stretch()), whole(f.styleStrategy())};
+    if (!f.styleName().isEmpty())
+        fields << f.styleName();
+    return fields.join(QLatin1Char(','));
+}
+
 // A key must survive the text form: not blank, no line break, no " = ", no blanks around it.
 bool usableKey(const QString& key)
 {
@@ -167,7 +186,7 @@ QString PropertyBag::toText() const
         switch (v.type()) {
         case Variant::Type::Boolean: text = v.toBool() ? QStringLiteral("True") : QStringLiteral("False"); break;
         case Variant::Type::String: text = quoted(v.toString()); break;
-        case Variant::Type::Font: text = QStringLiteral("Font(") + quoted(v.toFont().toString()) + QLatin1Char(')'); break;
+        case Variant::Type::Font: text = QStringLiteral("Font(") + quoted(fontText(v.toFont())) + QLatin1Char(')'); break;
         case Variant::Type::Empty: text = QStringLiteral("Empty"); break;
         default:
             if (isNumber(v))

@@ -1,4 +1,5 @@
 #include "chartfixture.h"
+#include "chart/control/propertybag.h"
 #include <cmath>
 
 using namespace vexachart;
@@ -104,6 +105,40 @@ TEST(Borders, DateAxisTakesAndGivesText)
     EXPECT_EQ(b.X_Right.toString(), QStringLiteral("2005/04/01/00/00/00"));
     EXPECT_EQ(c->XMaxGlobal().toString(), QStringLiteral("2006/01/01/00/00/00"));
     EXPECT_EQ(errorOf([&] { c->SetDisplayBorders(QStringLiteral("2005/03"), QStringLiteral("x"), 0.0, 1.0); }).number, 12001);
+}
+
+TEST(Borders, DateAxisRangesNameDates)
+{
+    // Numbers on a date-time axis are serials; those beyond the year 9999 (or before 100) name no
+    // date and are refused, as they could be neither shown, given back nor stored.
+    auto c = makeChart();
+    c->setXScalingNotation(2);
+    const Borders before = c->globalBorders();
+    EXPECT_EQ(errorOf([&] { c->SetDisplayBorders(1.17e-32, 1936296562.0, 0.0, 1.0); }).number, 9999);
+    EXPECT_EQ(errorOf([&] { c->SetGlobalBorders(0.0, 3e6, 0.0, 1.0); }).number, 9999);
+    EXPECT_EQ(errorOf([&] { c->SetDisplayBorders(-700000.0, 0.0, 0.0, 1.0); }).number, 9999);
+    EXPECT_EQ(c->globalBorders(), before);
+    c->SetDisplayBorders(38000.0, 39000.0, 0.0, 1.0); // serials of dates are taken
+    EXPECT_EQ(c->XMaxGlobal().toString(), QStringLiteral("2006/10/10/00/00/00"));
+    // What the calls left is stored and loaded without a refusal.
+    Vexachart d(nullptr, fixedMetrics());
+    d.setPainting(false);
+    EXPECT_EQ(d.ReadProperties(PropertyBag::fromText(c->WriteProperties().toText())), QStringList{});
+
+    // A range that names no dates does not become a date-time axis; the Y axis likewise.
+    auto n = makeChart();
+    n->SetGlobalBorders(0.0, 1e9, 0.0, 1.0);
+    const auto e = errorOf([&] { n->setXScalingNotation(2); });
+    EXPECT_EQ(e.number, 9999);
+    EXPECT_EQ(e.source, QStringLiteral("Vexachart.XScalingNotation"));
+    EXPECT_EQ(n->XScalingNotation(), 0);
+    n->SetGlobalBorders(0.0, 1.0, -1e9, 1.0);
+    EXPECT_EQ(errorOf([&] { n->setYScalingNotation(2); }).number, 9999);
+    n->SetGlobalBorders(38000.0, 39000.0, 0.0, 1.0);
+    n->setXScalingNotation(2);
+    n->setYScalingNotation(2);
+    EXPECT_EQ(n->XScalingNotation(), 2);
+    EXPECT_EQ(n->YScalingNotation(), 2);
 }
 
 TEST(Borders, FitToDataRange)

@@ -177,3 +177,32 @@ TEST(PropertyBagText, ChartWithTheMostPlotsStoresAndLoadsEveryPlot)
     }
     EXPECT_EQ(d->WriteProperties().toText(), stored.toText());
 }
+
+TEST(PropertyBagText, FontsReadBackExactly)
+{
+    // Sizes and spacings with more digits than six, as a font dialog or an automation client sets them.
+    QFont big(QStringLiteral("DejaVu Sans"));
+    big.setPointSizeF(8000001.5);
+    big.setBold(true);
+    QFont spaced(QStringLiteral("DejaVu Serif"));
+    spaced.setPointSizeF(7.8);
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, -33554432.0);
+    spaced.setWordSpacing(1.015625);
+    QFont percent(QStringLiteral("DejaVu Sans Mono"));
+    percent.setPointSizeF(10.123456789);
+    percent.setLetterSpacing(QFont::PercentageSpacing, 123.4375);
+    percent.setStyleName(QStringLiteral("Bold Oblique"));
+    for (const QFont& font : {big, spaced, percent}) {
+        SCOPED_TRACE(font.toString().toStdString());
+        PropertyBag bag;
+        bag.set(QStringLiteral("FontTitle"), Variant(font));
+        const PropertyBag read = PropertyBag::fromText(bag.toText());
+        ASSERT_EQ(read.read(QStringLiteral("FontTitle")).type(), Variant::Type::Font);
+        EXPECT_EQ(read.read(QStringLiteral("FontTitle")).toFont(), font);
+    }
+    // A font whose numbers six digits hold is written as Qt describes it.
+    PropertyBag plain;
+    const QFont title = makeChart()->FontTitle();
+    plain.set(QStringLiteral("FontTitle"), Variant(title));
+    EXPECT_TRUE(plain.toText().contains(QStringLiteral("FontTitle = Font(\"") + title.toString() + QStringLiteral("\")")));
+}
