@@ -15,6 +15,7 @@ namespace {
 struct Line {
     QByteArray raw;
     QString text;
+    bool latin1 = false; // the bytes are no UTF-8 and were read as Latin-1
 };
 
 QByteArray lineEnding(const QByteArray& raw)
@@ -28,10 +29,12 @@ QByteArray lineEnding(const QByteArray& raw)
     return {};
 }
 
-QString decodeLine(const QByteArray& bytes)
+QString decodeLine(const QByteArray& bytes, bool* latin1 = nullptr)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(bytes);
+    if (latin1)
+        *latin1 = utf8.hasError();
     if (utf8.hasError())
         return QString::fromLatin1(bytes);
     return text;
@@ -60,7 +63,7 @@ std::vector<Line> splitLines(const QByteArray& content)
         line.raw = content.mid(start, end - start);
         QByteArray body = line.raw;
         body.chop(lineEnding(line.raw).size());
-        line.text = decodeLine(body);
+        line.text = decodeLine(body, &line.latin1);
         lines.push_back(std::move(line));
         start = end;
     }
@@ -221,10 +224,14 @@ ProfileEdit profileWithValue(const QByteArray& content, const QString& section, 
     }
 
     if (keyLine) {
-        // Keep the key as spelled in the file and everything before "=".
+        // Keep the key as spelled in the file and everything before "=". The value is written in
+        // UTF-8: a line read as Latin-1 gets its first part in UTF-8 too (the same characters), or
+        // the line would be no UTF-8 and its value would read back as Latin-1.
         Line& line = lines[*keyLine];
         const QByteArray ending = lineEnding(line.raw);
-        line.raw = line.raw.left(line.raw.indexOf('=') + 1) + storedValue + ending;
+        const QByteArray head = line.latin1 ? line.text.left(line.text.indexOf(QLatin1Char('=')) + 1).toUtf8()
+                                            : line.raw.left(line.raw.indexOf('=') + 1);
+        line.raw = head + storedValue + ending;
     } else {
         const QByteArray newKey = key.toUtf8() + '=' + storedValue + eol;
         if (lastLineOfSection) {

@@ -141,6 +141,21 @@ TEST_F(ProfileFileTest, LatinOneLineIsReadAsLatinOneAndKeptOnWrite)
     EXPECT_EQ(bytes(), QByteArray("[UserInfo]\nOrt=K\xf6ln\nTel=123\n"));
 }
 
+TEST_F(ProfileFileTest, ValueWrittenIntoALatinOneLineReadsBackAsWritten)
+{
+    // The key's line is no UTF-8 (a Latin-1 byte, here also a blank around the key): the new value
+    // in UTF-8 must not turn it into a line of mixed encodings.
+    put("[SysDaten]\nUserPfad\x85\x85=o\n[UserInfo]\nOrt=K\xf6ln\n");
+    const QString value = QStringLiteral("C:\\Zürich\u00A0\uFFFD/");
+    ASSERT_EQ(writeProfileString(path, "SysDaten", "UserPfad", value), platform::ProfileWrite::Written);
+    EXPECT_EQ(readProfileString(path, "SysDaten", "UserPfad"), value);
+    EXPECT_EQ(readProfileString(path, "UserInfo", "Ort"), QStringLiteral("Köln"));
+    const QByteArray once = bytes();
+    EXPECT_TRUE(once.endsWith("\n[UserInfo]\nOrt=K\xf6ln\n")); // other lines keep their bytes
+    writeProfileString(path, "SysDaten", "UserPfad", value);
+    EXPECT_EQ(bytes(), once);
+}
+
 TEST_F(ProfileFileTest, WriteWhereNoFolderCanBeMadeFails)
 {
     // The config folder's place is taken by a plain file: nothing can be stored.
