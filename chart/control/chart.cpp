@@ -170,20 +170,15 @@ double Vexachart::toStoredNumber(int axis, double value) const
 double Vexachart::toStored(int axis, const Variant& value) const
 {
     const int notation = axis == 0 ? m_xNotation : m_yNotation;
-    const double v = notation == 2 ? TimeStringToDate(value.toString(m_locale), m_locale) : value.toDouble();
-    return toStoredNumber(axis, v);
+    if (notation == 2)
+        return toStoredNumber(axis, TimeStringToDate(value.toString(m_locale), m_locale));
+    // A number is taken as it is stored (appending a large plot passes here once per point).
+    const double* number = value.number();
+    return toStoredNumber(axis, number ? *number : value.toDouble());
 }
 
 void Vexachart::AddNewDataPoint(qint16 PlotNum, const Variant& NewX, const Variant& NewY)
 {
-    // Finite numbers for an existing plot on linear number axes, the usual case, go straight in.
-    const double* x = NewX.number();
-    const double* y = NewY.number();
-    if (x && y && m_xMode == 0 && m_yMode == 0 && m_xNotation != 2 && m_yNotation != 2 && std::isfinite(*x)
-        && std::isfinite(*y) && PlotNum >= 1 && static_cast<size_t>(PlotNum) <= m_styles.size()) {
-        m_data[static_cast<size_t>(PlotNum - 1)].insert(*x, *y);
-        return;
-    }
     dataMember("AddNewDataPoint", texts::nonConformValues, [&] {
         PlotPoints& p = points(PlotNum);
         const double x = toStored(0, NewX);

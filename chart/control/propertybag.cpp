@@ -79,29 +79,6 @@ std::optional<QString> unquoted(const QString& s, bool escapedBackslashes)
     return r;
 }
 
-// Keys are equal when their characters are equal after simple case folding, as a comparison
-// that ignores case finds them: the folded key is the index's key.
-QString foldedKey(const QString& key)
-{
-    QString folded;
-    folded.reserve(key.size());
-    const QChar* p = key.constData();
-    const QChar* end = p + key.size();
-    while (p != end) {
-        char32_t c = (p++)->unicode();
-        if (QChar::isHighSurrogate(c) && p != end && p->isLowSurrogate())
-            c = QChar::surrogateToUcs4(static_cast<char16_t>(c), (p++)->unicode());
-        const char32_t f = QChar::toCaseFolded(c);
-        if (QChar::requiresSurrogates(f)) {
-            folded += QChar(QChar::highSurrogate(f));
-            folded += QChar(QChar::lowSurrogate(f));
-        } else {
-            folded += QChar(static_cast<char16_t>(f));
-        }
-    }
-    return folded;
-}
-
 // QFont's own description with its three real numbers (point size, letter and word spacing)
 // written in the fewest digits that read back exactly: QFont writes six digits, which a size of
 // 8000001.5 points or a spacing in 64ths of a pixel does not survive. The fields and their order
@@ -146,7 +123,7 @@ void PropertyBag::set(const QString& key, const Variant& value)
     if (!usableKey(key))
         common::raise(common::errc::InvalidArgument, QStringLiteral("PropertyBag"),
             QStringLiteral("Invalid property key"));
-    QString folded = foldedKey(key);
+    QString folded = key.toCaseFolded();
     const auto it = m_index.constFind(folded);
     if (it != m_index.constEnd()) {
         m_items[*it].second = value;
@@ -158,7 +135,7 @@ void PropertyBag::set(const QString& key, const Variant& value)
 
 const std::pair<QString, Variant>* PropertyBag::find(const QString& key) const
 {
-    const auto it = m_index.constFind(foldedKey(key));
+    const auto it = m_index.constFind(key.toCaseFolded());
     return it == m_index.constEnd() ? nullptr : &m_items[*it];
 }
 

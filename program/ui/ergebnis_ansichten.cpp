@@ -88,25 +88,31 @@ void spaltenBreite(QTableWidget* grid, int col, int twips)
 
 constexpr int ZellRand = 12;
 
+// Width a column needs for its widest entry, or with nachWoertern for its longest word.
+int breitesterEintrag(const QTableWidget* grid, int c, bool nachWoertern)
+{
+    const QFontMetrics fm = grid->fontMetrics();
+    int breite = 0;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const QTableWidgetItem* item = grid->item(r, c);
+        if (item == nullptr)
+            continue;
+        const QStringList teile = nachWoertern ? item->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                               : QStringList{item->text()};
+        for (const QString& teil : teile)
+            breite = std::max(breite, fm.horizontalAdvance(teil) + ZellRand);
+    }
+    return breite;
+}
+
 // The columns keep their design widths (twips) unless an entry needs more; then the column takes
 // the width of its widest entry, or with nachWoertern of its longest word.
 void spaltenBreiten(QTableWidget* grid, int twips0, int twips1, bool nachWoertern)
 {
-    const QFontMetrics fm = grid->fontMetrics();
     const int twips[2] = {twips0, twips1};
-    for (int c = 0; c < 2; ++c) {
-        int breite = qRound(twips[c] * grid->logicalDpiX() / 1440.0);
-        for (int r = 0; r < grid->rowCount(); ++r) {
-            const QTableWidgetItem* item = grid->item(r, c);
-            if (item == nullptr)
-                continue;
-            const QStringList teile = nachWoertern ? item->text().split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                                                   : QStringList{item->text()};
-            for (const QString& teil : teile)
-                breite = std::max(breite, fm.horizontalAdvance(teil) + ZellRand);
-        }
-        grid->setColumnWidth(c, breite);
-    }
+    for (int c = 0; c < 2; ++c)
+        grid->setColumnWidth(
+            c, std::max(qRound(twips[c] * grid->logicalDpiX() / 1440.0), breitesterEintrag(grid, c, nachWoertern)));
 }
 
 // Every entry whole in its column; the grid scrolls when its window is narrower than its columns.
@@ -119,11 +125,7 @@ void spaltenAufInhalt(QTableWidget* grid, int twips0, int twips1)
     if (!grid->isVisible())
         return;
     const int frei = grid->viewport()->width() - grid->columnWidth(0);
-    int inhalt = 0;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        if (const QTableWidgetItem* item = grid->item(r, 1))
-            inhalt = std::max(inhalt, grid->fontMetrics().horizontalAdvance(item->text()) + ZellRand);
-    grid->setColumnWidth(1, std::max(inhalt, frei));
+    grid->setColumnWidth(1, std::max(breitesterEintrag(grid, 1, false), frei));
 }
 
 // The dimension grid's columns keep their design widths unless a heading or an entry needs
