@@ -78,6 +78,10 @@ Variant scalar(Input& in, std::uint8_t tag)
 // Elements of all arrays of one input together: one array of the largest size, and a bound on
 // the work of an input that is all arrays.
 constexpr int ElementBudget = 65535;
+// Elements of an array of boxed values (the repeated scalars below). Each costs a copy of its own
+// where a ramp of numbers costs eight bytes; past a few thousand they reach nothing that a ramp
+// of the same size does not, but make an input many times slower.
+constexpr int MostBoxedElements = 4096;
 
 // An array whose elements repeat a few given scalars, or numbers running up from a start by a
 // step (held unboxed, as a client's array of doubles arrives). Tags F0..F7 give one dimension,
@@ -85,35 +89,39 @@ constexpr int ElementBudget = 65535;
 // others as a byte: huge arrays cost milliseconds to make and to draw, and most inputs need none.
 Variant array(Input& in, std::uint8_t tag, int& budget)
 {
-    VariantArray a;
     const bool twoDimensional = tag >= 0xF8;
     const int lower0 = in.i32() % 100000;
-    int count = (tag & 7) == 7 ? in.u16() : in.u8();
-    if (twoDimensional) {
-        const int rows = 1 + in.u8() % 4;
-        const int cols = std::min(count % 16384, budget / rows);
-        a.dims.push_back({lower0, lower0 + rows - 1});
-        const int lower1 = in.i32() % 100000;
-        a.dims.push_back({lower1, lower1 + cols - 1});
-        count = rows * cols;
-    } else {
-        count = std::min(count, budget);
-        a.dims.push_back({lower0, lower0 + count - 1});
-    }
-    budget -= count;
+    const int count = (tag & 7) == 7 ? in.u16() : in.u8();
+    const int rows = twoDimensional ? 1 + in.u8() % 4 : 1;
+    const int lower1 = twoDimensional ? in.i32() % 100000 : 0;
     const std::uint8_t fill = in.u8();
-    if (fill & 1) {
+    const bool ramp = (fill & 1) != 0;
+    const int most = std::min(budget, ramp ? ElementBudget : MostBoxedElements);
+
+    VariantArray a;
+    int elements = 0;
+    if (twoDimensional) {
+        const int cols = std::min(count % 16384, most / rows);
+        a.dims.push_back({lower0, lower0 + rows - 1});
+        a.dims.push_back({lower1, lower1 + cols - 1});
+        elements = rows * cols;
+    } else {
+        elements = std::min(count, most);
+        a.dims.push_back({lower0, lower0 + elements - 1});
+    }
+    budget -= elements;
+    if (ramp) {
         const double start = number(in);
         const double step = number(in);
-        a.numbers.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
+        a.numbers.reserve(static_cast<std::size_t>(elements));
+        for (int i = 0; i < elements; ++i)
             a.numbers.push_back(start + step * i);
     } else {
         std::vector<Variant> pattern;
         for (int k = 0, n = 1 + (fill >> 1) % 8; k < n; ++k)
             pattern.push_back(scalar(in, in.u8()));
-        a.data.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
+        a.data.reserve(static_cast<std::size_t>(elements));
+        for (int i = 0; i < elements; ++i)
             a.data.push_back(pattern[static_cast<std::size_t>(i) % pattern.size()]);
     }
     return Variant(std::move(a));
