@@ -14,6 +14,27 @@ namespace {
 // Serials of 1 January 100 and of the end of 31 December 9999.
 constexpr double FirstSerial = -657434.0;
 constexpr double LastSerial = 2958466.0;
+
+// One field of a date text. One to four ASCII digits, as the chart writes them, are read
+// directly: a chart's test curves and stored data read thousands of these. Any other field goes
+// through the number reader of the locale.
+int dateField(QStringView field, const QLocale& locale)
+{
+    if (!field.isEmpty() && field.size() <= 4) {
+        int value = 0;
+        bool digits = true;
+        for (const QChar c : field) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        if (digits)
+            return value;
+    }
+    return common::toInt16(common::readNumber(field, locale));
+}
 }
 
 QString DateToTimeString(double value)
@@ -43,7 +64,7 @@ double TimeStringToDate(const QString& text, const QLocale& locale)
         }
         int v[6];
         for (int k = 0; k < 6; ++k)
-            v[k] = common::toInt16(common::readNumber(fields[static_cast<size_t>(k)], locale));
+            v[k] = dateField(fields[static_cast<size_t>(k)], locale);
         const double serial = common::serialFromParts(v[0], v[1], v[2], v[3], v[4], v[5]);
         if (!(serial >= FirstSerial && serial < LastSerial))
             common::raise(common::errc::Overflow);

@@ -13,6 +13,9 @@ TEST(ChartDateText, WritesAndReadsTheSlashForm)
     EXPECT_EQ(DateToTimeString(serial), QStringLiteral("2005/03/07/14/05/09"));
     EXPECT_EQ(TimeStringToDate(QStringLiteral("2005/03/07/14/05/09"), QLocale::c()), serial);
     EXPECT_EQ(TimeStringToDate(QStringLiteral("2005/3/7/14/5/9"), QLocale::c()), serial);
+    // Fields other than plain digits are numbers as the locale reads them.
+    EXPECT_EQ(TimeStringToDate(QStringLiteral("02005/3.0/7/14/5/9"), QLocale::c()), serial);
+    EXPECT_EQ(TimeStringToDate(QStringLiteral("2005/3,0/7/14/5/9"), QLocale(QLocale::German)), serial);
     // Carrying: 30 February is 2 March, month 0 is December of the year before.
     EXPECT_EQ(TimeStringToDate(QStringLiteral("2005/02/30/00/00/00"), QLocale::c()), common::serialFromParts(2005, 3, 2));
     EXPECT_EQ(DateToTimeString(TimeStringToDate(QStringLiteral("2005/0/15/0/0/0"), QLocale::c())), QStringLiteral("2004/12/15/00/00/00"));
