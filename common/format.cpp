@@ -351,17 +351,28 @@ QString formatGeneral(double value, const QLocale& locale)
     Decimal d = roundSignificant(toDecimal(magnitude), 15);
     if (d.zero)
         return QStringLiteral("0");
-    const QString sign = value < 0 ? QStringLiteral("-") : QString();
-    const QString digits = QString::fromLatin1(d.digits.buf, d.digits.n);
     if (magnitude >= 1e-4 && magnitude < 1e15) {
+        // Put together in one text: tick labels and tables format numbers by the thousand.
         std::string intPart, fracPart;
         const int decimals = std::max(0, static_cast<int>(d.digits.size()) - d.pointPos);
         splitFixed(d, decimals, intPart, fracPart);
-        QString out = sign + (intPart.empty() ? QStringLiteral("0") : QString::fromStdString(intPart));
-        if (!fracPart.empty())
-            out += locale.decimalPoint() + QString::fromStdString(fracPart);
+        const QString point = fracPart.empty() ? QString() : locale.decimalPoint();
+        QString out;
+        out.reserve(static_cast<qsizetype>(2 + intPart.size() + fracPart.size()) + point.size());
+        if (value < 0)
+            out += QLatin1Char('-');
+        if (intPart.empty())
+            out += QLatin1Char('0');
+        else
+            out += QLatin1String(intPart.data(), static_cast<qsizetype>(intPart.size()));
+        if (!fracPart.empty()) {
+            out += point;
+            out += QLatin1String(fracPart.data(), static_cast<qsizetype>(fracPart.size()));
+        }
         return out;
     }
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    const QString digits = QString::fromLatin1(d.digits.buf, d.digits.n);
     const int exponent = d.pointPos - 1;
     QString mant = digits.left(1);
     if (digits.size() > 1)
