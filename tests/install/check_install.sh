@@ -66,11 +66,20 @@ chmod 700 "$work/run"
 env -u LD_LIBRARY_PATH HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config" \
   QT_QPA_PLATFORM=offscreen "$prefix/$bindir/kelto-line" >"$work/out.log" 2>&1 &
 pid=$!
-sleep 4
+started=$SECONDS
+# Start-up writes the settings file; a loaded machine or a sanitizer build may take a while to
+# get there. The program must still be running once it has, and at least four seconds on.
+settings="$work/config/kelto-line/Kelto_VX.ini"
+for _ in $(seq 1 240); do
+  [ -f "$settings" ] && break
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.5
+done
+while [ $((SECONDS - started)) -lt 4 ]; do sleep 0.5; done
 kill -0 "$pid" 2>/dev/null || { cat "$work/out.log"; fail "the installed program ended at start-up"; }
 for lib in vexachart zavquickinfo; do
   grep -q "$prefix/$libdir/lib$lib.so" "/proc/$pid/maps" || fail "lib$lib not loaded from the prefix"
 done
 grep -q "$build/" "/proc/$pid/maps" && fail "the installed program loads files of the build tree"
-[ -f "$work/config/kelto-line/Kelto_VX.ini" ] || fail "no settings file written at start-up"
+[ -f "$settings" ] || fail "no settings file written at start-up"
 echo "installed tree in order; program ran from $prefix"
