@@ -117,8 +117,10 @@ void CalcLogTicks(const AxisInput& in, AxisScale& scale)
         const double perDecade = fit / decades;
         const int k = perDecade <= 2.0 ? 10 : perDecade <= 4.0 ? 5 : perDecade <= 10.0 ? 2 : 1;
         const double ds = std::pow(10.0, std::floor(in.lo));
+        // A lower border among the denormals has a decade start of 0, so the mantissa is not finite:
+        // an overflow, reported as every other failure of the scale.
         const double mant = loV / ds;
-        double t = (static_cast<double>(static_cast<long long>(std::floor(mant)) / k) + 1.0) * k * ds;
+        double t = (static_cast<double>(common::toInt32(std::floor(mant)) / k) + 1.0) * k * ds;
         const QString pattern = scientific ? QStringLiteral("0E+00") : QString();
         while (t < hiV) {
             store(t, pattern);

@@ -145,6 +145,23 @@ TEST(LogTicks, ProbeOfZeroExtentIsAnError)
     EXPECT_THROW(CalcLogTicks(in, s), common::Error);
 }
 
+TEST(LogTicks, LowerBordersAmongTheDenormalsAreAnOverflow)
+{
+    // 10^-323.5 rounds to the smallest denormal while the decade start 10^-324 is 0; below
+    // about 10^-324 both are 0. Neither gives a first tick.
+    for (const double lo : {-323.5, -324.0, -330.0, -400.0}) {
+        AxisScale s;
+        try {
+            CalcLogTicks(logAxis(lo, lo + 2, 5), s);
+            ADD_FAILURE() << "no error for lower border " << lo;
+        } catch (const common::Error& e) {
+            EXPECT_EQ(e.number(), common::errc::Overflow) << lo;
+        }
+    }
+    // Borders far down but above the denormals keep their ticks.
+    EXPECT_FALSE(run(CalcLogTicks, logAxis(-300, -298, 5)).values.empty());
+}
+
 namespace {
 double at(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) { return common::serialFromParts(y, mo, d, h, mi, s); }
 }
