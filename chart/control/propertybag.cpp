@@ -96,11 +96,13 @@ QString fontText(const QFont& f)
     return fields.join(QLatin1Char(','));
 }
 
-// A key must survive the text form: not blank, no line break, no " = ", no blanks around it.
+// A key must survive the text form: not blank, no line break, no blanks around it and no " = ",
+// also not with the separator written after it (a key ending in " =" would be cut there).
 bool usableKey(const QString& key)
 {
     return !key.trimmed().isEmpty() && key == key.trimmed() && !key.contains(QLatin1Char('\n'))
-        && !key.contains(QLatin1Char('\r')) && !key.contains(QLatin1String(" = "));
+        && !key.contains(QLatin1Char('\r')) && !key.contains(QLatin1String(" = "))
+        && !key.endsWith(QLatin1String(" ="));
 }
 }
 

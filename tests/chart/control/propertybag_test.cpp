@@ -81,7 +81,7 @@ TEST(PropertyBagText, TextWrittenBeforeBackslashEscapingLoadsAsItDid)
 TEST(PropertyBagText, BlankKeysAreRefusedWritingAndReading)
 {
     for (const QString& key : {QString(), QStringLiteral("   "), QStringLiteral("\t"), QStringLiteral(" Title"),
-             QStringLiteral("A = B"), QStringLiteral("Two\nLines")}) {
+             QStringLiteral("A = B"), QStringLiteral("Two\nLines"), QStringLiteral("ShowLegend =")}) {
         SCOPED_TRACE(key.toStdString());
         PropertyBag bag;
         const auto e = errorOf([&] { bag.write(key, Variant(1.0)); });
@@ -91,10 +91,15 @@ TEST(PropertyBagText, BlankKeysAreRefusedWritingAndReading)
     }
     QStringList bad;
     const PropertyBag read = PropertyBag::fromText(
-        QStringLiteral("PropertyBagFormat = 2\n   = 5\n\t = \"x\"\n = 7\nTitle = \"T\"\nno separator\n"), &bad);
-    EXPECT_EQ(read.keys(), QStringList{QStringLiteral("Title")});
+        QStringLiteral("PropertyBagFormat = 2\n   = 5\n\t = \"x\"\n = 7\nTitle = \"T\"\nno separator\n"
+                       "ShowLegend =\t = True\nXAxisLabel = = 5\n"),
+        &bad);
+    // "XAxisLabel = = 5" is the key XAxisLabel with the text "= 5", and writes back as such.
+    EXPECT_EQ(read.keys(), (QStringList{QStringLiteral("Title"), QStringLiteral("XAxisLabel")}));
+    EXPECT_EQ(read.read(QStringLiteral("XAxisLabel")).toString(), QStringLiteral("= 5"));
+    EXPECT_EQ(PropertyBag::fromText(read.toText()).keys(), read.keys());
     EXPECT_EQ(bad, (QStringList{QStringLiteral("   = 5"), QStringLiteral("\t = \"x\""), QStringLiteral(" = 7"),
-                       QStringLiteral("no separator")}));
+                       QStringLiteral("no separator"), QStringLiteral("ShowLegend =\t = True")}));
 }
 
 TEST(PropertyBagKeys, KeysMatchIgnoringCaseExactlyAsTextComparisonDoes)
