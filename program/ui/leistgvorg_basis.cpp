@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,6 +67,21 @@ void LeistgVorgBasis::eingabeZeile(int row, QLabel* label, QLineEdit* field, QLa
     m_eingaben->addWidget(field, row, 1);
     m_eingaben->addWidget(unit, row, 2);
     setTabOrder(field, CB_zurueck);
+    field->installEventFilter(this);
+}
+
+bool LeistgVorgBasis::eventFilter(QObject* watched, QEvent* event)
+{
+    // Without this, Enter in a field would press the default button: a half-typed input would be
+    // taken over as a load of 0 and replace the main window's heat load.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched) != nullptr) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void LeistgVorgBasis::showEvent(QShowEvent* event)

@@ -64,6 +64,9 @@ protected:
 
     // Runs the dialog's activation on every showing.
     void showEvent(QShowEvent* event) override;
+    // Enter in an entry field confirms that field and moves on to the next, as in the main
+    // window; only Enter on the take-over button (or a click) takes the result over.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     virtual void Form_Activate() = 0;
 
     // The text of the current language (any other language number counts as English).

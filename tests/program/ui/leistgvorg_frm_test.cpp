@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <cstring>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,6 +156,49 @@ TEST_F(LeistgVorgTest, TankTakeOverHandsOverExactlyTheShownLoad)
     QTest::mouseClick(dlg.CB_zurueck, Qt::LeftButton);
     EXPECT_EQ(uebernahmen, 2);
     EXPECT_EQ(k.KLeistung, 0);
+}
+
+// Enter confirms a field and moves on, as in the main window. Pressing the default button instead
+// would take a half-typed test over as a load of 0 and replace the main window's heat load.
+TEST_F(LeistgVorgTest, EnterInAFieldMovesOnAndOnlyTheButtonTakesOver)
+{
+    ui::LeistgVorg1_frm dlg(umgebung());
+    dlg.setStoffwerte(fest());
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    dlg.TB_Tankvolumen->setFocus();
+    ASSERT_TRUE(dlg.TB_Tankvolumen->hasFocus());
+
+    const std::pair<QLineEdit*, QWidget*> schritte[] = {
+        {dlg.TB_Tankvolumen, dlg.TB_d_T}, {dlg.TB_d_T, dlg.TB_d_Zeit}, {dlg.TB_d_Zeit, dlg.CB_zurueck}};
+    const char* eingaben[] = {"100", "10", "10"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QTest::keyClicks(schritte[i].first, QString::fromLatin1(eingaben[i]));
+        QTest::keyClick(schritte[i].first, Qt::Key_Return);
+        EXPECT_TRUE(schritte[i].second->hasFocus()) << "after field " << i;
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(uebernahmen, 0);
+        EXPECT_EQ(k.KLeistung, 3000);
+    }
+    QTest::keyClick(dlg.CB_zurueck, Qt::Key_Return);
+    EXPECT_EQ(uebernahmen, 1);
+    EXPECT_NEAR(k.KLeistung, 2755.0, 1e-9);
+    EXPECT_FALSE(dlg.isVisible());
+
+    // The outlet dialog: Enter confirms the field (a temperature below ambient becomes ambient).
+    ui::LeistgVorg2_frm dlg2(umgebung());
+    dlg2.setStoffwerte(fest());
+    dlg2.show();
+    QApplication::setActiveWindow(&dlg2);
+    dlg2.TB_T_out->setFocus();
+    QTest::keyClicks(dlg2.TB_T_out, QStringLiteral("15"));
+    QTest::keyClick(dlg2.TB_T_out, Qt::Key_Enter);
+    EXPECT_TRUE(dlg2.CB_zurueck->hasFocus());
+    EXPECT_EQ(dlg2.TB_T_out->text(), alsTemperatur(20));
+    EXPECT_EQ(uebernahmen, 1);
+    QTest::keyClick(dlg2.CB_zurueck, Qt::Key_Enter);
+    EXPECT_EQ(uebernahmen, 2);
+    EXPECT_EQ(k.KLeistung, dlg2.gespeicherteLeistung());
 }
 
 TEST_F(LeistgVorgTest, DialogsLeftByTheCloseBoxChangeNothing)
