@@ -13,11 +13,13 @@
 
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTest>
 #include <QTableWidget>
 
 namespace {
@@ -241,6 +243,40 @@ TEST_F(FensterTest, DialogCommandsOpenTheirWindows)
     QApplication::sendEvent(w->TB_KLeistung, &focus);
     EXPECT_FALSE(w->hilfsfenster().tankDialog().isVisible());
     EXPECT_FALSE(w->hilfsfenster().austrittDialog().isVisible());
+}
+
+// Through the window: Enter in the tank dialog's fields leaves the main window's heat load and
+// result alone; only Enter on the take-over button hands the computed load over and searches.
+TEST_F(FensterTest, EnterInTheTankDialogKeepsTheHeatLoadUntilTakenOver)
+{
+    starten();
+    referencePoint();
+    const QString lastBefore = w->TB_KLeistung->text();
+    const QString coolerBefore = w->TB_Kuehlertyp->text();
+    ASSERT_NE(coolerBefore, QStringLiteral("---"));
+    w->hilfsfenster().modalAusfuehren = [](QDialog& d) { d.show(); }; // stays open for typing
+    w->CB_Leistung_d_TempA->click();
+    ui::LeistgVorg1_frm& dlg = w->hilfsfenster().tankDialog();
+    ASSERT_TRUE(dlg.isVisible());
+    QApplication::setActiveWindow(&dlg);
+
+    for (QLineEdit* field : {dlg.TB_Tankvolumen, dlg.TB_d_T, dlg.TB_d_Zeit}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        field->setFocus();
+        QTest::keyClicks(field, QStringLiteral("10"));
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(w->TB_KLeistung->text(), lastBefore);
+        EXPECT_EQ(w->TB_Kuehlertyp->text(), coolerBefore);
+    }
+    ASSERT_TRUE(dlg.CB_zurueck->hasFocus());
+    const double computed = dlg.gespeicherteLeistung();
+    ASSERT_GT(computed, 0);
+    QTest::keyClick(dlg.CB_zurueck, Qt::Key_Return);
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(k().KLeistung, computed);
+    EXPECT_NE(w->TB_KLeistung->text(), lastBefore);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(FensterTest, HeatLoadTakenOverRunsTheSearchOrEndsWithoutCooler)
