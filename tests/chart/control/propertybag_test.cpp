@@ -78,7 +78,7 @@ TEST(PropertyBagText, TextWrittenBeforeBackslashEscapingLoadsAsItDid)
     EXPECT_EQ(c.YAxisLabel(), QStringLiteral("a\tb \\t\"q\""));
 }
 
-TEST(PropertyBagText, BlankKeysAreRefusedWritingAndReading)
+TEST(PropertyBagText, KeysTheTextFormCannotHoldAreRefusedWritingAndReading)
 {
     for (const QString& key : {QString(), QStringLiteral("   "), QStringLiteral("\t"), QStringLiteral(" Title"),
              QStringLiteral("A = B"), QStringLiteral("Two\nLines"), QStringLiteral("ShowLegend =")}) {
