@@ -1,8 +1,8 @@
 #include "platform/profilefile.h"
+#include "common/savefile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QtDebug>
 #include <optional>
@@ -122,16 +122,6 @@ bool isBlank(const Line& line)
 }
 
 // The file's bytes (none when it does not exist); nothing when it exists but cannot be read.
-std::optional<QByteArray> readWholeFile(const QString& filePath)
-{
-    QFile file(filePath);
-    if (!file.exists())
-        return QByteArray();
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
 // Why nothing can be stored under the key in the section, or nothing when it can.
 std::optional<ProfileWrite> refusedName(const QString& section, const QString& key)
 {
@@ -149,6 +139,16 @@ std::optional<ProfileWrite> refusedName(const QString& section, const QString& k
 }
 
 } // namespace
+
+std::optional<QByteArray> readProfileFile(const QString& filePath)
+{
+    QFile file(filePath);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
 
 QString profileValueOnOneLine(const QString& value)
 {
@@ -181,7 +181,7 @@ QString readProfileString(const QString& filePath, const QString& section, const
 {
     if (key.isEmpty())
         return {};
-    const std::optional<QByteArray> content = readWholeFile(filePath);
+    const std::optional<QByteArray> content = readProfileFile(filePath);
     if (!content)
         return {};
     return profileValue(*content, section, key);
@@ -253,26 +253,34 @@ ProfileEdit profileWithValue(const QByteArray& content, const QString& section, 
     return {ProfileWrite::Written, out};
 }
 
+QString storeProfileFile(const QString& filePath, const QByteArray& content)
+{
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("The folder %1 cannot be created").arg(folder);
+    return common::replaceFile(filePath, content);
+}
+
 ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
-                                const QString& value)
+                                const QString& value, QString* why)
 {
     if (const auto refused = refusedName(section, key))
         return *refused;
-    const std::optional<QByteArray> content = readWholeFile(filePath);
+    const std::optional<QByteArray> content = readProfileFile(filePath);
     if (!content) {
+        if (why)
+            *why = QStringLiteral("The file cannot be read");
         qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(filePath));
         return ProfileWrite::Failed;
     }
     const ProfileEdit edit = profileWithValue(*content, section, key, value);
-    if (edit.result != ProfileWrite::Written)
+    if (edit.result != ProfileWrite::Written || edit.content == *content)
         return edit.result;
-    const QByteArray& out = edit.content;
-
-    const QString folder = QFileInfo(filePath).absolutePath();
-    QSaveFile file(filePath);
-    if (!QDir().mkpath(folder) || !file.open(QIODevice::WriteOnly) || file.write(out) != out.size()
-        || !file.commit()) {
-        qWarning("Settings file %s cannot be written; nothing stored", qUtf8Printable(filePath));
+    if (const QString failure = storeProfileFile(filePath, edit.content); !failure.isEmpty()) {
+        if (why)
+            *why = failure;
+        qWarning("Settings file %s cannot be written (%s); nothing stored", qUtf8Printable(filePath),
+                 qUtf8Printable(failure));
         return ProfileWrite::Failed;
     }
     return ProfileWrite::Written;

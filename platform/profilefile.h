@@ -7,6 +7,7 @@
 // read as Latin-1. Values have no length limit.
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 namespace platform {
 
@@ -23,9 +24,18 @@ QString readProfileString(const QString& filePath, const QString& section, const
 
 // Stores value under key in section, creating folder, file, section and key as needed. CR LF
 // pairs and lone CR or LF inside the value become one blank each. A key holding "=", "[", CR or
-// LF, or a section that is empty or holds "]", CR or LF, is refused. Written atomically.
+// LF, or a section that is empty or holds "]", CR or LF, is refused. The file is replaced whole
+// (see common/savefile.h), and not at all when the value is already stored. On Failed the file is
+// as it was and why (when given) says what went wrong.
 ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
-                                const QString& value);
+                                const QString& value, QString* why = nullptr);
+
+// A profile file's bytes: empty for a missing file, nothing when it cannot be read.
+std::optional<QByteArray> readProfileFile(const QString& filePath);
+
+// Replaces a profile file with content, creating its folder. Empty on success, else why it failed
+// (the file is then as it was).
+QString storeProfileFile(const QString& filePath, const QByteArray& content);
 
 // The same rules on a file's bytes: the value readProfileString finds in them, and the bytes
 // writeProfileString stores (content set only when the result is Written).

@@ -6,9 +6,13 @@
 #include "program/ui/kelto_vx_menu.h"
 #include <QApplication>
 #include <QLocale>
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // Past a file-size limit a write should fail and be reported like a full disk, not end the
+    // program and with it the user's unsaved work.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     ui::anwendungBenennen();
 

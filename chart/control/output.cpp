@@ -6,11 +6,12 @@
 #include "chart/control/errortexts.h"
 #include "common/error.h"
 #include "common/format.h"
+#include "common/savefile.h"
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cmath>
 
 namespace vexachart {
@@ -96,9 +97,7 @@ void Vexachart::SaveData(QString* XFileName)
                 common::raise(ErrClipboard, {}, QStringLiteral("Can't open Clipboard"));
             return;
         }
-        QSaveFile file(path);
-        const QByteArray bytes = exportText(false).toUtf8();
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        if (!common::replaceFile(path, exportText(false).toUtf8()).isEmpty())
             common::raise(texts::ErrFileAccess, {}, QStringLiteral("Path/File access error"));
     } catch (const Error& e) {
         throw e.withSource(texts::source("SaveData"));
@@ -181,7 +180,10 @@ void Vexachart::OutputChartPicture(int mode, QString* fileName)
         if (mode == 1) {
             printPage(printer, picture);
         } else if (mode == 2) {
-            if (!picture.save(path, "BMP"))
+            QByteArray bitmap;
+            QBuffer buffer(&bitmap);
+            if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP")
+                || !common::replaceFile(path, bitmap).isEmpty())
                 common::raise(texts::ErrFileAccess, {}, QStringLiteral("Path/File access error"));
         } else if (mode == 3) {
             if (!m_services->setClipboardImage(picture))

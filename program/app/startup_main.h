@@ -18,7 +18,7 @@ enum class StartResult {
 
 // Steps of the start: BildID_Offset, the single-instance check (a lock that cannot be taken for
 // any reason other than a running copy is reported once on stderr and the start goes on), the
-// start-up flags,
+// message for a settings file that cannot be written (shown through boxes), the start-up flags,
 // Init_SysDaten, then loadAndShowMainWindow (whose load runs under Init_aktiv), then Init_aktiv
 // cleared. Messages of the whole start count as one user action.
 StartResult Main(AppState& state, platform::SingleInstance& instance, common::MessageBoxes& boxes,

@@ -1,41 +1,25 @@
 #include "program/project/projektdatei_datei.h"
 
 #include "common/error.h"
-#include "platform/saveleftovers.h"
+#include "common/savefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <optional>
 
 namespace project {
 
-namespace {
-
-// Replaces target with exactly these bytes, or leaves it as it was. Temporary files of target's
-// name that an earlier, interrupted save left behind are removed first.
-QString schreibeAtomar(const QString& target, const QByteArray& bytes)
-{
-    platform::removeSaveLeftovers(target);
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
-}
-
-} // namespace
-
 QString bakDatei(const QString& pfad)
 {
+    static const QString Endung = QStringLiteral(".tpj");
     const QFileInfo info(pfad);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".bak"));
+    QString name = info.fileName();
+    if (name.endsWith(Endung) && name.size() > Endung.size())
+        name.chop(Endung.size());
+    else
+        name += Endung;
+    return info.dir().filePath(name + QStringLiteral(".bak"));
 }
 
 Ladeergebnis ladeProjektDatei(const QString& pfad)
@@ -78,6 +62,7 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
     }
 
     const QFileInfo info(pfad);
+    std::optional<QByteArray> altBytes;
     if (info.exists()) {
         if (!info.isFile()) {
             r.grund = QStringLiteral("Not a file");
@@ -88,19 +73,30 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
             r.grund = alt.errorString();
             return r;
         }
-        const QByteArray altBytes = alt.readAll();
+        altBytes = alt.readAll();
         if (alt.error() != QFileDevice::NoError) {
             r.grund = alt.errorString();
             return r;
         }
-        // The copy replaces an older one atomically too, so a failure keeps that older copy.
-        if (const QString why = schreibeAtomar(bakDatei(pfad), altBytes); !why.isEmpty()) {
-            r.grund = why;
-            return r;
-        }
     }
-    if (const QString why = schreibeAtomar(pfad, bytes); !why.isEmpty()) {
-        r.grund = why;
+    // Both new contents are put on the disk before either file is replaced: a full disk or a
+    // write limit then leaves the project and its copy exactly as they were.
+    common::StagedFile neu;
+    common::StagedFile kopie;
+    if (!neu.stage(pfad, bytes)) {
+        r.grund = neu.errorString();
+        return r;
+    }
+    if (altBytes && !kopie.stage(bakDatei(pfad), *altBytes)) {
+        r.grund = kopie.errorString();
+        return r;
+    }
+    if (altBytes && !kopie.commit()) {
+        r.grund = kopie.errorString();
+        return r;
+    }
+    if (!neu.commit()) {
+        r.grund = neu.errorString();
         return r;
     }
     r.ok = true;

@@ -1,7 +1,9 @@
 #pragma once
 // Reading and writing a project file on disk. Reading takes the record from the start of the file,
-// never the bytes after it, and checks it whole before anything is returned; writing builds the whole record first, keeps the previous file as the
-// ".bak" copy and replaces the file atomically, so a failed write leaves the old file intact.
+// never the bytes after it, and checks it whole before anything is returned; writing builds the
+// whole record first, keeps the previous file as the ".bak" copy and replaces both files only
+// once both new contents are safely on the disk, so a failed write leaves the file and its copy as
+// they were.
 #include "program/project/projektdatei.h"
 
 #include <QString>
@@ -28,11 +30,14 @@ struct Speicherergebnis {
     QString grund; // technical reason when not saved
 };
 
-// Writes the record to pfad. An existing file is first copied to bakDatei(pfad) (replacing an
-// older copy); when that copy cannot be made nothing is written.
+// Writes the record to pfad. An existing file's bytes go to bakDatei(pfad) (replacing an older
+// copy). When either new content cannot be written, neither file changes.
 Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& satz);
 
-// The backup copy of a project file: same folder and name, extension ".bak".
+// The backup copy of a project file, in the same folder: the name with its ending ".tpj" replaced
+// by ".bak" ("pump.tpj" -> "pump.bak"); a name without that ending gets ".tpj.bak" appended
+// ("pump" -> "pump.tpj.bak", "x.bak" -> "x.bak.tpj.bak"). So no project file is its own copy, and
+// "pump" and "pump.tpj" keep copies of their own.
 QString bakDatei(const QString& pfad);
 
 } // namespace project

@@ -14,12 +14,28 @@ inline const QString Projekte = QStringLiteral("Projekte");
 }
 
 // The value of Key in Section; empty when the key, the section or the file is missing, or Key is
-// empty (the file is not touched then).
+// empty (the file is not touched then). Inside a batch, writes held back are read too.
 QString INI_lesen(System& sys, const QString& Key, const QString& Section);
 
-// Stores Value under Key in Section at once. Nothing happens for an empty Key or for a key that
-// could break the file's lines ("=", "[", CR, LF); line breaks in Value are stored as blanks.
-// A failed write is not reported to the user.
+// Stores Value under Key in Section: at once, or inside a batch when the batch ends. Nothing
+// happens for an empty Key or for a key that could break the file's lines ("=", "[", CR, LF); line
+// breaks in Value are stored as blanks. When the file cannot be written it stays as it was and
+// the user is told once per run (System::IniFehlerMelden), naming the file.
 void INI_schreiben(System& sys, const QString& Key, const QString& Value, const QString& Section);
+
+// The settings a user action writes reach the file in one write, when the outermost batch ends.
+class INI_Stapel {
+public:
+    explicit INI_Stapel(System& sys);
+    ~INI_Stapel();
+    INI_Stapel(const INI_Stapel&) = delete;
+    INI_Stapel& operator=(const INI_Stapel&) = delete;
+
+private:
+    System& m_sys;
+};
+
+// The message that tells the user the settings file could not be written.
+QString IniFehlerMeldung(const QString& datei, const QString& grund);
 
 } // namespace texts

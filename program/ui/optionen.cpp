@@ -453,8 +453,11 @@ void Optionen::TB_DokVorlage_KeyPress(int KeyAscii)
     TB_DokVorlage->clear();
     sys.Vorlage_Datei.clear();
     sys.Vorlage_benutzen = false;
-    texts::INI_schreiben(sys, QStringLiteral("DokVorlage"), QString(), texts::ini::SysDaten);
-    texts::INI_schreiben(sys, QStringLiteral("UseVorlage"), einsNull(false), texts::ini::SysDaten);
+    {
+        const texts::INI_Stapel einSchreiben(sys);
+        texts::INI_schreiben(sys, QStringLiteral("DokVorlage"), QString(), texts::ini::SysDaten);
+        texts::INI_schreiben(sys, QStringLiteral("UseVorlage"), einsNull(false), texts::ini::SysDaten);
+    }
     const bool wasChecked = CBox_DokVorlage->isChecked();
     {
         const QSignalBlocker block(CBox_DokVorlage);
@@ -511,6 +514,7 @@ void Optionen::CBox_Dealer_Click()
         m_state.Haendler_US_Idx = static_cast<qint16>(index);
     else
         m_state.Haendler_EU_Idx = static_cast<qint16>(index);
+    const texts::INI_Stapel einSchreiben(m_state.System);
     texts::INI_schreiben(m_state.System, QStringLiteral("DealerUSIdx"), QString::number(m_state.Haendler_US_Idx),
                          texts::ini::SysDaten);
     texts::INI_schreiben(m_state.System, QStringLiteral("DealerEUIdx"), QString::number(m_state.Haendler_EU_Idx),
@@ -534,9 +538,10 @@ void Optionen::CBox_Dealer_Change()
 
 void Optionen::KB_close_Click()
 {
+    texts::System& sys = m_state.System;
+    const texts::INI_Stapel einSchreiben(sys); // closing writes the settings file once
     // A close by keyboard need not move the focus off the template box: check it here too.
     CBox_DokVorlage_LostFocus();
-    texts::System& sys = m_state.System;
     for (int i = 0; i < OptionenBerichtDaten::AnzahlOptionen; ++i)
         m_bericht.setOptionFlag(i, CBox_Anz_Optionen[static_cast<std::size_t>(i)]->isChecked() ? 1 : 0);
     sys.Vorlage_benutzen = CBox_DokVorlage->isChecked();

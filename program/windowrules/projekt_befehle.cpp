@@ -137,6 +137,7 @@ void ProjektBefehle::Set_ProjHistory(const QString& ProjFile)
     for (int n = 1; n <= ProjektHistorieLaenge; ++n)
         gelesen << texts::INI_lesen(m_sys, schluessel(n), texts::ini::Projekte);
     m_history = Projekt_History_neu(gelesen, ProjFile);
+    const texts::INI_Stapel einSchreiben(m_sys);
     for (int n = 1; n <= ProjektHistorieLaenge; ++n) {
         const QString& e = m_history[n - 1];
         texts::INI_schreiben(m_sys, schluessel(n), e, texts::ini::Projekte);

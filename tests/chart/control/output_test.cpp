@@ -1,5 +1,6 @@
 #include "chartfixture.h"
 #include "fakeservices.h"
+#include "fullfolder.h"
 #include "chart/control/widget.h"
 #include <QClipboard>
 #include <QFile>
@@ -142,4 +143,40 @@ TEST_F(OutputFixture, PointsAtTheLargestValuesAreDrawnAndCopied)
     EXPECT_EQ(chart->DrawChart(), DrawResult::Drawn);
     chart->CopyPicToClipboard();
     EXPECT_EQ(services.clipboardImage.size(), QSize(831, 565));
+}
+
+// A full disk: the export and the picture are refused with the file-access error, and a file the
+// user chose to replace in the dialog stays whole.
+TEST_F(OutputFixture, OnAFullDiskTheChosenFileStaysWholeAndTheSaveFails)
+{
+    FullFolder folder;
+    const QByteArray old = QByteArray("earlier export\r\n").repeated(50);
+    folder.put(QStringLiteral("data.txt"), old);
+    folder.put(QStringLiteral("chart.bmp"), old);
+    folder.fill();
+    for (int i = 1; i <= 200; ++i)
+        chart->AddNewDataPoint(1, i, i * 1.5);
+
+    services.chosenFile = folder.filePath(QStringLiteral("data.txt"));
+    QString fromDialog;
+    const auto data = errorOf([&] { chart->SaveData(&fromDialog); });
+    EXPECT_EQ(data.number, 75);
+    EXPECT_EQ(data.source, QStringLiteral("Vexachart.SaveData"));
+
+    services.chosenFile = folder.filePath(QStringLiteral("chart.bmp"));
+    QString pictureFromDialog;
+    const auto picture = errorOf([&] { chart->SavePic(&pictureFromDialog); });
+    EXPECT_EQ(picture.number, 75);
+    EXPECT_EQ(picture.source, QStringLiteral("Vexachart.SavePic"));
+    EXPECT_FALSE(chart->outputInProgress());
+
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("data.txt")), old);
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("chart.bmp")), old);
+    EXPECT_EQ(folder.entries(), QStringList({"chart.bmp", "data.txt"}));
+
+    folder.release();
+    QString again;
+    services.chosenFile = folder.filePath(QStringLiteral("data.txt"));
+    chart->SaveData(&again);
+    EXPECT_TRUE(folder.bytesOf(QStringLiteral("data.txt")).contains("\r\n200\t300\t"));
 }

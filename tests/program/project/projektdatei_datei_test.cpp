@@ -3,6 +3,7 @@
 #include "program/project/projektdatei_datei.h"
 #include "program/project/projektdatei_zustand.h"
 #include "testsupport.h"
+#include "projektbeispiel.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,14 +30,7 @@ void schreib(const QString& path, const QByteArray& bytes)
 
 ProjektSatz projekt(double durchfluss)
 {
-    ProjektSatz s;
-    s.Durchfluss = durchfluss;
-    s.T_in = 60;
-    s.T_Umgebung = 30;
-    s.KLeistung = 3000;
-    s.Optionen[0].Flag = 1;
-    s.Knoepfe[OBox_DCD] = s.Knoepfe[OBox_12V] = true;
-    return s;
+    return projektBeispiel(durchfluss);
 }
 
 // German messages of the project file, as the text store holds them.

@@ -1,0 +1,93 @@
+// Saving from the real window with the keyboard, where the disk or the settings file is the one
+// that fails: nothing the user had on disk is lost, and the window says what happened.
+#include "filewrites.h"
+#include "fullfolder.h"
+#include "windowfixture.h"
+
+#include "program/project/projektdatei_datei.h"
+
+#include <QAction>
+#include <QFile>
+
+namespace {
+
+struct SpeichernFenster : WindowFixture {
+    // Save As with a typed name and the dialog's answer.
+    bool saveAs(const QString& name, const QString& file)
+    {
+        projektDialoge.answers = {name, file};
+        return w->Projekt_SaveAs();
+    }
+    // Ctrl+S typed while the focus is in the flow field, as a user saves after typing.
+    void ctrlS()
+    {
+        w->TB_Durchfluss->setFocus();
+        QTest::keyClick(w->TB_Durchfluss, Qt::Key_S, Qt::ControlModifier);
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+TEST_F(SpeichernFenster, CtrlSOnAFullDiskSaysNotSavedAndKeepsProjectAndCopy)
+{
+    FullFolder folder;
+    open(1); // English
+    referencePoint();
+    const QString datei = folder.filePath(QStringLiteral("P.tpj"));
+    ASSERT_TRUE(saveAs(QStringLiteral("P"), datei));
+    type(w->TB_Durchfluss, "60");
+    ctrlS(); // the first save's file becomes the copy
+    const QByteArray projekt = [&] { QFile f(datei); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QByteArray kopie = folder.bytesOf(QStringLiteral("P.bak"));
+    ASSERT_FALSE(projekt.isEmpty());
+    ASSERT_FALSE(kopie.isEmpty());
+    ASSERT_NE(projekt, kopie);
+    const QString titel = w->windowTitle();
+    boxes.clear();
+
+    folder.fill();
+    type(w->TB_Durchfluss, "80");
+    ctrlS();
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[1]);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Project NOT saved!!!"));
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("P.tpj")), projekt);
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("P.bak")), kopie);
+    EXPECT_EQ(folder.entries(), QStringList({"P.bak", "P.tpj"}));
+    EXPECT_EQ(w->windowTitle(), titel);
+    EXPECT_EQ(w->TB_Durchfluss->text(), QStringLiteral("80"));
+}
+
+TEST_F(SpeichernFenster, OneCommandWritesTheSettingsFileOnce)
+{
+    open(1);
+    referencePoint();
+    ASSERT_TRUE(saveAs(QStringLiteral("first"), start.System.Projekt_Pfad + QStringLiteral("first.tpj")));
+    ASSERT_TRUE(saveAs(QStringLiteral("second"), start.System.Projekt_Pfad + QStringLiteral("second.tpj")));
+    FileWrites writes(config.configFolder(), QStringLiteral("Kelto_VX.ini"));
+    ASSERT_TRUE(writes.watching());
+
+    // The first project from the recent list: it goes back on top, the list is written once.
+    w->menuItem("Projekt2")->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(start.System.Projekt_Name, QStringLiteral("first"));
+    EXPECT_EQ(writes.count(), 1);
+
+    // Ctrl+S of an untitled project asks for a name and saves: one write of the settings file.
+    w->menuItem("ProjNeu")->trigger(); // answers its question to save with the first button: saved as it is
+    writes.count();
+    boxes.clear();
+    projektDialoge.answers = {QStringLiteral("third"), start.System.Projekt_Pfad + QStringLiteral("third.tpj")};
+    ctrlS();
+    ASSERT_EQ(start.System.Projekt_Name, QStringLiteral("third"));
+    EXPECT_EQ(writes.count(), 1);
+    EXPECT_TRUE(config.settingsBytes().contains("Name1=" + start.System.Projekt_Pfad.toUtf8() + "third.tpj"));
+
+    // Saving it again leaves the list as it is: no write at all.
+    ctrlS();
+    EXPECT_EQ(writes.count(), 0);
+    EXPECT_TRUE(boxes.shown.empty());
+}
