@@ -1,9 +1,9 @@
 #include "wp/zippackage.h"
 #include "common/error.h"
+#include "common/savefile.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 #include <zip.h>
 
 namespace wp {
@@ -21,34 +21,61 @@ constexpr zip_uint64_t MaxTotalSize = 200u * 1024 * 1024;
 
 } // namespace
 
-void writeZipPackage(const QString& path, const PackageParts& parts)
+namespace {
+
+// The archive of the parts, built in memory.
+QByteArray zipArchive(const QString& path, const PackageParts& parts)
 {
-    const QFileInfo target(path);
-    const QString temp = target.absoluteDir().filePath(QStringLiteral(".%1.part").arg(target.fileName()));
-    QFile::remove(temp);
-    int error = 0;
-    zip_t* archive = zip_open(QFile::encodeName(temp).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive)
-        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot create %1").arg(path));
+    const QString source = QStringLiteral("wp.Document.SaveAs");
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t* archive = nullptr;
+    if (buffer) {
+        zip_source_keep(buffer); // the buffer outlives the archive: it holds the result
+        archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
+    }
+    zip_error_fini(&error);
+    if (!archive) {
+        if (buffer)
+            zip_source_free(buffer);
+        fail(source, QStringLiteral("Cannot create %1").arg(path));
+    }
     for (const auto& [name, data] : parts) {
-        zip_source_t* source = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
-        if (!source || zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
-            if (source)
-                zip_source_free(source);
+        zip_source_t* part = zip_source_buffer(archive, data.constData(), zip_uint64_t(data.size()), 0);
+        if (!part || zip_file_add(archive, name.toUtf8().constData(), part, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            if (part)
+                zip_source_free(part);
             zip_discard(archive);
-            QFile::remove(temp);
-            fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot add %1 to %2").arg(name, path));
+            zip_source_free(buffer);
+            fail(source, QStringLiteral("Cannot add %1 to %2").arg(name, path));
         }
     }
-    if (zip_close(archive) != 0) {
+    QByteArray bytes;
+    bool ok = zip_close(archive) == 0;
+    if (!ok)
         zip_discard(archive);
-        QFile::remove(temp);
-        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot write %1").arg(path));
+    zip_stat_t st;
+    zip_stat_init(&st);
+    ok = ok && zip_source_stat(buffer, &st) == 0 && (st.valid & ZIP_STAT_SIZE) && zip_source_open(buffer) == 0;
+    if (ok) {
+        bytes.resize(qsizetype(st.size));
+        ok = zip_source_read(buffer, bytes.data(), st.size) == zip_int64_t(st.size);
+        zip_source_close(buffer);
     }
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        QFile::remove(temp);
-        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot replace %1").arg(path));
-    }
+    zip_source_free(buffer);
+    if (!ok)
+        fail(source, QStringLiteral("Cannot write %1").arg(path));
+    return bytes;
+}
+
+} // namespace
+
+void writeZipPackage(const QString& path, const PackageParts& parts)
+{
+    // Written like every other file of the program: whole and synced, or not at all.
+    if (const QString why = common::replaceFile(path, zipArchive(path, parts)); !why.isEmpty())
+        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot write %1: %2").arg(path, why));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 // The saved package: parts, units, escaping, pictures, templates, and the external programs.
 #include "common/error.h"
+#include "fullfolder.h"
 #include "testsupport.h"
 #include "wp/application.h"
 #include "wp/docxwriter.h"
@@ -418,4 +419,31 @@ TEST(WpPackage, PackageInMemoryReadsAsTheFile)
             EXPECT_TRUE(e.description().contains(QStringLiteral("kaputt"))) << e.description().toStdString();
         }
     }
+}
+
+// On a full disk the report is refused and an earlier report of the same name stays whole.
+TEST(WpPackage, AFullDiskKeepsTheEarlierDocument)
+{
+    FullFolder folder;
+    const wp::PackageParts parts{{QStringLiteral("word/document.xml"), QByteArray(20000, 'x')},
+                                 {QStringLiteral("[Content_Types].xml"), QByteArray("<Types/>")}};
+    wp::writeZipPackage(folder.filePath(QStringLiteral("Report.docx")), parts);
+    const QByteArray earlier = folder.bytesOf(QStringLiteral("Report.docx"));
+    folder.fill();
+
+    wp::PackageParts changed = parts;
+    changed[0].second = QByteArray(30000, 'y');
+    bool refused = false;
+    try {
+        wp::writeZipPackage(folder.filePath(QStringLiteral("Report.docx")), changed);
+    } catch (const common::Error& e) {
+        refused = e.source() == QStringLiteral("wp.Document.SaveAs");
+    }
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("Report.docx")), earlier);
+    EXPECT_EQ(folder.entries(), QStringList({"Report.docx"}));
+    folder.release();
+    const auto back = wp::readZipPackage(folder.filePath(QStringLiteral("Report.docx")));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].second, parts[0].second);
 }
