@@ -22,7 +22,9 @@ StartResult Main(AppState& state, platform::SingleInstance& instance, common::Me
         break;
     }
     // A settings file that cannot be written loses the user's settings: say so once, not on every write.
-    state.System.IniFehlerMelden = [&boxes](const QString& meldung) { boxes.show(meldung, common::mb::Exclamation); };
+    state.System.IniFehlerMelden = [shown = &boxes](const QString& meldung) {
+        shown->show(meldung, common::mb::Exclamation);
+    };
     state.System.Init_aktiv = true;
     state.System.Word_aktiv = false;
     Init_SysDaten(state, userLocale);

@@ -1,6 +1,8 @@
 #include "common/recordingmessageboxes.h"
+#include "fullfolder.h"
 #include "platform/tempconfig.h"
 #include "program/app/startup_main.h"
+#include "program/texts/settings.h"
 #include <QDir>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -110,4 +112,25 @@ TEST(Main, ALockThatNoRunningCopyHoldsStartsTheProgramAndIsReportedOnce)
     EXPECT_EQ(state.Texte.SprachNr, 2); // the settings were read
     ASSERT_EQ(log.lines().size(), 1);
     EXPECT_TRUE(log.lines()[0].contains(lockPath)) << log.lines()[0].toStdString();
+}
+
+// A settings file that cannot be written is reported through the program's messages, once in a run.
+TEST(Main, ASettingsFileThatCannotBeWrittenIsReportedOnce)
+{
+    TempConfig env;
+    FullFolder folder;
+    folder.put(QStringLiteral("Kelto_VX.ini"), kSettings);
+    folder.fill();
+    platform::SingleInstance instance;
+    common::RecordingMessageBoxes boxes;
+    app::AppState state;
+    state.System.IniDatei = folder.filePath(QStringLiteral("Kelto_VX.ini"));
+    app::Main(state, instance, boxes, QLocale(QLocale::German), [&] {
+        texts::INI_schreiben(state.System, QStringLiteral("Sprache"), QStringLiteral("4"), texts::ini::SysDaten);
+        texts::INI_schreiben(state.System, QStringLiteral("Region"), QStringLiteral("EU"), texts::ini::SysDaten);
+    });
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Exclamation);
+    EXPECT_TRUE(boxes.shown[0].prompt.contains(state.System.IniDatei));
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("Kelto_VX.ini")), kSettings);
 }
