@@ -2,8 +2,8 @@
 #include "common/checked.h"
 #include "common/numread.h"
 #include "platform/sysnls.h"
+#include "program/project/projekt_befehle.h"
 #include "program/texts/settings.h"
-#include <QFileInfo>
 #include <array>
 #include <utility>
 
@@ -63,11 +63,6 @@ qint16 Sprache_ermitteln(const QLocale& userLocale)
     return 1;
 }
 
-QString projectNameOf(const QString& projectFile)
-{
-    return QFileInfo(projectFile).completeBaseName();
-}
-
 void Init_SysDaten(AppState& state, const QLocale& userLocale)
 {
     texts::System& sys = state.System;
@@ -100,7 +95,7 @@ void Init_SysDaten(AppState& state, const QLocale& userLocale)
 
     sys.Projekt_File = texts::INI_lesen(sys, QStringLiteral("Name1"), texts::ini::Projekte);
     if (!sys.Projekt_File.isEmpty())
-        sys.Projekt_Name = projectNameOf(sys.Projekt_File);
+        sys.Projekt_Name = project::Projekt_NameAusPfad(sys.Projekt_File);
 }
 
 } // namespace app

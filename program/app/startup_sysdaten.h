@@ -15,7 +15,4 @@ qint16 Sprache_ermitteln(const QLocale& userLocale);
 // caption is set by the main window once it exists.
 void Init_SysDaten(AppState& state, const QLocale& userLocale);
 
-// The project name of a project file: its file name without folder and last extension.
-QString projectNameOf(const QString& projectFile);
-
 } // namespace app

@@ -17,18 +17,43 @@ const QString& akt(const texts::SprachText& text, qint16 sprachNr)
     return text[static_cast<std::size_t>(sprachNr >= 0 && sprachNr <= 16 ? sprachNr : 1)];
 }
 
+// A file name never carries control characters (a bell or a line break pasted with the name).
+QString ohneSteuerzeichen(const QString& text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (const QChar ch : text)
+        if (ch.category() != QChar::Other_Control)
+            s += ch;
+    return s;
+}
+
 } // namespace
 
 QString Projekt_NameAusPfad(const QString& pfad)
 {
-    return QFileInfo(pfad).completeBaseName();
+    const QString datei = QFileInfo(pfad).fileName();
+    return datei.endsWith(ProjektEndung) ? datei.chopped(ProjektEndung.size()) : datei;
 }
 
 QString Projekt_NameVorschlag(const QString& eingabe)
 {
-    QString name = eingabe;
+    QString name = ohneSteuerzeichen(eingabe);
     name.remove(QLatin1Char('/'));
     return name.trimmed();
+}
+
+QString Projekt_DateiAusAntwort(const QString& antwort)
+{
+    if (antwort.isEmpty())
+        return {};
+    const QFileInfo info(antwort);
+    QString datei = ohneSteuerzeichen(info.fileName());
+    if (!datei.endsWith(ProjektEndung))
+        datei += ProjektEndung;
+    // The folder part stays as the dialog gave it: it names a folder that exists.
+    const qsizetype ordnerLaenge = antwort.size() - info.fileName().size();
+    return antwort.left(ordnerLaenge) + datei;
 }
 
 bool Dateidialog_abgebrochen(const QString& dateiName)

@@ -7,7 +7,8 @@
 //   Save:     target = Projekt_Speicherziel (after Projekt_DatenordnerBereit); empty -> Save As;
 //             else Projekt_Schreiben(target, record gathered from the window).
 //   Save As:  Projekt_DatenordnerBereit; propose Projekt_NameVorschlag(input) in the save dialog;
-//             Dateidialog_abgebrochen(answer) -> stop; else Projekt_Schreiben(answer, record).
+//             file = Projekt_DateiAusAntwort(answer); Dateidialog_abgebrochen(file) -> stop;
+//             else Projekt_Schreiben(file, record).
 //   Open:     Dateidialog_abgebrochen(answer) -> stop; else Projekt_Lesen(answer) and, when it
 //             returns a record, apply it in one pass (Projekt_inKuehlerDaten, units through the
 //             setters, report options, option buttons, region rule), then validate and search.
@@ -22,12 +23,22 @@
 
 namespace project {
 
-// The project name of a file path: the file name without folder and last extension
-// ("pump.v2.tpj" -> "pump.v2").
+// The extension of every project file the program writes, exactly so (lowercase).
+inline const QString ProjektEndung = QStringLiteral(".tpj");
+
+// The project name of a file path: the file name without folder and without a final ".tpj"
+// ("Pump 3.5 kW.tpj" -> "Pump 3.5 kW"). A file not ending in ".tpj" keeps its whole name, dots
+// included. Every name taken from a path goes through here.
 QString Projekt_NameAusPfad(const QString& pfad);
 
-// The name typed into the name box, usable as a file name ("/" removed, blanks trimmed).
+// The name typed into the name box, usable as a file name (control characters and "/" removed,
+// blanks trimmed).
 QString Projekt_NameVorschlag(const QString& eingabe);
+
+// The file a save dialog's answer names: control characters removed from the file name, and
+// ".tpj" appended unless the name already ends so (a file dialog appends its default suffix only
+// to a name without any dot, so "Pump 3.5 kW" comes back bare). Empty stays empty.
+QString Projekt_DateiAusAntwort(const QString& antwort);
 
 // A file dialog's answer counts as cancelled when it is empty, still "*.tpj", or its file name
 // (without folder) is shorter than 5 characters.

@@ -7,6 +7,8 @@
 #include "program/rating/units.h"
 #include "program/texts/settings.h"
 #include "program/ui/keyfilter.h"
+#include "program/ui/menushortcutguard.h"
+#include "program/ui/numericfieldvalidator.h"
 #include "program/windowrules/unitrange.h"
 #include "program/ui/info_hilfsfenster.h"
 #include "program/ui/programmzustand.h"
@@ -20,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -52,7 +55,12 @@ void Kelto_VX_Menu::connectHandlers()
     for (QLineEdit* f : {TB_Durchfluss, TB_T_in, TB_T_Umgebung, TB_KLeistung}) {
         f->installEventFilter(this);
         connect(f, &QLineEdit::textEdited, this, [this, f] { m_edited[f] = true; });
+        new NumericFieldValidator(f, f == TB_T_Umgebung, m_zustand.Texte.DezimalTrenner);
     }
+    // Every menu shortcut reaches its command from every field of the window.
+    auto* guard = new MenuShortcutGuard(menuBar());
+    for (QLineEdit* f : findChildren<QLineEdit*>())
+        guard->watch(f);
     connect(TB_KLeistung, &QLineEdit::textEdited, this, [this] {
         common::UserActionScope scope(m_boxes);
         TB_KLeistung_Change();
@@ -132,14 +140,15 @@ bool Kelto_VX_Menu::eventFilter(QObject* watched, QEvent* event)
                 queueTab();
             return true;
         }
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-            return false; // copy, paste, cut, select all; pasted text meets the numeric test
-        const QString text = key->text();
-        if (text.isEmpty() || !text.at(0).isPrint())
-            return false; // Backspace, Delete, arrows, Home, End, Tab
+        // Copy, paste, cut, undo, select all type nothing; what a paste brings meets the
+        // field's validator.
+        if (isEditingBinding(*key))
+            return false;
+        // Any other key that would type a character meets the filter, whatever modifier is
+        // held (on X11 Alt+X types "x"). Backspace, Delete, arrows, Home, End and Tab type none.
         const bool allowMinus = field == TB_T_Umgebung;
-        for (const QChar ch : text)
-            if (!keepKey(ch, allowMinus, m_zustand.Texte.DezimalTrenner))
+        for (const QChar ch : key->text())
+            if (ch.isPrint() && !keepKey(ch, allowMinus, m_zustand.Texte.DezimalTrenner))
                 return true;
         return false;
     }

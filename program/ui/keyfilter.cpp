@@ -1,5 +1,11 @@
 #include "program/ui/keyfilter.h"
 
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMetaEnum>
+
+#include <algorithm>
+
 namespace ui {
 
 bool keepKey(QChar ch, bool allowMinus, const QString& DezimalTrenner)
@@ -11,6 +17,31 @@ bool keepKey(QChar ch, bool allowMinus, const QString& DezimalTrenner)
     if (ch == QChar(8)) // Backspace as a character
         return true;
     return allowMinus && ch == QLatin1Char('-');
+}
+
+bool keepInsertion(const QString& before, const QString& after, bool allowMinus, const QString& DezimalTrenner)
+{
+    const qsizetype kuerzer = std::min(before.size(), after.size());
+    qsizetype anfang = 0;
+    while (anfang < kuerzer && before[anfang] == after[anfang])
+        ++anfang;
+    qsizetype ende = 0;
+    while (ende < kuerzer - anfang && before[before.size() - 1 - ende] == after[after.size() - 1 - ende])
+        ++ende;
+    const QStringView eingefuegt = QStringView(after).mid(anfang, after.size() - anfang - ende);
+    return std::all_of(eingefuegt.begin(), eingefuegt.end(),
+        [&](QChar ch) { return ch != QChar(8) && keepKey(ch, allowMinus, DezimalTrenner); });
+}
+
+bool isEditingBinding(const QKeyEvent& key)
+{
+    const QMetaEnum standard = QMetaEnum::fromType<QKeySequence::StandardKey>();
+    for (int i = 0; i < standard.keyCount(); ++i) {
+        const auto binding = static_cast<QKeySequence::StandardKey>(standard.value(i));
+        if (binding != QKeySequence::UnknownKey && key.matches(binding))
+            return true;
+    }
+    return false;
 }
 
 } // namespace ui

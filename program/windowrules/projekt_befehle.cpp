@@ -86,7 +86,7 @@ bool ProjektBefehle::Projekt_SaveAs()
         m_boxes.show(text(m_texte.Text_109), common::mb::Critical);
         return false;
     }
-    const QString datei = m_dialoge.speichernUnter(text(m_texte.Text_100), o, vorschlag);
+    const QString datei = project::Projekt_DateiAusAntwort(m_dialoge.speichernUnter(text(m_texte.Text_100), o, vorschlag));
     if (abgebrochen(datei))
         return false;
     if (!m_ablage.speichern(datei))

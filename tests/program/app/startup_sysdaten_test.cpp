@@ -133,13 +133,15 @@ TEST(Init_SysDaten, SwitchesRegionAndDealerIndices)
     }
 }
 
-TEST(Init_SysDaten, ProjectNameIsTheFileNameWithoutItsLastExtension)
+TEST(Init_SysDaten, ProjectNameIsTheFileNameWithoutTpj)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"/data/Pump3.tpj", "Pump3"},
         {"/home/u/Proj.2024/Pump3.tpj", "Pump3"},
         {"/data/pump.v2.tpj", "pump.v2"},
+        {"/data/Pump 3.5 kW.tpj", "Pump 3.5 kW"},
         {"/data/Pump3", "Pump3"},
+        {"/data/pump.v2", "pump.v2"}, // an older file without the extension keeps its whole name
         {"Pump3.tpj", "Pump3"},
     };
     for (const auto& [file, name] : cases) {

@@ -4,6 +4,7 @@
 #include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
 #include "program/app/appstate.h"
+#include "program/app/unitnames.h"
 #include "program/texts/textcatalogue.h"
 #include "program/ui/info2_frm.h"
 #include "program/ui/info_progvers_frm.h"
@@ -109,10 +110,7 @@ TEST(InfoFensterLayout, EveryWindowFitsItsTextsInGermanRussianAndJapanese)
         state.System.Projekt_Pfad = QStringLiteral("/home/anwender/Kelto-Line/Data/");
         state.System.User_Firma = QStringLiteral("Müller & Söhne Hydraulik GmbH");
         rating::KuehlerDaten& k = state.KuehlerDaten;
-        k.EH_Temp_Namen[0] = state.Texte.Text_567;
-        k.EH_Temp_Namen[1] = state.Texte.Text_568;
-        k.EH_Temp_Namen[2].fill(QStringLiteral("K"));
-        k.EH_Leistung_Namen[0].fill(QStringLiteral("kW"));
+        app::fillUnitNames(k, state.Texte);
         k.T_Umgebung = 20;
         k.T_in = 60;
         k.Durchfluss = 100;

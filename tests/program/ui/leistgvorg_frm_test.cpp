@@ -3,6 +3,7 @@
 // box leaves the operating point untouched.
 #include "common/messages.h"
 #include "common/recordingmessageboxes.h"
+#include "program/app/unitnames.h"
 #include "program/rating/units.h"
 #include "program/texts/textcatalogue.h"
 #include "program/ui/leistgvorg1_frm.h"
@@ -33,12 +34,7 @@ struct LeistgVorgTest : ::testing::Test {
     {
         texts::Init_MeldungsTexte(texte);
         texts::Init_SysTexte(texte);
-        k.EH_Temp_Namen[0] = texte.Text_567;
-        k.EH_Temp_Namen[1] = texte.Text_568;
-        k.EH_Temp_Namen[2].fill(QStringLiteral("K"));
-        const char* leistung[] = {"kW", "kcal/h", "BTU/h", "hp"};
-        for (std::size_t u = 0; u < 4; ++u)
-            k.EH_Leistung_Namen[u].fill(QString::fromLatin1(leistung[u]));
+        app::fillUnitNames(k, texte);
         k.T_Umgebung = 20;
         k.T_in = 60;
         k.Durchfluss = 100;

@@ -7,6 +7,7 @@
 #include "chart/control/chartservices.h"
 #include "chart/control/widget.h"
 #include "program/project/projektdatei.h"
+#include "program/project/projektdatei_datei.h"
 #include "program/ui/beschreibung.h"
 
 #include <QAction>
@@ -122,6 +123,57 @@ TEST_F(ProjektFenster, SaveKeepsThePreviousFileAsBackup)
     EXPECT_EQ(bytesOf(data() + "pump.bak"), first);
     EXPECT_NE(bytesOf(data() + "pump.tpj"), first);
     EXPECT_EQ(boxes.shown.size(), 0u);
+}
+
+// The save dialog gives a dotted name back without the extension (a file dialog appends its
+// default suffix only to a name without any dot): the project is still written as a ".tpj" file,
+// which the open dialog's "*.tpj" lists, and keeps its whole name.
+TEST_F(ProjektFenster, DottedNamesAreSavedAsProjectFilesUnderTheirWholeName)
+{
+    open();
+    struct Fall { QString antwort; QString datei; QString name; };
+    const Fall faelle[] = {
+        {"Pump 3.5 kW", "Pump 3.5 kW.tpj", "Pump 3.5 kW"},
+        {"pump.v2", "pump.v2.tpj", "pump.v2"},
+        {"fertig.tpj", "fertig.tpj", "fertig"},
+        {QStringLiteral("pump\a"), "pump.tpj", "pump"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.antwort.toStdString());
+        boxes.answers = {common::mb::No};
+        w->menuItem("ProjNeu")->trigger(); // untitled: Save As asks for a name first
+        referencePoint();
+        projektDialoge.answers = {"Name", data() + f.antwort};
+        w->menuItem("ProjSaveAs")->trigger();
+        const QString datei = data() + f.datei;
+        EXPECT_TRUE(QFileInfo(datei).isFile());
+        EXPECT_EQ(start.System.Projekt_File, datei);
+        EXPECT_EQ(start.System.Projekt_Name, f.name);
+        EXPECT_TRUE(w->windowTitle().endsWith(" " + f.name)) << w->windowTitle().toStdString();
+        EXPECT_EQ(w->menuItem("Projekt1")->text(), "1: " + f.datei);
+    }
+    QStringList dateien = QDir(data()).entryList(QDir::Files);
+    dateien.sort();
+    EXPECT_EQ(dateien, (QStringList{"Pump 3.5 kW.tpj", "fertig.tpj", "pump.tpj", "pump.v2.tpj"}));
+    EXPECT_EQ(QDir(data()).entryList({"*.tpj"}, QDir::Files).size(), dateien.size());
+
+    // Reopened through the open dialog: the whole name and the values come back; saving again
+    // keeps the previous file as this project's own backup.
+    const QString pumpe = data() + "Pump 3.5 kW.tpj";
+    const QByteArray vorher = bytesOf(pumpe);
+    boxes.clear();
+    boxes.answers = {common::mb::No};
+    projektDialoge.answers = {pumpe};
+    w->menuItem("ProjLoad")->trigger();
+    EXPECT_EQ(start.System.Projekt_Name, "Pump 3.5 kW");
+    EXPECT_TRUE(w->windowTitle().endsWith(" Pump 3.5 kW"));
+    EXPECT_DOUBLE_EQ(k().T_in, 60.0);
+    type(w->TB_Durchfluss, "80");
+    w->menuItem("ProjSave")->trigger();
+    EXPECT_EQ(start.System.Projekt_File, pumpe);
+    EXPECT_EQ(bytesOf(project::bakDatei(pumpe)), vorher);
+    EXPECT_NE(bytesOf(pumpe), vorher);
+    EXPECT_EQ(boxes.shown.size(), 1u); // the save question of Open, nothing else
 }
 
 TEST_F(ProjektFenster, RefusedFileChangesNothing)

@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/recordingmessageboxes.h"
 #include "platform/tempconfig.h"
+#include "program/project/projekt_befehle.h"
 #include "program/texts/settings.h"
 #include "program/texts/textcatalogue.h"
 #include "program/windowrules/projekt_befehle.h"
@@ -34,7 +35,7 @@ struct FakeAblage : ProjektAblage {
         if (refused.contains(pfad) || !QFileInfo(pfad).isFile())
             return false;
         sys.Projekt_File = pfad;
-        sys.Projekt_Name = QFileInfo(pfad).completeBaseName();
+        sys.Projekt_Name = project::Projekt_NameAusPfad(pfad);
         return true;
     }
     bool speichern(const QString& pfad) override
@@ -47,7 +48,7 @@ struct FakeAblage : ProjektAblage {
             return false;
         f.write("project");
         sys.Projekt_File = pfad;
-        sys.Projekt_Name = QFileInfo(pfad).completeBaseName();
+        sys.Projekt_Name = project::Projekt_NameAusPfad(pfad);
         return true;
     }
     void neu() override

@@ -4,6 +4,7 @@
 // fakes of the viewer and printer. The written package is read back part by part.
 #include "common/recordingmessageboxes.h"
 #include "program/app/appstate.h"
+#include "program/app/unitnames.h"
 #include "program/catalogue/medium_liste.h"
 #include "program/catalogue/uebers.h"
 #include "program/catalogue/zubehoer.h"
@@ -143,12 +144,7 @@ protected:
             option.Flag = 1;
 
         rating::KuehlerDaten& kd = app.KuehlerDaten;
-        for (int s = 0; s < 3; ++s) {
-            kd.EH_Temp_Namen[0][std::size_t(s)] = QStringLiteral("°C");
-            kd.EH_Durchfluss_Namen[2][std::size_t(s)] = QStringLiteral("l/min");
-            kd.EH_Leistung_Namen[0][std::size_t(s)] = QStringLiteral("kW");
-            kd.EH_Druck_Namen[1][std::size_t(s)] = QStringLiteral("mbar");
-        }
+        app::fillUnitNames(kd, app.Texte);
         kd.T_Umgebung = 35;
         kd.T_in = 70;
         kd.T_out = 61.5;
