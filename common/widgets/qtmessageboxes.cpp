@@ -1,4 +1,5 @@
 #include "common/widgets/qtmessageboxes.h"
+#include "common/widgets/heldkeyguard.h"
 #include <QAbstractButton>
 #include <QGuiApplication>
 #include <vector>
@@ -73,6 +74,8 @@ int QtMessageBoxes::answerOf(QMessageBox::StandardButton button, int style)
 int QtMessageBoxes::present(const QString& prompt, int style, const QString& title)
 {
     const std::unique_ptr<QMessageBox> box = buildBox(prompt, style, title.isEmpty() ? m_defaultTitle : title, m_parent);
+    // A message often follows a dialog closed with Enter: that key, still held, must not answer it.
+    const HeldKeyGuard guard(box.get());
     box->exec();
     return answerOf(box->standardButton(box->clickedButton()), style);
 }
