@@ -51,12 +51,19 @@ std::optional<DirectTarget> directTarget(QPainter& p)
     return t;
 }
 
-// Writes a vertical or horizontal segment with the painter's rule for thin aliased lines with end
-// caps: both ends go to 26.6 fixed point (truncated), and along the segment the pixels from the
-// one holding the first end to the one holding the other are set, across it in the pixel holding
-// the segment's position. False leaves the segment to the painter: slanted, zero length, shorter
-// than the fixed-point step, or far off the image.
-bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image)
+// A vertical run of pixels in one column, already clipped: rows first to last.
+struct ColumnSpan {
+    int column;
+    int first;
+    int last;
+};
+
+// Writes a horizontal segment, or hands a vertical one back as a column span, with the painter's
+// rule for thin aliased lines with end caps: both ends go to 26.6 fixed point (truncated), and
+// along the segment the pixels from the one holding the first end to the one holding the other
+// are set, across it in the pixel holding the segment's position. False leaves the segment to the
+// painter: slanted, zero length, shorter than the fixed-point step, or far off the image.
+bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image, std::vector<ColumnSpan>& columns)
 {
     const bool vertical = l.x1() == l.x2();
     if (!vertical && l.y1() != l.y2())
@@ -83,12 +90,45 @@ bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image)
         return true;
     const int first = std::max(from >> 6, vertical ? t.clip.top() : t.clip.left());
     const int last = std::min(to >> 6, vertical ? t.clip.bottom() : t.clip.right());
-    const qsizetype step = vertical ? t.bytesPerLine : 4;
-    uchar* pixel = vertical ? t.bits + static_cast<qsizetype>(first) * t.bytesPerLine + static_cast<qsizetype>(line) * 4
-                            : t.bits + static_cast<qsizetype>(line) * t.bytesPerLine + static_cast<qsizetype>(first) * 4;
-    for (int i = first; i <= last; ++i, pixel += step)
-        *reinterpret_cast<quint32*>(pixel) = t.colour;
+    if (first > last)
+        return true;
+    if (vertical) {
+        columns.push_back({line, first, last});
+        return true;
+    }
+    auto* pixel = reinterpret_cast<quint32*>(t.bits + static_cast<qsizetype>(line) * t.bytesPerLine) + first;
+    std::fill(pixel, pixel + (last - first + 1), t.colour);
     return true;
+}
+
+// Writes the column spans in tiles of 16 columns (one cache line of pixels) by 64 rows. Written
+// span by span, a long span touches a new line of the picture with every pixel, and the next
+// column needs the same lines again after they have left the cache; in tiles each line is
+// fetched once for all the spans that cross it. The spans are one colour: order does not show.
+void fillColumnSpans(const DirectTarget& t, std::vector<ColumnSpan>& spans)
+{
+    constexpr int TileRows = 64;
+    std::sort(spans.begin(), spans.end(), [](const ColumnSpan& a, const ColumnSpan& b) { return a.column < b.column; });
+    for (size_t from = 0; from < spans.size();) {
+        const int tile = spans[from].column >> 4;
+        size_t to = from;
+        int top = spans[from].first, bottom = spans[from].last;
+        for (; to < spans.size() && spans[to].column >> 4 == tile; ++to) {
+            top = std::min(top, spans[to].first);
+            bottom = std::max(bottom, spans[to].last);
+        }
+        for (int row = top; row <= bottom; row += TileRows) {
+            const int rowEnd = std::min(bottom, row + TileRows - 1);
+            for (size_t i = from; i < to; ++i) {
+                const int a = std::max(spans[i].first, row);
+                const int b = std::min(spans[i].last, rowEnd);
+                uchar* pixel = t.bits + static_cast<qsizetype>(a) * t.bytesPerLine + static_cast<qsizetype>(spans[i].column) * 4;
+                for (int y = a; y <= b; ++y, pixel += t.bytesPerLine)
+                    *reinterpret_cast<quint32*>(pixel) = t.colour;
+            }
+        }
+        from = to;
+    }
 }
 
 } // namespace
@@ -105,10 +145,13 @@ void drawPlotLines(QPainter& painter, const QLineF* lines, int count)
     // The pen is opaque and the same for all lines, so the order of drawing does not show.
     const QSize size = static_cast<QImage*>(painter.device())->size();
     thread_local std::vector<QLineF> rest;
+    thread_local std::vector<ColumnSpan> columns;
     rest.clear();
+    columns.clear();
     for (int i = 0; i < count; ++i)
-        if (!writeStraightSpan(*target, lines[i], size))
+        if (!writeStraightSpan(*target, lines[i], size, columns))
             rest.push_back(lines[i]);
+    fillColumnSpans(*target, columns);
     if (!rest.empty())
         painter.drawLines(rest.data(), static_cast<int>(rest.size()));
 }
