@@ -253,6 +253,10 @@ constexpr std::array<unsigned char, 1024> thinningTable()
 }
 constexpr std::array<unsigned char, 1024> ThinningTable = thinningTable();
 
+// Two bits as two lanes of all ones or all zeros (as doubles, for loading).
+constexpr double AllOnes = std::bit_cast<double>(~std::uint64_t{0});
+alignas(16) constexpr double PairMasks[4][2] = {{0.0, 0.0}, {AllOnes, 0.0}, {0.0, AllOnes}, {AllOnes, AllOnes}};
+
 // Thins the run from the start s four points at a time while all four lie inside the area, in
 // the column (x at most xLimit) and within two pixels in x of the start, adding the ends taken to
 // the open span [low, high] with its count; returns the start reached. my must map y downwards
@@ -288,8 +292,8 @@ constexpr std::array<unsigned char, 1024> ThinningTable = thinningTable();
         // The extremes of the ends taken, without a branch per end: a point not taken counts as
         // infinitely far out. y maps downwards (the caller's condition), so the highest value
         // taken gives the lowest mapped one, and the other way round.
-        const __m128d ta = _mm_castsi128_pd(_mm_set_epi64x(-static_cast<long long>(ends >> 1 & 1u), -static_cast<long long>(ends & 1u)));
-        const __m128d tb = _mm_castsi128_pd(_mm_set_epi64x(-static_cast<long long>(ends >> 3 & 1u), -static_cast<long long>(ends >> 2 & 1u)));
+        const __m128d ta = _mm_load_pd(PairMasks[ends & 3u]);
+        const __m128d tb = _mm_load_pd(PairMasks[ends >> 2]);
         auto taken = [](__m128d mask, __m128d v, __m128d otherwise) { return _mm_or_pd(_mm_and_pd(mask, v), _mm_andnot_pd(mask, otherwise)); };
         __m128d least = _mm_min_pd(taken(ta, a, far), taken(tb, b, far));
         __m128d most = _mm_max_pd(taken(ta, a, nearEnd), taken(tb, b, nearEnd));

@@ -165,11 +165,11 @@ bool writeSlantedLine(const DirectTarget& t, const QLineF& l, QSize image, std::
 // Writes the column spans in tiles of 16 columns (one cache line of pixels) by 64 rows. Written
 // span by span, a long span touches a new line of the picture with every pixel, and the next
 // column needs the same lines again after they have left the cache; in tiles each line is
-// fetched once for all the spans that cross it. The spans are one colour: order does not show.
-void fillColumnSpans(const DirectTarget& t, std::vector<ColumnSpan>& spans)
+// fetched once for all the spans that cross it. The spans are one colour, so their order does not
+// show; they come mostly from left to right, and each stretch of them in one tile is one tile.
+void fillColumnSpans(const DirectTarget& t, const std::vector<ColumnSpan>& spans)
 {
     constexpr int TileRows = 64;
-    std::sort(spans.begin(), spans.end(), [](const ColumnSpan& a, const ColumnSpan& b) { return a.column < b.column; });
     for (size_t from = 0; from < spans.size();) {
         const int tile = spans[from].column >> 4;
         size_t to = from;
