@@ -257,12 +257,12 @@ constexpr std::array<unsigned char, 1024> ThinningTable = thinningTable();
 constexpr double AllOnes = std::bit_cast<double>(~std::uint64_t{0});
 alignas(16) constexpr double PairMasks[4][2] = {{0.0, 0.0}, {AllOnes, 0.0}, {0.0, AllOnes}, {AllOnes, AllOnes}};
 
-// Thins the run from the start s four points at a time while all four lie inside the area, in
-// the column (x at most xLimit) and within two pixels in x of the start, adding the ends taken to
-// the open span [low, high] with its count; returns the start reached. my must map y downwards
-// (a negative scale). The same decisions and
-// values as the point loop of addInsideRun, without its branch per point: where about every other
-// point is thinned away, as in plots that fill a thin band, those branches cannot be predicted.
+// Thins the run from the start s eight, then four points at a time while all of them lie inside
+// the area, in the column (x at most xLimit) and within two pixels in x of the start, adding the
+// ends taken to the open span [low, high] with its count; returns the start reached. my must map
+// y downwards (a negative scale). The same decisions and values as the point loop of
+// addInsideRun, without its branch per point: where about every other point is thinned away, as
+// in plots that fill a thin band, those branches cannot be predicted.
 [[gnu::always_inline]] inline int thinInBlocks(const double* X, const double* Y, int s, int last, double xLimit,
     double yBottom, double yTop, double dx2, double dy2, const AxisMap& my, double& low, double& high, int& count)
 {
@@ -271,38 +271,77 @@ alignas(16) constexpr double PairMasks[4][2] = {{0.0, 0.0}, {AllOnes, 0.0}, {0.0
     const __m128d bottom = _mm_set1_pd(yBottom), top = _mm_set1_pd(yTop);
     const __m128d far = _mm_set1_pd(std::numeric_limits<double>::infinity()), nearEnd = _mm_set1_pd(-std::numeric_limits<double>::infinity());
     // Bit i: the i-th value of a lies within two pixels of the i-th value of b.
-    auto near = [&](__m128d a, __m128d b) { return _mm_movemask_pd(_mm_cmplt_pd(_mm_and_pd(_mm_sub_pd(a, b), magnitude), two)); };
+    auto near = [&](__m128d a, __m128d b) { return static_cast<unsigned>(_mm_movemask_pd(_mm_cmplt_pd(_mm_and_pd(_mm_sub_pd(a, b), magnitude), two))); };
     auto inside = [&](__m128d a) { return _mm_and_pd(_mm_cmpge_pd(a, bottom), _mm_cmple_pd(a, top)); };
-    // x ascends: the widest x distance of any start to any point of the row is the row's last x
-    // less the start's, and fl(a - b) is monotonic in a and b.
-    for (int j = s + 1; j + 3 <= last && X[j + 3] <= xLimit && X[j + 3] - X[s] < dx2; j += 4) {
-        const __m128d a = _mm_loadu_pd(Y + j);
-        const __m128d b = _mm_loadu_pd(Y + j + 2);
-        if (_mm_movemask_pd(_mm_and_pd(inside(a), inside(b))) != 3)
-            break;
-        const __m128d start = _mm_set1_pd(Y[s]);
+    // The table bits of the row a, b (points 0, 1 and 2, 3) against its own earlier points.
+    auto inRow = [&](__m128d a, __m128d b) {
         const __m128d y0 = _mm_unpacklo_pd(a, a);
-        const int of0 = near(b, y0), of1 = near(b, _mm_unpackhi_pd(a, a));
-        const int inRow = near(a, y0) >> 1 | (of0 & 1) << 1 | (of1 & 1) << 2 | (of0 >> 1) << 3 | (of1 >> 1) << 4
-            | (near(b, _mm_unpacklo_pd(b, b)) >> 1) << 5;
-        const unsigned entry = ThinningTable[static_cast<size_t>(near(a, start) | near(b, start) << 2 | inRow << 4)];
-        const unsigned ends = entry & 15u;
-        if (ends == 0)
-            continue;
-        // The extremes of the ends taken, without a branch per end: a point not taken counts as
-        // infinitely far out. y maps downwards (the caller's condition), so the highest value
-        // taken gives the lowest mapped one, and the other way round.
+        const unsigned of0 = near(b, y0), of1 = near(b, _mm_unpackhi_pd(a, a));
+        return (near(a, y0) >> 1 | (of0 & 1u) << 1 | (of1 & 1u) << 2 | (of0 >> 1) << 3 | (of1 >> 1) << 4
+                   | (near(b, _mm_unpacklo_pd(b, b)) >> 1) << 5)
+            << 4;
+    };
+    // The extremes of the ends taken, without a branch per end: a point not taken counts as
+    // infinitely far out. y maps downwards (the caller's condition), so the highest value taken
+    // gives the lowest mapped one, and the other way round.
+    auto taken = [](__m128d mask, __m128d v, __m128d otherwise) { return _mm_or_pd(_mm_and_pd(mask, v), _mm_andnot_pd(mask, otherwise)); };
+    auto extremes = [&](__m128d a, __m128d b, unsigned ends, __m128d& least, __m128d& most) {
         const __m128d ta = _mm_load_pd(PairMasks[ends & 3u]);
         const __m128d tb = _mm_load_pd(PairMasks[ends >> 2]);
-        auto taken = [](__m128d mask, __m128d v, __m128d otherwise) { return _mm_or_pd(_mm_and_pd(mask, v), _mm_andnot_pd(mask, otherwise)); };
-        __m128d least = _mm_min_pd(taken(ta, a, far), taken(tb, b, far));
-        __m128d most = _mm_max_pd(taken(ta, a, nearEnd), taken(tb, b, nearEnd));
+        least = _mm_min_pd(least, _mm_min_pd(taken(ta, a, far), taken(tb, b, far)));
+        most = _mm_max_pd(most, _mm_max_pd(taken(ta, a, nearEnd), taken(tb, b, nearEnd)));
+    };
+    auto settle = [&](__m128d least, __m128d most) {
         least = _mm_min_sd(least, _mm_unpackhi_pd(least, least));
         most = _mm_max_sd(most, _mm_unpackhi_pd(most, most));
         const double l = my.map(_mm_cvtsd_f64(most)), h = my.map(_mm_cvtsd_f64(least));
         low = l < low ? l : low;
         high = high < h ? h : high;
-        count += static_cast<int>(0x4332322132212110ULL >> (ends * 4) & 15u); // bits set in ends
+    };
+    auto bitsSet = [](unsigned ends) { return static_cast<int>(0x4332322132212110ULL >> (ends * 4) & 15u); };
+    // x ascends: the widest x distance of any start to any point of a block is the block's last x
+    // less the start's, and fl(a - b) is monotonic in a and b.
+    int j = s + 1;
+    // Eight points: the second four are judged against every start the first four can leave
+    // (the old one or one of them) before the first four are settled, so that only two table
+    // look-ups wait for each other.
+    for (; j + 7 <= last && X[j + 7] <= xLimit && X[j + 7] - X[s] < dx2; j += 8) {
+        const __m128d a = _mm_loadu_pd(Y + j), b = _mm_loadu_pd(Y + j + 2);
+        const __m128d c = _mm_loadu_pd(Y + j + 4), d = _mm_loadu_pd(Y + j + 6);
+        if (_mm_movemask_pd(_mm_and_pd(_mm_and_pd(inside(a), inside(b)), _mm_and_pd(inside(c), inside(d)))) != 3)
+            break;
+        const __m128d start = _mm_set1_pd(Y[s]);
+        const __m128d a0 = _mm_unpacklo_pd(a, a), a1 = _mm_unpackhi_pd(a, a);
+        const __m128d b0 = _mm_unpacklo_pd(b, b), b1 = _mm_unpackhi_pd(b, b);
+        const unsigned afterStart = (near(c, start) | near(d, start) << 2) | (near(c, a0) | near(d, a0) << 2) << 4
+            | (near(c, a1) | near(d, a1) << 2) << 8 | (near(c, b0) | near(d, b0) << 2) << 12
+            | (near(c, b1) | near(d, b1) << 2) << 16;
+        const unsigned first = ThinningTable[near(a, start) | near(b, start) << 2 | inRow(a, b)];
+        const unsigned firstLast = first >> 4;
+        const unsigned second = ThinningTable[(afterStart >> (firstLast * 4) & 15u) | inRow(c, d)];
+        if (((first | second) & 15u) == 0)
+            continue;
+        __m128d least = far, most = nearEnd;
+        extremes(a, b, first & 15u, least, most);
+        extremes(c, d, second & 15u, least, most);
+        settle(least, most);
+        count += bitsSet(first & 15u) + bitsSet(second & 15u);
+        s = second >> 4 ? j + 3 + static_cast<int>(second >> 4) : j + static_cast<int>(firstLast) - 1;
+    }
+    for (; j + 3 <= last && X[j + 3] <= xLimit && X[j + 3] - X[s] < dx2; j += 4) {
+        const __m128d a = _mm_loadu_pd(Y + j);
+        const __m128d b = _mm_loadu_pd(Y + j + 2);
+        if (_mm_movemask_pd(_mm_and_pd(inside(a), inside(b))) != 3)
+            break;
+        const __m128d start = _mm_set1_pd(Y[s]);
+        const unsigned entry = ThinningTable[near(a, start) | near(b, start) << 2 | inRow(a, b)];
+        const unsigned ends = entry & 15u;
+        if (ends == 0)
+            continue;
+        __m128d least = far, most = nearEnd;
+        extremes(a, b, ends, least, most);
+        settle(least, most);
+        count += bitsSet(ends);
         s = j + static_cast<int>(entry >> 4) - 1;
     }
     return s;
