@@ -263,8 +263,15 @@ alignas(16) constexpr double PairMasks[4][2] = {{0.0, 0.0}, {AllOnes, 0.0}, {0.0
 // y downwards (a negative scale). The same decisions and values as the point loop of
 // addInsideRun, without its branch per point: where about every other point is thinned away, as
 // in plots that fill a thin band, those branches cannot be predicted.
-[[gnu::always_inline]] inline int thinInBlocks(const double* X, const double* Y, int s, int last, double xLimit,
-    double yBottom, double yTop, double dx2, double dy2, const AxisMap& my, double& low, double& high, int& count)
+struct ThinnedBlocks {
+    int start;
+    double low, high;
+    int count;
+};
+// Not inlined: in the point loop of addInsideRun its registers would push that loop's values to
+// memory, which slows down the plots that never take blocks.
+[[gnu::noinline]] ThinnedBlocks thinInBlocks(const double* X, const double* Y, int s, int last, double xLimit,
+    double yBottom, double yTop, double dx2, double dy2, const AxisMap& my, double low, double high, int count)
 {
     const __m128d magnitude = _mm_castsi128_pd(_mm_set1_epi64x(0x7FFFFFFFFFFFFFFFLL));
     const __m128d two = _mm_set1_pd(dy2);
@@ -344,7 +351,7 @@ alignas(16) constexpr double PairMasks[4][2] = {{0.0, 0.0}, {AllOnes, 0.0}, {0.0
         count += bitsSet(ends);
         s = j + static_cast<int>(entry >> 4) - 1;
     }
-    return s;
+    return {s, low, high, count};
 }
 #endif
 
@@ -385,60 +392,74 @@ template <class OnStart>
         const int columnStart = k;
         double px = cx, py = cy;
         more = false;
-        while (k + 1 <= last) {
+        // Set when the span has just opened in a column to be thinned in blocks: the loop stops
+        // for them and goes on after them.
+        bool thinBlocks = false;
+        do {
 #if defined(__SSE2__)
-            if (blocks && open) {
-                const int s = thinInBlocks(X, Y, k + 1, last, std::min(xRight, columnEnd), yBottom, yTop, dx2, dy2,
-                    my, low, high, count);
-                if (s != k + 1) {
+            if (thinBlocks) {
+                const ThinnedBlocks t = thinInBlocks(X, Y, k + 1, last, std::min(xRight, columnEnd), yBottom, yTop,
+                    dx2, dy2, my, low, high, count);
+                low = t.low;
+                high = t.high;
+                count = t.count;
+                if (const int s = t.start; s != k + 1) {
                     k = s - 1;
                     x2 = X[s];
                     y2 = Y[s];
                     cy = my.map(y2);
                 }
+                thinBlocks = false;
             }
 #endif
-            const int start = ++k;
-            const double x1 = x2;
-            const double y1 = y2;
-            x2 = X[k + 1];
-            y2 = Y[k + 1];
-            while (std::fabs(x2 - x1) < dx2 && std::fabs(y2 - y1) < dy2 && k <= last - 1) {
-                ++k;
+            while (k + 1 <= last) {
+                const int start = ++k;
+                const double x1 = x2;
+                const double y1 = y2;
                 x2 = X[k + 1];
                 y2 = Y[k + 1];
-            }
-            // The start is inside already and x ascends: only the end needs testing.
-            if (__builtin_expect(!(x2 <= xRight && y2 >= yBottom && y2 <= yTop), 0)) {
-                k = start - 1;
-                break;
-            }
-            onStart(cx, cy, x1, y1);
-            py = my.map(y2);
-            if (__builtin_expect(x2 > columnEnd, 0)) {
-                px = fastFloor(mx.map(x2)) + 0.5;
-                if (px != cx) {
-                    more = true;
+                while (std::fabs(x2 - x1) < dx2 && std::fabs(y2 - y1) < dy2 && k <= last - 1) {
+                    ++k;
+                    x2 = X[k + 1];
+                    y2 = Y[k + 1];
+                }
+                // The start is inside already and x ascends: only the end needs testing.
+                if (__builtin_expect(!(x2 <= xRight && y2 >= yBottom && y2 <= yTop), 0)) {
+                    k = start - 1;
                     break;
                 }
+                onStart(cx, cy, x1, y1);
+                py = my.map(y2);
+                if (__builtin_expect(x2 > columnEnd, 0)) {
+                    px = fastFloor(mx.map(x2)) + 0.5;
+                    if (px != cx) {
+                        more = true;
+                        break;
+                    }
+                }
+                if (__builtin_expect(open, 1)) {
+                    // New extremes are rare in a long run: branches beat a chain of min/max.
+                    if (__builtin_expect(py < low, 0))
+                        low = py;
+                    if (__builtin_expect(py > high, 0))
+                        high = py;
+                    ++count;
+                } else {
+                    open = true;
+                    firstY1 = cy;
+                    firstY2 = py;
+                    low = std::min(cy, py);
+                    high = std::max(cy, py);
+                    count = 1;
+                    if (blocks) {
+                        cy = py;
+                        thinBlocks = true;
+                        break;
+                    }
+                }
+                cy = py;
             }
-            if (__builtin_expect(open, 1)) {
-                // New extremes are rare in a long run: branches beat a chain of min/max.
-                if (__builtin_expect(py < low, 0))
-                    low = py;
-                if (__builtin_expect(py > high, 0))
-                    high = py;
-                ++count;
-            } else {
-                open = true;
-                firstY1 = cy;
-                firstY2 = py;
-                low = std::min(cy, py);
-                high = std::max(cy, py);
-                count = 1;
-            }
-            cy = py;
-        }
+        } while (thinBlocks);
         if (more) {
             const int points = k - columnStart;
             blocks = r.blocks && my.scale < 0.0 && open && 5 * count >= points && 5 * count <= 4 * points;
