@@ -168,7 +168,7 @@ public:
         int last;
         double xRight, yBottom, yTop, dx2, dy2;
         AxisMap mx, my;
-        bool blocks; // no marker is wanted: the thinning may take four points at a time
+        bool blocks; // no marker is wanted: the thinning may take several points at a time
     };
     // Adds the connected segments that lie wholly inside the display, starting with the already
     // thinned segment ending at point k + 1 from the mapped start (prevX, prevY). The same as
@@ -257,19 +257,20 @@ constexpr std::array<unsigned char, 1024> ThinningTable = thinningTable();
 constexpr double AllOnes = std::bit_cast<double>(~std::uint64_t{0});
 alignas(16) constexpr double PairMasks[4][2] = {{0.0, 0.0}, {AllOnes, 0.0}, {0.0, AllOnes}, {AllOnes, AllOnes}};
 
-// Thins the run from the start s eight, then four points at a time while all of them lie inside
-// the area, in the column (x at most xLimit) and within two pixels in x of the start, adding the
-// ends taken to the open span [low, high] with its count; returns the start reached. my must map
-// y downwards (a negative scale). The same decisions and values as the point loop of
-// addInsideRun, without its branch per point: where about every other point is thinned away, as
-// in plots that fill a thin band, those branches cannot be predicted.
+// Where thinning in blocks stopped: the start reached and the open span with its count.
 struct ThinnedBlocks {
     int start;
     double low, high;
     int count;
 };
-// Not inlined: in the point loop of addInsideRun its registers would push that loop's values to
-// memory, which slows down the plots that never take blocks.
+
+// Thins the run from the start s eight, then four points at a time while all of them lie inside
+// the area, in the column (x at most xLimit) and within two pixels in x of the start, adding the
+// ends taken to the open span [low, high] with its count. my must map y downwards (a negative
+// scale). The same decisions and values as the point loop of addInsideRun, without its branch per
+// point: where about every other point is thinned away, as in plots that fill a thin band, those
+// branches cannot be predicted. Not inlined: inside that loop its registers would push the loop's
+// values to memory, which slows down the plots that never take blocks.
 [[gnu::noinline]] ThinnedBlocks thinInBlocks(const double* X, const double* Y, int s, int last, double xLimit,
     double yBottom, double yTop, double dx2, double dy2, const AxisMap& my, double low, double high, int count)
 {
@@ -382,7 +383,7 @@ template <class OnStart>
     int count = m_count;
     const double inverseScale = mx.scale > 0.0 && std::isfinite(mx.scale) ? 1.0 / mx.scale : 0.0;
     // Thinning in blocks pays where it drops between a fifth and four fifths of the points; it is
-    // judged again in every column from the one before.
+    // judged for every column from the one before.
     bool blocks = false;
     bool more = true;
     while (more) {
