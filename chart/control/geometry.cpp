@@ -168,7 +168,6 @@ public:
         int last;
         double xRight, yBottom, yTop, dx2, dy2;
         AxisMap mx, my;
-        bool blocks; // no marker is wanted: the thinning may take several points at a time
     };
     // Adds the connected segments that lie wholly inside the display, starting with the already
     // thinned segment ending at point k + 1 from the mapped start (prevX, prevY). The same as
@@ -177,7 +176,8 @@ public:
     // the index the caller's loop continues from (its next segment starts at the result + 1);
     // (prevX, prevY) is then the mapped end of the last segment taken. onStart(column, y, x1, y1)
     // is called with the start of every segment taken after the first, mapped and as stored.
-    template <class OnStart>
+    // Blocks: no marker is wanted, so the thinning may take several points at a time.
+    template <bool Blocks, class OnStart>
     int addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY, OnStart&& onStart);
 
 private:
@@ -356,7 +356,7 @@ struct ThinnedBlocks {
 }
 #endif
 
-template <class OnStart>
+template <bool Blocks, class OnStart>
 [[gnu::noinline]] int LineSink::addInsideRun(const InsideRun& r, int k, double& prevX, double& prevY, OnStart&& onStart)
 {
     const double* X = r.X;
@@ -398,7 +398,7 @@ template <class OnStart>
         bool thinBlocks = false;
         do {
 #if defined(__SSE2__)
-            if (thinBlocks) {
+            if (Blocks && thinBlocks) {
                 const ThinnedBlocks t = thinInBlocks(X, Y, k + 1, last, std::min(xRight, columnEnd), yBottom, yTop,
                     dx2, dy2, my, low, high, count);
                 low = t.low;
@@ -452,10 +452,12 @@ template <class OnStart>
                     low = std::min(cy, py);
                     high = std::max(cy, py);
                     count = 1;
-                    if (blocks) {
-                        cy = py;
-                        thinBlocks = true;
-                        break;
+                    if constexpr (Blocks) {
+                        if (blocks) {
+                            cy = py;
+                            thinBlocks = true;
+                            break;
+                        }
                     }
                 }
                 cy = py;
@@ -463,7 +465,7 @@ template <class OnStart>
         } while (thinBlocks);
         if (more) {
             const int points = k - columnStart;
-            blocks = r.blocks && my.scale < 0.0 && open && 5 * count >= points && 5 * count <= 4 * points;
+            blocks = Blocks && my.scale < 0.0 && open && 5 * count >= points && 5 * count <= 4 * points;
             // The segment (cx, cy) - (px, py) crosses into another column.
             if (open)
                 emitSpan(QLineF(cx, firstY1, cx, firstY2), low, high, count);
@@ -560,7 +562,7 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
     const double xl = b.X_Left, xr = b.X_Right, yb = b.Y_Bottom, yt = b.Y_Top;
     const double dx2 = opt.dx2, dy2 = opt.dy2;
     const bool wantLines = opt.lines, wantMarkers = opt.markers;
-    const LineSink::InsideRun run{X, Y, last, xr, yb, yt, dx2, dy2, mx, my, !wantMarkers};
+    const LineSink::InsideRun run{X, Y, last, xr, yb, yt, dx2, dy2, mx, my};
     for (int k = range->first; k <= last; ++k) {
         const int start = k;
         const double x1 = X[k];
@@ -590,14 +592,14 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
                     // Markers at the drawn points strictly inside, mapped once with the line.
                     if (strictlyInside(x1, y1, b))
                         markAt(QPointF(prevX, fastFloor(prevY) + 0.5));
-                    k = sink.addInsideRun(run, k, prevX, prevY, [&](double column, double y, double sx, double sy) {
+                    k = sink.addInsideRun<false>(run, k, prevX, prevY, [&](double column, double y, double sx, double sy) {
                         if (sx > xl && sx < xr && sy > yb && sy < yt)
                             markAt(QPointF(column, fastFloor(y) + 0.5));
                     });
                     endX = X[k + 1];
                     endY = Y[k + 1];
                 } else {
-                    k = sink.addInsideRun(run, k, prevX, prevY, [](double, double, double, double) {});
+                    k = sink.addInsideRun<true>(run, k, prevX, prevY, [](double, double, double, double) {});
                 }
                 mappedIndex = k + 1;
                 continue;
