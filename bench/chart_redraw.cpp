@@ -1,5 +1,5 @@
 // links: vexachart
-// Full redraws of the chart into an 800 x 600 picture offscreen.
+// Full redraws of the chart into a picture offscreen (800 x 600 unless said).
 #include "chart/control/chart.h"
 #include "chart/control/geometry.h"
 #include <QApplication>
@@ -48,6 +48,28 @@ std::unique_ptr<Vexachart> bigChart(bool noisy, bool markers)
     return c;
 }
 
+// Twenty plots of 50,000 noisy points each, either each in a thin band of its own (a twentieth of
+// the y range) or all over the same range.
+std::unique_ptr<Vexachart> manyPlots(bool bands)
+{
+    auto c = std::make_unique<Vexachart>();
+    c->initNew();
+    c->setMaxCountOfPlots(20);
+    for (int p = 1; p <= 20; ++p) {
+        std::vector<double> ys(50000);
+        std::mt19937 rng(100 + p);
+        std::normal_distribution<double> noise(0.0, 1.0);
+        for (double& y : ys)
+            y = bands ? p + 0.1 * noise(rng) : noise(rng);
+        c->InsertSingleDataArray(static_cast<qint16>(p), Variant::array1(ys));
+        c->SetPlotAspects(static_cast<qint16>(p), QStringLiteral("Plot %1").arg(p), (p * 53) % 256, (p * 97) % 256,
+            (p * 31) % 256, 1, 0, 3, true);
+    }
+    c->resizeTo(QSize(800, 600));
+    c->SetGlobalBordersToDataRange();
+    return c;
+}
+
 } // namespace
 
 static void ProgramChart(benchmark::State& state)
@@ -78,6 +100,30 @@ BENCHMARK(MillionPoints)
     ->Args({0, 0, 0, 0})->Args({1, 0, 0, 0})->Args({0, 1, 0, 0})->Args({1, 1, 0, 0})->Args({0, 0, 1, 0})
     ->Args({1, 0, 1, 0})->Args({1, 0, 0, 1})
     ->Unit(benchmark::kMillisecond);
+
+static void ManyPlots(benchmark::State& state)
+{
+    auto c = manyPlots(state.range(0) != 0);
+    c->setPainting(state.range(1) == 0);
+    for (auto _ : state)
+        c->DrawChart();
+    state.SetLabel(std::string(state.range(0) ? "20 x 50,000 in bands" : "20 x 50,000 overlapping")
+        + (state.range(1) ? " model only" : ""));
+}
+BENCHMARK(ManyPlots)->Args({1, 0})->Args({0, 0})->Args({1, 1})->Unit(benchmark::kMillisecond);
+
+// One million points in a 3840 x 2160 picture.
+static void LargePicture(benchmark::State& state)
+{
+    const bool noisy = state.range(0) != 0;
+    auto c = bigChart(noisy, false);
+    c->resizeTo(QSize(3840, 2160));
+    c->setPainting(state.range(1) == 0);
+    for (auto _ : state)
+        c->DrawChart();
+    state.SetLabel(std::string(noisy ? "noisy" : "smooth") + (state.range(1) ? " model only" : ""));
+}
+BENCHMARK(LargePicture)->Args({1, 0})->Args({0, 0})->Args({1, 1})->Unit(benchmark::kMillisecond);
 
 static void OutputPicture(benchmark::State& state)
 {

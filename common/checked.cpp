@@ -34,9 +34,9 @@ ColourValue toColour(double value)
     if (!std::isfinite(value))
         raise(errc::Overflow);
     const double r = roundHalfEven(value);
-    if (r < 0.0 || r > 4294967295.0)
+    if (r < -2147483648.0 || r > 4294967295.0)
         raise(errc::Overflow);
-    return static_cast<ColourValue>(r);
+    return static_cast<ColourValue>(r < 0.0 ? r + 4294967296.0 : r);
 }
 
 double checkedLog(double value)

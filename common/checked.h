@@ -12,7 +12,9 @@ namespace common {
 qint16 toInt16(double value);
 // Nearest 32-bit integer, halves to the even neighbour; error 6 outside the range or not finite.
 qint32 toInt32(double value);
-// Nearest whole number (halves to even) as a colour value; error 6 outside 0..0xFFFFFFFF or not finite.
+// Nearest whole number (halves to even) as a colour value. Containers hold colours as signed 32-bit
+// numbers, so the signed form is the same colour: -2147483633 is 0x8000000F. Error 6 outside
+// -2147483648..0xFFFFFFFF or not finite.
 ColourValue toColour(double value);
 // Rounds halves to the even neighbour without a range check (the result may be any finite double).
 double roundHalfEven(double value);

@@ -13,6 +13,14 @@ constexpr ColourValue rgbColour(int red, int green, int blue)
 }
 constexpr bool isSystemColour(ColourValue c) { return (c & 0xFF000000u) == 0x80000000u; }
 constexpr int systemColourIndex(ColourValue c) { return static_cast<int>(c & 0x00FFFFFFu); }
+// The desktop palette holds the system colours 0 to 30.
+inline constexpr int SystemColourCount = 31;
+// A value that names a colour: a plain colour, or a system colour of the palette. Any other high
+// byte (0x03000000) names none.
+constexpr bool isColourValue(ColourValue c)
+{
+    return (c & 0xFF000000u) == 0 || (isSystemColour(c) && systemColourIndex(c) < SystemColourCount);
+}
 constexpr int redOf(ColourValue c) { return static_cast<int>(c & 0xFF); }
 constexpr int greenOf(ColourValue c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int blueOf(ColourValue c) { return static_cast<int>((c >> 16) & 0xFF); }

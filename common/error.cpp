@@ -25,6 +25,7 @@ QString standardDescription(long number)
     case errc::DivisionByZero: return QStringLiteral("Division by zero");
     case errc::TypeMismatch: return QStringLiteral("Type mismatch");
     case errc::FileNotFound: return QStringLiteral("File not found");
+    case errc::InvalidPropertyValue: return QStringLiteral("Invalid property value");
     case errc::UnknownItem: return QStringLiteral("Element not found");
     case errc::DialogCancelled: return QStringLiteral("Cancel was selected");
     default: return QStringLiteral("Application-defined or object-defined error");

@@ -14,6 +14,7 @@ inline constexpr long SubscriptOutOfRange = 9;
 inline constexpr long DivisionByZero = 11;
 inline constexpr long TypeMismatch = 13;
 inline constexpr long FileNotFound = 53;
+inline constexpr long InvalidPropertyValue = 380;
 inline constexpr long UnknownItem = 35601;
 inline constexpr long DialogCancelled = 32755;
 inline constexpr long ObjectDefined = 9999;

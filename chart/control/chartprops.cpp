@@ -11,10 +11,13 @@ namespace vexachart {
 using common::Error;
 
 namespace {
+// Runs a colour setter's work for the colour c; a value that names no colour changes nothing.
 template <class F>
-void colourSetter(F&& work)
+void colourSetter(common::ColourValue c, F&& work)
 {
     try {
+        if (!common::isColourValue(c))
+            common::raise(common::errc::InvalidPropertyValue);
         work();
     } catch (const Error& e) {
         throw e.withSource(QStringLiteral("Vexachart.Let Color"));
@@ -89,7 +92,7 @@ void Vexachart::setAxisMode(int axis, qint16 m)
 
 void Vexachart::setClrScales(common::ColourValue c)
 {
-    colourSetter([&] {
+    colourSetter(c, [&] {
         m_clrScales = c;
         notify(QStringLiteral("ClrScales"));
         if (!m_pInit)
@@ -99,7 +102,7 @@ void Vexachart::setClrScales(common::ColourValue c)
 
 void Vexachart::setClrGrid(common::ColourValue c)
 {
-    colourSetter([&] {
+    colourSetter(c, [&] {
         m_clrGrid = c;
         notify(QStringLiteral("ClrGrid"));
         if (!m_pInit)
@@ -109,7 +112,7 @@ void Vexachart::setClrGrid(common::ColourValue c)
 
 void Vexachart::setClrControlBackGround(common::ColourValue c)
 {
-    colourSetter([&] {
+    colourSetter(c, [&] {
         m_clrControlBack = c;
         rerender(); // the legend and the turned label take the new background at once
         notify(QStringLiteral("ClrControlBackGround"));
@@ -118,7 +121,7 @@ void Vexachart::setClrControlBackGround(common::ColourValue c)
 
 void Vexachart::setClrChartBackGround(common::ColourValue c)
 {
-    colourSetter([&] {
+    colourSetter(c, [&] {
         m_clrChartBack = c;
         notify(QStringLiteral("ClrChartBackGround"));
         if (!m_pInit)
@@ -128,7 +131,7 @@ void Vexachart::setClrChartBackGround(common::ColourValue c)
 
 void Vexachart::setClrLabels(common::ColourValue c)
 {
-    colourSetter([&] {
+    colourSetter(c, [&] {
         m_clrLabels = c;
         notify(QStringLiteral("ClrLabels"));
         if (!m_pInit)

@@ -51,12 +51,19 @@ std::optional<DirectTarget> directTarget(QPainter& p)
     return t;
 }
 
-// Writes a vertical or horizontal segment with the painter's rule for thin aliased lines with end
-// caps: both ends go to 26.6 fixed point (truncated), and along the segment the pixels from the
-// one holding the first end to the one holding the other are set, across it in the pixel holding
-// the segment's position. False leaves the segment to the painter: slanted, zero length, shorter
-// than the fixed-point step, or far off the image.
-bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image)
+// A vertical run of pixels in one column, already clipped: rows first to last.
+struct ColumnSpan {
+    int column;
+    int first;
+    int last;
+};
+
+// Writes a horizontal segment, or hands a vertical one back as a column span, with the painter's
+// rule for thin aliased lines with end caps: both ends go to 26.6 fixed point (truncated), and
+// along the segment the pixels from the one holding the first end to the one holding the other
+// are set, across it in the pixel holding the segment's position. False leaves the segment to the
+// painter: slanted, zero length, shorter than the fixed-point step, or far off the image.
+bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image, std::vector<ColumnSpan>& columns)
 {
     const bool vertical = l.x1() == l.x2();
     if (!vertical && l.y1() != l.y2())
@@ -83,12 +90,106 @@ bool writeStraightSpan(const DirectTarget& t, const QLineF& l, QSize image)
         return true;
     const int first = std::max(from >> 6, vertical ? t.clip.top() : t.clip.left());
     const int last = std::min(to >> 6, vertical ? t.clip.bottom() : t.clip.right());
-    const qsizetype step = vertical ? t.bytesPerLine : 4;
-    uchar* pixel = vertical ? t.bits + static_cast<qsizetype>(first) * t.bytesPerLine + static_cast<qsizetype>(line) * 4
-                            : t.bits + static_cast<qsizetype>(line) * t.bytesPerLine + static_cast<qsizetype>(first) * 4;
-    for (int i = first; i <= last; ++i, pixel += step)
-        *reinterpret_cast<quint32*>(pixel) = t.colour;
+    if (first > last)
+        return true;
+    if (vertical) {
+        columns.push_back({line, first, last});
+        return true;
+    }
+    auto* pixel = reinterpret_cast<quint32*>(t.bits + static_cast<qsizetype>(line) * t.bytesPerLine) + first;
+    std::fill(pixel, pixel + (last - first + 1), t.colour);
     return true;
+}
+
+// Writes a slanted segment that lies inside the picture with the painter's rule for thin aliased
+// lines with end caps: ends to 26.6 fixed point (truncated), then along the longer axis from the
+// row (column) holding the first end, moved back half a pixel, to the one holding the other end,
+// moved on half a pixel, one pixel per row (column) at the position a 16.16 fixed-point step
+// reaches. Steep segments join the column spans, one run per column they cross. False leaves
+// the segment to the painter: a point, or ends outside the picture.
+bool writeSlantedLine(const DirectTarget& t, const QLineF& l, QSize image, std::vector<ColumnSpan>& columns)
+{
+    const auto within = [](double v, int extent) { return v >= 0.0 && v <= extent - 1.0; };
+    if (l.p1() == l.p2() || !within(l.x1(), image.width()) || !within(l.x2(), image.width()) || !within(l.y1(), image.height())
+        || !within(l.y2(), image.height()))
+        return false;
+    int x1 = static_cast<int>(l.x1() * 64.0), y1 = static_cast<int>(l.y1() * 64.0);
+    int x2 = static_cast<int>(l.x2() * 64.0), y2 = static_cast<int>(l.y2() * 64.0);
+    const bool steep = std::abs(x2 - x1) < std::abs(y2 - y1);
+    // Along: the longer axis, across: the other one.
+    int a1 = steep ? y1 : x1, a2 = steep ? y2 : x2;
+    int c1 = steep ? x1 : y1, c2 = steep ? x2 : y2;
+    if (a1 == a2)
+        return true; // both ends in one fixed-point step: nothing is drawn
+    if (a1 > a2) {
+        std::swap(a1, a2);
+        std::swap(c1, c2);
+    }
+    const qint64 step = (static_cast<qint64>(c2 - c1) << 16) / (a2 - a1);
+    qint64 across = static_cast<qint64>(c1) << 10;
+    a1 -= 32;
+    across -= step >> 1;
+    a2 += 32;
+    int along = (a1 + 32) >> 6;
+    const int alongEnd = (a2 + 32) >> 6;
+    if (along == alongEnd)
+        return true;
+    across += ((static_cast<qint64>(along) << 6) + (step > 0 ? 32 : 0) - a1) * step >> 6;
+    if (!steep) {
+        for (; along < alongEnd; ++along, across += step) {
+            const int x = along, y = static_cast<int>(across >> 16);
+            if (t.clip.contains(x, y))
+                reinterpret_cast<quint32*>(t.bits + static_cast<qsizetype>(y) * t.bytesPerLine)[x] = t.colour;
+        }
+        return true;
+    }
+    // Rows along, columns across: collect each column's run of rows, clipped.
+    int column = static_cast<int>(across >> 16), first = along;
+    auto flush = [&](int last) {
+        const int top = std::max(first, t.clip.top()), bottom = std::min(last, t.clip.bottom());
+        if (column >= t.clip.left() && column <= t.clip.right() && top <= bottom)
+            columns.push_back({column, top, bottom});
+    };
+    for (; along < alongEnd; ++along, across += step) {
+        const int x = static_cast<int>(across >> 16);
+        if (x != column) {
+            flush(along - 1);
+            column = x;
+            first = along;
+        }
+    }
+    flush(alongEnd - 1);
+    return true;
+}
+
+// Writes the column spans in tiles of 16 columns (one cache line of pixels) by 64 rows. Written
+// span by span, a long span touches a new line of the picture with every pixel, and the next
+// column needs the same lines again after they have left the cache; in tiles each line is
+// fetched once for all the spans that cross it. The spans are one colour, so their order does not
+// show; they come mostly from left to right, and each stretch of them in one tile is one tile.
+void fillColumnSpans(const DirectTarget& t, const std::vector<ColumnSpan>& spans)
+{
+    constexpr int TileRows = 64;
+    for (size_t from = 0; from < spans.size();) {
+        const int tile = spans[from].column >> 4;
+        size_t to = from;
+        int top = spans[from].first, bottom = spans[from].last;
+        for (; to < spans.size() && spans[to].column >> 4 == tile; ++to) {
+            top = std::min(top, spans[to].first);
+            bottom = std::max(bottom, spans[to].last);
+        }
+        for (int row = top; row <= bottom; row += TileRows) {
+            const int rowEnd = std::min(bottom, row + TileRows - 1);
+            for (size_t i = from; i < to; ++i) {
+                const int a = std::max(spans[i].first, row);
+                const int b = std::min(spans[i].last, rowEnd);
+                uchar* pixel = t.bits + static_cast<qsizetype>(a) * t.bytesPerLine + static_cast<qsizetype>(spans[i].column) * 4;
+                for (int y = a; y <= b; ++y, pixel += t.bytesPerLine)
+                    *reinterpret_cast<quint32*>(pixel) = t.colour;
+            }
+        }
+        from = to;
+    }
 }
 
 } // namespace
@@ -105,10 +206,13 @@ void drawPlotLines(QPainter& painter, const QLineF* lines, int count)
     // The pen is opaque and the same for all lines, so the order of drawing does not show.
     const QSize size = static_cast<QImage*>(painter.device())->size();
     thread_local std::vector<QLineF> rest;
+    thread_local std::vector<ColumnSpan> columns;
     rest.clear();
+    columns.clear();
     for (int i = 0; i < count; ++i)
-        if (!writeStraightSpan(*target, lines[i], size))
+        if (!writeStraightSpan(*target, lines[i], size, columns) && !writeSlantedLine(*target, lines[i], size, columns))
             rest.push_back(lines[i]);
+    fillColumnSpans(*target, columns);
     if (!rest.empty())
         painter.drawLines(rest.data(), static_cast<int>(rest.size()));
 }

@@ -4,6 +4,7 @@
 // unapplied edits, and applies the changed pages in tab order.
 #include "chart/pages/controlaccess.h"
 #include "chart/pages/propertypage.h"
+#include "chart/pages/propertypages.h"
 #include <QDialog>
 #include <vector>
 
@@ -36,11 +37,5 @@ private:
     QPushButton* m_apply = nullptr;
     std::vector<PropertyPage*> m_pages;
 };
-
-class Vexachart;
-
-// Opens the property dialog for one chart with the Qt message boxes and dialogs; returns the
-// dialog's result (accepted after OK).
-int showPropertyPages(Vexachart& chart, QWidget* parent = nullptr);
 
 } // namespace vexachart

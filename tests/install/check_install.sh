@@ -32,8 +32,8 @@ for lib in vexachart zavquickinfo; do
   [[ "$soname" =~ ^lib$lib\.so\.[0-9]+$ ]] || fail "lib$lib has soname '$soname'"
   [ "$(readlink -f "$prefix/$libdir/$soname")" = "$real" ] || fail "no $soname link"
 done
-for header in chart/control/vexachart.h chart/control/chart.h chart/control/widget.h common/colour.h \
-              common/error.h tooltip/clsquickinfo.h; do
+for header in chart/control/vexachart.h chart/control/chart.h chart/control/widget.h chart/pages/propertypages.h \
+              common/colour.h common/error.h tooltip/clsquickinfo.h; do
   [ -f "$prefix/$includedir/kelto-line/$header" ] || fail "header $header not installed"
 done
 system=$prefix/$datadir/kelto-line/system
@@ -48,16 +48,19 @@ runpath=$(readelf -d "$prefix/$bindir/kelto-line" | sed -n 's/.*(RUNPATH).*\[\(.
 # The program resolves its system folder in the share folder and finds every file it names there.
 "$checker" "$prefix/$bindir" "$system" || fail "system folder of the installed program"
 
-# A program of someone else's builds against the installed headers and libraries alone and runs.
+# Programs of someone else's build against the installed headers and libraries alone and run: one
+# places, fills and renders a chart and attaches tooltips; one edits a chart on its property pages.
 if [ -n "${KELTO_CXX:-}" ]; then
   IFS=':' read -r -a qt_includes <<<"$KELTO_QT_INCLUDES"
   IFS=':' read -r -a qt_libs <<<"$KELTO_QT_LIBS"
   read -r -a cxx_flags <<<"${KELTO_CXX_FLAGS:-}"
-  "$KELTO_CXX" -std=c++20 -fPIC "${cxx_flags[@]}" -o "$work/consumer" "$source/tests/install/consumer.cpp" \
-    -I"$prefix/$includedir/kelto-line" "${qt_includes[@]/#/-I}" \
-    -L"$prefix/$libdir" -Wl,-rpath,"$prefix/$libdir" -lvexachart -lzavquickinfo "${qt_libs[@]}" \
-    || fail "a program cannot be built against the installed libraries"
-  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$work/consumer" || fail "the program built against them fails"
+  for program in consumer pageshost; do
+    "$KELTO_CXX" -std=c++20 -fPIC "${cxx_flags[@]}" -o "$work/$program" "$source/tests/install/$program.cpp" \
+      -I"$prefix/$includedir/kelto-line" "${qt_includes[@]/#/-I}" \
+      -L"$prefix/$libdir" -Wl,-rpath,"$prefix/$libdir" -lvexachart -lzavquickinfo "${qt_libs[@]}" \
+      || fail "$program cannot be built against the installed libraries"
+    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$work/$program" || fail "$program, built against them, fails"
+  done
 fi
 
 # The installed program starts with the installed libraries and keeps running.

@@ -140,10 +140,13 @@ TEST(ChartPersistence, SixPlotsOnLogAndDateAxesRoundTrip)
     const PropertyBag bag = c->WriteProperties();
     EXPECT_TRUE(bag.contains(QStringLiteral("PlotStyle6.Label")));
     EXPECT_TRUE(bag.contains(QStringLiteral("PlotStyle4.Visible"))); // False differs from the default
+    // Plot keys whose value differs from the writer default: RColor, BColor, Label and Marker of all
+    // six plots, LineWidth of plots 2, 3, 5, 6 (not 1), MarkerSize of all but plot 2 (not 4),
+    // Visible of plot 4 only; no GColor (0).
     int plotKeys = 0;
     for (const QString& k : bag.keys())
         plotKeys += k.startsWith(QLatin1String("PlotStyle")) ? 1 : 0;
-    EXPECT_GT(plotKeys, 12);
+    EXPECT_EQ(plotKeys, 6 * 4 + 4 + 5 + 1);
     EXPECT_FALSE(bag.contains(QStringLiteral("ShowLegend"))); // equal to its writer default
     // Keys come in the stored order: colours, texts, modes, fonts, plots, formats, borders, switches.
     const QStringList keys = bag.keys();
@@ -151,6 +154,8 @@ TEST(ChartPersistence, SixPlotsOnLogAndDateAxesRoundTrip)
         "YAxisLinLogMode", "XAxisLinLogMode", "XScalingNotation", "YScalingNotation", "FontTitle", "FontLegend",
         "MaxCountOfPlots", "PlotStyle1.RColor", "PlotStyle1.Label", "PlotStyle6.Label", "pTimeFormat0",
         "pTimeFormat6", "XMinGlobal", "YMaxGlobal", "Enabled"};
+    for (const QString& k : order)
+        EXPECT_TRUE(keys.contains(k)) << k.toStdString();
     for (int i = 1; i < order.size(); ++i)
         EXPECT_LT(keys.indexOf(order[i - 1]), keys.indexOf(order[i])) << order[i].toStdString();
     const QString text = bag.toText();

@@ -199,6 +199,13 @@ std::vector<PixelCase> pixelCases()
     for (int i = 0; i < 30000; ++i)
         steps.emplace_back(i / 4, (i / 500) % 2 ? 0.5 + 0.001 * (i % 3) : -0.5 + (i % 4) * 0.2);
     cases.push_back({"steps and repeated x", steps, Borders{0, 7499, -1, 1}, 10.0});
+    // A thin band of the range: about every other point is thinned away, so thinning runs four
+    // points at a time; once wholly inside, once against the top border.
+    cases.push_back({"noisy in a thin band", noisyPoints(150000, 7), Borders{0, 149999, -116, 116}, 10.0});
+    std::vector<std::pair<double, double>> nearTop = noisyPoints(150000, 8);
+    for (auto& point : nearTop)
+        point.second += 230.0;
+    cases.push_back({"noisy in a thin band at the top border", nearTop, Borders{0, 149999, 0, 232}, 10.0});
     // A plot area that starts left of the picture: columns left of zero.
     cases.push_back({"area partly left of the picture", noisyPoints(60000, 6), Borders{0, 59999, -4, 4}, -200.0});
     return cases;

@@ -219,8 +219,13 @@ TEST(MemberTable, WrongAccessorsAndErrorSources)
     const auto sc = errorOf([&] { invoke(*c, *idOfName(QStringLiteral("SetPlotColor")), InvokeKind::Method, color); });
     EXPECT_EQ(sc.number, 9);
     EXPECT_EQ(sc.source, QStringLiteral("Vexachart.SetPlotColor"));
-    const auto grid = errorOf([&] { c->setClrGrid(0); throw common::Error(6, "x", "y"); });
-    EXPECT_EQ(grid.number, 6);
+    // A colour accessor raises what it refuses with its own source; the colour stays.
+    c->setClrGrid(0x00FF00);
+    std::vector<Variant> noColour{Variant(50331648.0)}; // 0x03000000
+    const auto grid = errorOf([&] { invoke(*c, *idOfName(QStringLiteral("ClrGrid")), InvokeKind::Let, noColour); });
+    EXPECT_EQ(grid.number, 380);
+    EXPECT_EQ(grid.source, QStringLiteral("Vexachart.Let Color"));
+    EXPECT_EQ(c->ClrGrid(), 0x00FF00u);
 }
 
 TEST(MemberTable, EventsConnectByIdentifier)

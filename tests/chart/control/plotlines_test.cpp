@@ -104,6 +104,72 @@ TEST(PlotLines, SamePixelsAsThePainter)
     }
 }
 
+// Slanted lines written directly must come out exactly as drawLines() paints them: the joins
+// between neighbouring pixel columns that collapsed plots consist of, and slants of every kind.
+TEST(PlotLines, SlantedLinesHaveThePaintersPixels)
+{
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> anywhere(0.0, 109.0);
+    std::uniform_real_distribution<double> row(0.0, 119.0);
+    std::uniform_int_distribution<int> column(0, 108);
+    std::uniform_real_distribution<double> shortStep(-1.5, 1.5);
+    struct Family {
+        const char* name;
+        std::function<QLineF()> make;
+    };
+    const std::vector<Family> families = {
+        {"joins of neighbouring columns",
+            [&] {
+                const double x = column(rng) + 0.5;
+                return QLineF(x, row(rng), x + 1.0, row(rng));
+            }},
+        {"joins across several columns",
+            [&] {
+                const double x = column(rng) % 100 + 0.5;
+                return QLineF(x, row(rng), x + 1 + column(rng) % 8, row(rng));
+            }},
+        {"any slant", [&] { return QLineF(anywhere(rng), row(rng), anywhere(rng), row(rng)); }},
+        {"short slants",
+            [&] {
+                const QPointF p(anywhere(rng), row(rng));
+                return QLineF(p, p + QPointF(shortStep(rng), shortStep(rng)));
+            }},
+        {"near the diagonal",
+            [&] {
+                const QPointF p(anywhere(rng) / 2, row(rng) / 2);
+                const double d = anywhere(rng) / 2;
+                return QLineF(p, p + QPointF(d, d + shortStep(rng) / 8));
+            }},
+        {"ends on the last row and column",
+            [&] { return QLineF(109.0, row(rng), anywhere(rng), 119.0); }},
+    };
+    const QColor colour(200, 30, 60);
+    const std::vector<std::function<void(QPainter&)>> setups = {
+        [&](QPainter& p) { p.setPen(QPen(colour, 0, Qt::SolidLine, Qt::RoundCap)); },
+        [&](QPainter& p) {
+            p.setClipRect(QRect(7, 5, 90, 100));
+            p.setPen(QPen(colour, 0, Qt::SolidLine, Qt::SquareCap));
+        },
+    };
+    for (const Family& f : families) {
+        std::vector<QLineF> lines;
+        for (int i = 0; i < 3000; ++i)
+            lines.push_back(f.make());
+        for (size_t s = 0; s < setups.size(); ++s) {
+            SCOPED_TRACE(std::string(f.name) + (s ? ", clipped" : ""));
+            // A few lines at a time, so that a fault is not hidden under other lines.
+            constexpr int Batch = 6;
+            int differing = 0;
+            for (size_t i = 0; i < lines.size() && differing == 0; i += Batch) {
+                const QImage expected = paint(setups[s], [&](QPainter& p) { p.drawLines(&lines[i], Batch); });
+                const QImage actual = paint(setups[s], [&](QPainter& p) { drawPlotLines(p, &lines[i], Batch); });
+                differing = differingPixels(expected, actual);
+                EXPECT_EQ(differing, 0) << "from " << lines[i].x1() << "," << lines[i].y1() << " - " << lines[i].x2() << "," << lines[i].y2();
+            }
+        }
+    }
+}
+
 // Stamped markers must give the pixels of drawing every marker: line crosses, upright crosses
 // and boxes of several sizes, markers on pixel centres, off them and near the picture's edges.
 TEST(PlotLines, StampedMarkersHaveThePaintersPixels)
