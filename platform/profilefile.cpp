@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
-#include <QtDebug>
 #include <optional>
 #include <vector>
 
@@ -270,7 +269,6 @@ ProfileWrite writeProfileString(const QString& filePath, const QString& section,
     if (!content) {
         if (why)
             *why = QStringLiteral("The file cannot be read");
-        qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(filePath));
         return ProfileWrite::Failed;
     }
     const ProfileEdit edit = profileWithValue(*content, section, key, value);
@@ -279,8 +277,6 @@ ProfileWrite writeProfileString(const QString& filePath, const QString& section,
     if (const QString failure = storeProfileFile(filePath, edit.content); !failure.isEmpty()) {
         if (why)
             *why = failure;
-        qWarning("Settings file %s cannot be written (%s); nothing stored", qUtf8Printable(filePath),
-                 qUtf8Printable(failure));
         return ProfileWrite::Failed;
     }
     return ProfileWrite::Written;

@@ -76,7 +76,7 @@ QString Projekt_Speicherziel(const texts::System& sys)
         return {};
     if (!sys.Projekt_File.isEmpty())
         return sys.Projekt_File;
-    return QDir(sys.Projekt_Pfad).filePath(sys.Projekt_Name + QStringLiteral(".tpj"));
+    return QDir(sys.Projekt_Pfad).filePath(sys.Projekt_Name + ProjektEndung);
 }
 
 bool Projekt_Schreiben(texts::System& sys, const texts::Texte& texte, common::MessageBoxes& boxes,

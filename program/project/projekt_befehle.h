@@ -23,9 +23,6 @@
 
 namespace project {
 
-// The extension of every project file the program writes, exactly so (lowercase).
-inline const QString ProjektEndung = QStringLiteral(".tpj");
-
 // The project name of a file path: the file name without folder and without a final ".tpj"
 // ("Pump 3.5 kW.tpj" -> "Pump 3.5 kW"). A file not ending in ".tpj" keeps its whole name, dots
 // included. Every name taken from a path goes through here.

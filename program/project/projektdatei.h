@@ -18,6 +18,9 @@
 
 namespace project {
 
+// The extension of every project file the program writes, exactly so (lowercase).
+inline const QString ProjektEndung = QStringLiteral(".tpj");
+
 inline constexpr qint16 ProjektVersion = 2;
 inline constexpr qint16 ProjektRevision = 1;
 

@@ -12,13 +12,12 @@ namespace project {
 
 QString bakDatei(const QString& pfad)
 {
-    static const QString Endung = QStringLiteral(".tpj");
     const QFileInfo info(pfad);
     QString name = info.fileName();
-    if (name.endsWith(Endung) && name.size() > Endung.size())
-        name.chop(Endung.size());
+    if (name.endsWith(ProjektEndung) && name.size() > ProjektEndung.size())
+        name.chop(ProjektEndung.size());
     else
-        name += Endung;
+        name += ProjektEndung;
     return info.dir().filePath(name + QStringLiteral(".bak"));
 }
 

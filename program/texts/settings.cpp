@@ -13,8 +13,11 @@ const QString& iniDatei(System& sys)
     return sys.IniDatei;
 }
 
+// Every failure goes to stderr; the user is told once in the run.
 void fehlerMelden(System& sys, const QString& grund)
 {
+    qWarning("Settings file %s cannot be written (%s); nothing stored", qUtf8Printable(iniDatei(sys)),
+             qUtf8Printable(grund));
     if (sys.IniFehlerGemeldet)
         return;
     sys.IniFehlerGemeldet = true;
@@ -49,7 +52,6 @@ void INI_schreiben(System& sys, const QString& Key, const QString& Value, const 
     if (!sys.IniStapelNeu) {
         const std::optional<QByteArray> inhalt = platform::readProfileFile(iniDatei(sys));
         if (!inhalt) {
-            qWarning("Settings file %s cannot be read; nothing stored", qUtf8Printable(iniDatei(sys)));
             fehlerMelden(sys, QStringLiteral("The file cannot be read"));
             return;
         }
@@ -76,11 +78,8 @@ INI_Stapel::~INI_Stapel()
     m_sys.IniStapelNeu.reset();
     if (!neu || neu == alt)
         return;
-    if (const QString grund = platform::storeProfileFile(iniDatei(m_sys), *neu); !grund.isEmpty()) {
-        qWarning("Settings file %s cannot be written (%s); nothing stored", qUtf8Printable(iniDatei(m_sys)),
-                 qUtf8Printable(grund));
+    if (const QString grund = platform::storeProfileFile(iniDatei(m_sys), *neu); !grund.isEmpty())
         fehlerMelden(m_sys, grund);
-    }
 }
 
 } // namespace texts

@@ -1,4 +1,5 @@
 #include "common/recordingmessageboxes.h"
+#include "fullfolder.h"
 #include "platform/tempconfig.h"
 #include "program/app/startup_main.h"
 #include "program/texts/stringtable.h"
@@ -98,4 +99,37 @@ TEST(StartupWindow, SecondStartOpensNoWindow)
     EXPECT_TRUE(start(state, instance, boxes).isNull());
     EXPECT_TRUE(boxes.contains(QStringLiteral(" Programm wurde schon gestartet")));
     EXPECT_EQ(env.settingsBytes(), QByteArray("[SysDaten]\nSprache=1\n"));
+}
+
+// The program as started: a settings file that can no longer be written is reported once, in the
+// window's messages, and stays whole while the user goes on changing settings.
+TEST(StartupWindow, ASettingsFileThatCannotBeWrittenIsReportedOnceAndKept)
+{
+    TempConfig env;
+    FullFolder config;
+    const QByteArray settings = "[SysDaten]\nSprache=1\n";
+    ASSERT_TRUE(QDir().mkpath(config.filePath(QStringLiteral("kelto-line"))));
+    config.put(QStringLiteral("kelto-line/Kelto_VX.ini"), settings);
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8()); // TempConfig puts it back
+    app::AppState state;
+    platform::SingleInstance instance;
+    common::RecordingMessageBoxes boxes;
+    const QPointer<ui::Kelto_VX_Menu> window = start(state, instance, boxes);
+    ASSERT_FALSE(window.isNull());
+    ASSERT_TRUE(boxes.shown.empty());
+    config.fill();
+
+    window->menuItem(QStringLiteral("Menu_Ex_Sp_dt"))->trigger();
+    window->menuItem(QStringLiteral("Menu_Ex_Sp_Fran"))->trigger();
+    config.release();
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Exclamation);
+    EXPECT_TRUE(boxes.shown[0].prompt.contains(config.filePath(QStringLiteral("kelto-line/Kelto_VX.ini"))));
+    EXPECT_EQ(config.bytesOf(QStringLiteral("kelto-line/Kelto_VX.ini")), settings);
+    EXPECT_EQ(state.Texte.SprachNr, 2); // the window follows the choice all the same
+
+    boxes.answers = {common::mb::No};
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
