@@ -48,8 +48,9 @@ check() {
   local env=(PATH="$work/bin" HOME="$home" TMPDIR="$home/tmp" XDG_CONFIG_HOME="$home/config" LANG=C.UTF-8
     KELTO_BUILD_DIR="$work/build")
   [ -n "$given" ] && env+=(XDG_RUNTIME_DIR="$given")
-  # A session of its own, as a terminal gives its foreground job a process group of its own.
-  setsid "${as_user[@]}" env -i "${env[@]}" "$source/scripts/run" >"$work/out" 2>&1 &
+  # A session of its own, as a terminal gives its foreground job a process group of its own, and
+  # Ctrl+C acting as it does there (a job started in the background here would ignore it).
+  setsid "${as_user[@]}" env --default-signal=INT -i "${env[@]}" "$source/scripts/run" >"$work/out" 2>&1 &
   sid=$!
 
   local settings=$home/config/kelto-line/Kelto_VX.ini pid=
@@ -84,7 +85,7 @@ check() {
   done
   [ -z "$(session_processes)" ] || fail "$name: still running after Ctrl+C: $(session_processes | tr '\n' ' ')"
   sid=
-  [ "$status" -ne 0 ] || fail "$name: scripts/run ended with status 0 after Ctrl+C"
+  [ "$status" -eq 130 ] || fail "$name: scripts/run ended with status $status after Ctrl+C, not as interrupted (130)"
   if [ -n "$given" ]; then
     [ -d "$given" ] || fail "$name: the session's runtime folder was removed"
   else
