@@ -8,8 +8,13 @@ namespace ui {
 // The program's title where a window has no caption of its own (message boxes).
 inline const QString ProgrammTitel = QStringLiteral("Kelto-Line");
 
-// Names the application (its settings folder follows the name). It sets no display name: the
+// The program's icon, the one its desktop entry shows.
+inline const QString ProgrammSymbol = QStringLiteral(":/icons/kelto-line.svg");
+
+// Names the application (its settings folder follows the name) and gives its windows the
+// program's icon, so that title bars and task switchers show it. It sets no display name: the
 // window system would append that to every caption, and the captions are the program's own.
+// The desktop file name lets a Wayland desktop match the windows to the desktop entry.
 void anwendungBenennen();
 
 } // namespace ui

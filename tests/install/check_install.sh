@@ -40,7 +40,7 @@ system=$prefix/$datadir/kelto-line/system
 diff <(cd "$source/program/system" && find . -type f | sort) <(cd "$system" && find . -type f | sort) \
   || fail "installed system folder differs from program/system"
 [ -f "$prefix/$datadir/applications/kelto-line.desktop" ] || fail "no desktop entry"
-grep -qx 'Exec=kelto-line' "$prefix/$datadir/applications/kelto-line.desktop" || fail "desktop entry starts something else"
+grep -qxF "Exec=$prefix/$bindir/kelto-line" "$prefix/$datadir/applications/kelto-line.desktop" || fail "desktop entry starts something else"
 [ -f "$prefix/$datadir/icons/hicolor/scalable/apps/kelto-line.svg" ] || fail "no icon"
 runpath=$(readelf -d "$prefix/$bindir/kelto-line" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
 [ "$runpath" = "\$ORIGIN/$(realpath -m --relative-to="/$bindir" "/$libdir")" ] || fail "program RUNPATH '$runpath'"
