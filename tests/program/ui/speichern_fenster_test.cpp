@@ -91,6 +91,13 @@ TEST_F(SpeichernFenster, OneCommandWritesTheSettingsFileOnce)
     ctrlS();
     EXPECT_EQ(writes.count(), 0);
     EXPECT_TRUE(boxes.shown.empty());
+
+    // Save As of the titled project under a new name, from its menu item: one write.
+    projektDialoge.answers = {start.System.Projekt_Pfad + QStringLiteral("fourth.tpj")};
+    w->menuItem("ProjSaveAs")->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(start.System.Projekt_Name, QStringLiteral("fourth"));
+    EXPECT_EQ(writes.count(), 1);
 }
 
 // A save dialog that returns a dotted name without ".tpj" (as the desktop's own dialog may) has
