@@ -25,6 +25,17 @@ void fehlerMelden(System& sys, const QString& grund)
         sys.IniFehlerMelden(IniFehlerMeldung(iniDatei(sys), grund));
 }
 
+// The file's bytes with the batch's held-back writes applied, in their order.
+QByteArray mitGehaltenenWerten(QByteArray inhalt, const std::vector<System::IniWert>& werte)
+{
+    for (const System::IniWert& w : werte) {
+        platform::ProfileEdit edit = platform::profileWithValue(inhalt, w.Section, w.Key, w.Value);
+        if (edit.result == platform::ProfileWrite::Written)
+            inhalt = std::move(edit.content);
+    }
+    return inhalt;
+}
+
 } // namespace
 
 QString IniFehlerMeldung(const QString& datei, const QString& grund)
@@ -36,31 +47,23 @@ QString IniFehlerMeldung(const QString& datei, const QString& grund)
 
 QString INI_lesen(System& sys, const QString& Key, const QString& Section)
 {
-    if (sys.IniStapelNeu)
-        return platform::profileValue(*sys.IniStapelNeu, Section, Key);
-    return platform::readProfileString(iniDatei(sys), Section, Key);
+    if (sys.IniStapelWerte.empty())
+        return platform::readProfileString(iniDatei(sys), Section, Key);
+    // Inside a batch the file as it is now, with what the batch holds back on top.
+    const std::optional<QByteArray> inhalt = platform::readProfileFile(iniDatei(sys));
+    return platform::profileValue(mitGehaltenenWerten(inhalt.value_or(QByteArray()), sys.IniStapelWerte), Section, Key);
 }
 
 void INI_schreiben(System& sys, const QString& Key, const QString& Value, const QString& Section)
 {
-    if (sys.IniStapelTiefe == 0) {
-        QString grund;
-        if (platform::writeProfileString(iniDatei(sys), Section, Key, Value, &grund) == platform::ProfileWrite::Failed)
-            fehlerMelden(sys, grund);
+    if (sys.IniStapelTiefe > 0) {
+        if (!Key.isEmpty())
+            sys.IniStapelWerte.push_back({Section, Key, Value});
         return;
     }
-    if (!sys.IniStapelNeu) {
-        const std::optional<QByteArray> inhalt = platform::readProfileFile(iniDatei(sys));
-        if (!inhalt) {
-            fehlerMelden(sys, QStringLiteral("The file cannot be read"));
-            return;
-        }
-        sys.IniStapelAlt = inhalt;
-        sys.IniStapelNeu = inhalt;
-    }
-    const platform::ProfileEdit edit = platform::profileWithValue(*sys.IniStapelNeu, Section, Key, Value);
-    if (edit.result == platform::ProfileWrite::Written)
-        sys.IniStapelNeu = edit.content;
+    QString grund;
+    if (platform::writeProfileString(iniDatei(sys), Section, Key, Value, &grund) == platform::ProfileWrite::Failed)
+        fehlerMelden(sys, grund);
 }
 
 INI_Stapel::INI_Stapel(System& sys) : m_sys(sys)
@@ -72,13 +75,21 @@ INI_Stapel::~INI_Stapel()
 {
     if (--m_sys.IniStapelTiefe > 0)
         return;
-    const std::optional<QByteArray> alt = std::move(m_sys.IniStapelAlt);
-    const std::optional<QByteArray> neu = std::move(m_sys.IniStapelNeu);
-    m_sys.IniStapelAlt.reset();
-    m_sys.IniStapelNeu.reset();
-    if (!neu || neu == alt)
+    const std::vector<System::IniWert> werte = std::move(m_sys.IniStapelWerte);
+    m_sys.IniStapelWerte.clear();
+    if (werte.empty())
         return;
-    if (const QString grund = platform::storeProfileFile(iniDatei(m_sys), *neu); !grund.isEmpty())
+    // The file is read again at the end, so that what another program wrote into it while the
+    // batch was open stays; only the batch's own keys change.
+    const std::optional<QByteArray> inhalt = platform::readProfileFile(iniDatei(m_sys));
+    if (!inhalt) {
+        fehlerMelden(m_sys, QStringLiteral("The file cannot be read"));
+        return;
+    }
+    const QByteArray neu = mitGehaltenenWerten(*inhalt, werte);
+    if (neu == *inhalt)
+        return;
+    if (const QString grund = platform::storeProfileFile(iniDatei(m_sys), neu); !grund.isEmpty())
         fehlerMelden(m_sys, grund);
 }
 

@@ -23,7 +23,11 @@ QString INI_lesen(System& sys, const QString& Key, const QString& Section);
 // the user is told once per run (System::IniFehlerMelden), naming the file.
 void INI_schreiben(System& sys, const QString& Key, const QString& Value, const QString& Section);
 
-// The settings a user action writes reach the file in one write, when the outermost batch ends.
+// Several keys the program writes in one go, without waiting for the user (the recent-projects
+// list, the address block), reach the file in one write when the outermost batch ends. A batch
+// never stays open while the user is asked anything (a dialog, a message, a file dialog): a
+// change the user makes is in the file when it is done. At the end the file is read again and
+// only the batch's own keys change, so that what another program wrote meanwhile stays.
 class INI_Stapel {
 public:
     explicit INI_Stapel(System& sys);

@@ -1,21 +1,24 @@
 #pragma once
 // Program-wide values of the start-up module: the settings read at start, the start-up flags
 // and the path of the settings file. One instance lives in the application state.
-#include <QByteArray>
 #include <QString>
 #include <functional>
-#include <optional>
+#include <vector>
 
 namespace texts {
 
 struct System {
     // Full path of the settings file, found on the first read or write of a run.
     QString IniDatei;
-    // While a batch of settings writes is open (see settings.h): how deep, and the file's bytes
-    // with the writes held back so far (read on the batch's first write).
+    // While a batch of settings writes is open (see settings.h): how deep, and the writes held
+    // back so far, in their order.
+    struct IniWert {
+        QString Section;
+        QString Key;
+        QString Value;
+    };
     int IniStapelTiefe = 0;
-    std::optional<QByteArray> IniStapelAlt;
-    std::optional<QByteArray> IniStapelNeu;
+    std::vector<IniWert> IniStapelWerte;
     // Tells the user that the settings file cannot be written; called once per run at most.
     std::function<void(const QString& meldung)> IniFehlerMelden;
     bool IniFehlerGemeldet = false;

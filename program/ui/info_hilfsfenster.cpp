@@ -109,8 +109,9 @@ void Hilfsfenster::KLeistungUebernehmen(Kelto_VX_Menu& fenster, Programmzustand&
     } catch (const std::exception&) {
         text.clear(); // a load the unit cannot show stays empty; KLeistung keeps it
     }
-    // setText is no user edit: the field's change handler does not read the rounded text back.
-    fenster.TB_KLeistung->setText(text);
+    // The program's text, no user edit: the field's change handler does not read the rounded
+    // text back.
+    fenster.writeField(fenster.TB_KLeistung, text);
     if (k.KLeistung > 0) {
         fenster.CB_Kuehler_suchen->setEnabled(true);
         fenster.CB_Kuehler_suchen_Click();

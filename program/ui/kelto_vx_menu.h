@@ -119,6 +119,10 @@ public:
     // Runs the command of a menu key, as a click on the item does.
     void MenuBar1_ItemClick(const QString& key);
 
+    // The one way the program writes an input field's text: it stands as written, whatever a
+    // user may type there, and clears the user's edit mark.
+    void writeField(QLineEdit* field, const QString& text);
+
     // Runs a command that opens a window (MainWindowServices::showModal hands it here by default);
     // false for a name no window belongs to.
     bool runCommand(const QString& command);
@@ -345,8 +349,6 @@ private:
     void showBanner(int number);
     void queueTab();
 
-    // Writes a field's text as the program (clears the user's edit mark).
-    void writeField(QLineEdit* field, const QString& text);
     bool userEdited(QLineEdit* field) const { return m_edited.value(field, false); }
 
     // Units.

@@ -6,7 +6,6 @@
 #include "common/widgets/qtcolour.h"
 #include "program/rating/units.h"
 #include "program/texts/settings.h"
-#include "program/ui/keyfilter.h"
 #include "program/ui/menushortcutguard.h"
 #include "program/ui/numericfieldvalidator.h"
 #include "program/windowrules/unitrange.h"
@@ -140,16 +139,7 @@ bool Kelto_VX_Menu::eventFilter(QObject* watched, QEvent* event)
                 queueTab();
             return true;
         }
-        // Copy, paste, cut, undo, select all type nothing; what a paste brings meets the
-        // field's validator.
-        if (isEditingBinding(*key))
-            return false;
-        // Any other key that would type a character meets the filter, whatever modifier is
-        // held (on X11 Alt+X types "x"). Backspace, Delete, arrows, Home, End and Tab type none.
-        const bool allowMinus = field == TB_T_Umgebung;
-        for (const QChar ch : key->text())
-            if (ch.isPrint() && !keepKey(ch, allowMinus, m_zustand.Texte.DezimalTrenner))
-                return true;
+        // Every other key reaches the field; what it would type meets the field's validator.
         return false;
     }
     case QEvent::FocusOut: {
@@ -200,7 +190,10 @@ void Kelto_VX_Menu::queueTab()
 
 void Kelto_VX_Menu::writeField(QLineEdit* field, const QString& text)
 {
-    field->setText(text);
+    if (NumericFieldValidator* rule = NumericFieldValidator::of(field))
+        rule->programText(text);
+    else
+        field->setText(text);
     m_edited[field] = false;
 }
 

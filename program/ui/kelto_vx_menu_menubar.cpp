@@ -4,7 +4,6 @@
 
 #include "common/messages.h"
 #include "common/widgets/qtcolour.h"
-#include "program/texts/settings.h"
 #include "program/ui/programmzustand.h"
 
 #include <QAction>
@@ -160,7 +159,6 @@ void setMenuHint(QAction* item, const QString& titel, const QString& text)
 void Kelto_VX_Menu::MenuBar1_ItemClick(const QString& key)
 {
     common::UserActionScope scope(m_boxes);
-    texts::INI_Stapel einSchreiben(m_zustand.System()); // a command writes the settings file once
     const MenuBefehl b = befehlFuer(key);
     // A menu or its shortcut takes no focus from the field being typed in: the command must work
     // on the value the window shows, not on the one before (a save would store the old one).

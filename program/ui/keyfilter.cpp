@@ -1,9 +1,5 @@
 #include "program/ui/keyfilter.h"
 
-#include <QKeyEvent>
-#include <QKeySequence>
-#include <QMetaEnum>
-
 #include <algorithm>
 
 namespace ui {
@@ -31,17 +27,6 @@ bool keepInsertion(const QString& before, const QString& after, bool allowMinus,
     const QStringView eingefuegt = QStringView(after).mid(anfang, after.size() - anfang - ende);
     return std::all_of(eingefuegt.begin(), eingefuegt.end(),
         [&](QChar ch) { return ch != QChar(8) && keepKey(ch, allowMinus, DezimalTrenner); });
-}
-
-bool isEditingBinding(const QKeyEvent& key)
-{
-    const QMetaEnum standard = QMetaEnum::fromType<QKeySequence::StandardKey>();
-    for (int i = 0; i < standard.keyCount(); ++i) {
-        const auto binding = static_cast<QKeySequence::StandardKey>(standard.value(i));
-        if (binding != QKeySequence::UnknownKey && key.matches(binding))
-            return true;
-    }
-    return false;
 }
 
 } // namespace ui

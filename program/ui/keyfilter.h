@@ -1,12 +1,9 @@
 #pragma once
 // Key filters of the operating-point fields: digits, the locale's decimal separator and, for the
-// ambient temperature, the minus sign. Everything else that would type a character is dropped,
-// whatever modifier is held, and text that arrives another way (paste, drop, an input method)
-// meets the same test.
+// ambient temperature, the minus sign. The fields' validator (numericfieldvalidator.h) holds
+// every change of their text to this test, however the text arrives.
 #include <QChar>
 #include <QString>
-
-class QKeyEvent;
 
 namespace ui {
 
@@ -18,9 +15,5 @@ bool keepKey(QChar ch, bool allowMinus, const QString& DezimalTrenner);
 // be typed there (Backspace is a key, never a character of the text). What stands between the
 // common start and the common end of the two texts was inserted; removing text is always allowed.
 bool keepInsertion(const QString& before, const QString& after, bool allowMinus, const QString& DezimalTrenner);
-
-// True when the key is one of the standard editing bindings (copy, paste, undo, select all, ...):
-// such a key types no character itself.
-bool isEditingBinding(const QKeyEvent& key);
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "program/texts/settings.h"
 #include "program/windowrules/projekt_historie.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ui {
@@ -39,6 +40,19 @@ QString ProjektBefehle::ordner(bool anlegen)
     if (m_sys.Projekt_Pfad.isEmpty())
         m_sys.Projekt_Pfad = standard;
     return m_sys.Projekt_Pfad;
+}
+
+bool ProjektBefehle::ersetzenErlaubt(const QString& datei)
+{
+    const QFileInfo info(datei);
+    if (!info.exists() && !info.isSymLink())
+        return true;
+    // The question a file dialog asks, in the program's language through Qt's own texts.
+    const QString frage = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+                              .arg(info.fileName());
+    return m_boxes.show(frage, common::mb::YesNo | common::mb::Exclamation | common::mb::DefaultButton2,
+               text(m_texte.Text_100))
+        == common::mb::Yes;
 }
 
 bool ProjektBefehle::Sicherungsfrage()
@@ -86,8 +100,13 @@ bool ProjektBefehle::Projekt_SaveAs()
         m_boxes.show(text(m_texte.Text_109), common::mb::Critical);
         return false;
     }
-    const QString datei = project::Projekt_DateiAusAntwort(m_dialoge.speichernUnter(text(m_texte.Text_100), o, vorschlag));
+    const QString antwort = m_dialoge.speichernUnter(text(m_texte.Text_100), o, vorschlag);
+    const QString datei = project::Projekt_DateiAusAntwort(antwort);
     if (abgebrochen(datei))
+        return false;
+    // The dialog asked about the name it returned. A dialog that adds no ".tpj" to a name with a
+    // dot in it ("Pump 3.5 kW"), as the desktop's own may do, never asked about the file written.
+    if (datei != antwort && !ersetzenErlaubt(datei))
         return false;
     if (!m_ablage.speichern(datei))
         return false;

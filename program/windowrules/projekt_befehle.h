@@ -36,7 +36,8 @@ public:
 class ProjektDialoge {
 public:
     virtual ~ProjektDialoge() = default;
-    // A file to save to, "*.tpj" files, default suffix "tpj"; asks before replacing a file.
+    // A file to save to, "*.tpj" files, default suffix "tpj"; asks before replacing the file it
+    // returns (the command asks again when it writes under another name).
     virtual QString speichernUnter(const QString& titel, const QString& ordner, const QString& vorschlag) = 0;
     // An existing "*.tpj" file to open.
     virtual QString oeffnen(const QString& titel, const QString& ordner) = 0;
@@ -75,6 +76,8 @@ public:
 
 private:
     const QString& text(const texts::SprachText& t) const;
+    // Asks before an existing file is replaced; true when it may be written.
+    bool ersetzenErlaubt(const QString& datei);
     // The data folder with its final "/" (the default one when none is set); created when asked to.
     // Empty when it cannot be created.
     QString ordner(bool anlegen);

@@ -104,3 +104,26 @@ TEST(SettingsWriting, ABatchWritesTheFileOnceWhenItEnds)
     EXPECT_EQ(QDir(env.configFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({"Kelto_VX.ini", "Kelto_VX.ini.old"}));
 }
+
+// What another program writes into the file while a batch is open stays: the batch's end changes
+// only the batch's own keys, on the file as it is then. Reads inside the batch see both.
+TEST(SettingsWriting, ABatchKeepsWhatAnotherProgramWroteMeanwhile)
+{
+    TempConfig env;
+    env.writeSettings("[SysDaten]\nSprache=0\n[Projekte]\nName1=/p/a.tpj\n");
+    texts::System sys;
+    Meldungen meldungen;
+    meldungen.an(sys);
+    {
+        const texts::INI_Stapel stapel(sys);
+        INI_schreiben(sys, QStringLiteral("Name1"), QStringLiteral("/p/b.tpj"), texts::ini::Projekte);
+        INI_schreiben(sys, QStringLiteral("Name2"), QStringLiteral("/p/a.tpj"), texts::ini::Projekte);
+        // Another program (an editor, a second copy of the program) rewrites the file now.
+        env.writeSettings("; edited\n[SysDaten]\nSprache=4\nUserPath=/daten/\n[Projekte]\nName1=/p/a.tpj\n");
+        EXPECT_EQ(INI_lesen(sys, QStringLiteral("UserPath"), texts::ini::SysDaten), QStringLiteral("/daten/"));
+        EXPECT_EQ(INI_lesen(sys, QStringLiteral("Name1"), texts::ini::Projekte), QStringLiteral("/p/b.tpj"));
+    }
+    EXPECT_EQ(env.settingsBytes(),
+              QByteArray("; edited\n[SysDaten]\nSprache=4\nUserPath=/daten/\n[Projekte]\nName1=/p/b.tpj\nName2=/p/a.tpj\n"));
+    EXPECT_TRUE(meldungen.gesehen.isEmpty());
+}

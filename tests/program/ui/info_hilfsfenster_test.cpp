@@ -115,4 +115,29 @@ TEST_F(HilfsfensterTest, OutletAtInletHandsOverNoLoad)
     EXPECT_EQ(w->TB_Kuehlertyp->text(), QStringLiteral("---"));
 }
 
+// Every change made in the options window is in the settings file while the window is still
+// open, as a program that is killed then would leave it; closing writes only the address block.
+TEST_F(HilfsfensterTest, OptionsOpenedByTheMenuWriteEachChangeAtOnce)
+{
+    starten();
+    QStringList gelesen;
+    bedienen = [&](QDialog& d) {
+        auto& o = static_cast<ui::Optionen&>(d);
+        ASSERT_FALSE(o.CBox_SW_graphik->isChecked());
+        o.CBox_SW_graphik->click();
+        gelesen << QString::fromUtf8(config.settingsBytes());
+        o.ChkBox_Dealer->click();
+        pick(o.CBox_Dealer, 1);
+        gelesen << QString::fromUtf8(config.settingsBytes());
+        o.KB_close->click();
+    };
+    w->menuItem("Menu_Ex_Opt")->trigger();
+    ASSERT_EQ(geoeffnet, QStringList{"Optionen"});
+    ASSERT_EQ(gelesen.size(), 2);
+    EXPECT_TRUE(gelesen[0].contains(QStringLiteral("SW_Graphik=1\n"))) << gelesen[0].toStdString();
+    for (const char* zeile : {"DealerFlag=1\n", "DealerEUIdx=1\n", "DealerUSIdx=0\n"})
+        EXPECT_TRUE(gelesen[1].contains(QLatin1String(zeile))) << zeile << "\n" << gelesen[1].toStdString();
+    EXPECT_TRUE(config.settingsBytes().contains("[UserInfo]"));
+}
+
 } // namespace

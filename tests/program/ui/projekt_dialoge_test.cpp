@@ -1,5 +1,6 @@
-// The desktop's save dialog of the project commands, as a user fills it in: the answer is the
-// project file that will be written, and replacing an existing one is asked about.
+// Qt's save dialog of the project commands, as a user fills it in: a name without a dot gets
+// ".tpj" before the dialog asks about replacing that file; a dotted name comes back as typed
+// (the command completes it and asks itself).
 #include "program/ui/projekt_dialoge.h"
 
 #include <QAbstractButton>
@@ -35,7 +36,7 @@ void tippeUndSpeichere(const QString& name, QString& frage)
     });
 }
 
-TEST(QtProjektDialoge, SaveDialogAnswersTheTpjFileAndAsksBeforeReplacingIt)
+TEST(QtProjektDialoge, SaveDialogAddsTheSuffixWhereItCanAndAsksAboutTheFileItReturns)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -44,8 +45,8 @@ TEST(QtProjektDialoge, SaveDialogAnswersTheTpjFileAndAsksBeforeReplacingIt)
 
     struct Fall { QString getippt; QString datei; };
     const Fall faelle[] = {
-        {"Pump 3.5 kW", "Pump 3.5 kW.tpj"},
-        {"pump.v2", "pump.v2.tpj"},
+        {"Pump 3.5 kW", "Pump 3.5 kW"},
+        {"pump.v2", "pump.v2"},
         {"fertig.tpj", "fertig.tpj"},
         {"pump", "pump.tpj"},
     };
@@ -57,14 +58,14 @@ TEST(QtProjektDialoge, SaveDialogAnswersTheTpjFileAndAsksBeforeReplacingIt)
         EXPECT_TRUE(frage.isEmpty()) << frage.toStdString();
     }
 
-    // The file that would be replaced is the one asked about, dotted name or not.
-    QFile vorhanden(ordner + "Pump 3.5 kW.tpj");
+    // The file that would be replaced is the one asked about.
+    QFile vorhanden(ordner + "pump.tpj");
     ASSERT_TRUE(vorhanden.open(QIODevice::WriteOnly));
     vorhanden.close();
     QString frage;
-    tippeUndSpeichere("Pump 3.5 kW", frage);
-    EXPECT_EQ(dialoge.speichernUnter("Speichern", ordner, "Vorschlag"), ordner + "Pump 3.5 kW.tpj");
-    EXPECT_TRUE(frage.contains("Pump 3.5 kW.tpj")) << frage.toStdString();
+    tippeUndSpeichere("pump", frage);
+    EXPECT_EQ(dialoge.speichernUnter("Speichern", ordner, "Vorschlag"), ordner + "pump.tpj");
+    EXPECT_TRUE(frage.contains("pump.tpj")) << frage.toStdString();
 }
 
 } // namespace

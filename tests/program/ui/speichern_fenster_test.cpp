@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -90,4 +91,65 @@ TEST_F(SpeichernFenster, OneCommandWritesTheSettingsFileOnce)
     ctrlS();
     EXPECT_EQ(writes.count(), 0);
     EXPECT_TRUE(boxes.shown.empty());
+
+    // Save As of the titled project under a new name, from its menu item: one write.
+    projektDialoge.answers = {start.System.Projekt_Pfad + QStringLiteral("fourth.tpj")};
+    w->menuItem("ProjSaveAs")->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(start.System.Projekt_Name, QStringLiteral("fourth"));
+    EXPECT_EQ(writes.count(), 1);
+}
+
+// A save dialog that returns a dotted name without ".tpj" (as the desktop's own dialog may) has
+// asked about that name only: the project file it becomes is asked about before it is replaced.
+TEST_F(SpeichernFenster, SaveAsAsksBeforeReplacingTheFileTheNameBecomes)
+{
+    open(1);
+    referencePoint();
+    const QString ordner = start.System.Projekt_Pfad;
+    const auto inhalt = [&](const QString& name) {
+        QFile f(ordner + name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto schreibe = [&](const QString& name, const QByteArray& bytes) {
+        QFile f(ordner + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    schreibe(QStringLiteral("Pump 3.5 kW.tpj"), "the colleague's project");
+    schreibe(QStringLiteral("Pump 3.5 kW"), "a note without suffix");
+    const QString frage = QStringLiteral("Pump 3.5 kW.tpj already exists.\nDo you want to replace it?");
+
+    // No: nothing is written, both files stay, the project stays untitled.
+    boxes.answers = {common::mb::No};
+    EXPECT_FALSE(saveAs(QStringLiteral("Pump 3.5 kW"), ordner + QStringLiteral("Pump 3.5 kW")));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, frage);
+    EXPECT_EQ(boxes.shown[0].style, common::mb::YesNo | common::mb::Exclamation | common::mb::DefaultButton2);
+    EXPECT_EQ(boxes.shown[0].title, zustand->Texte.Text_100[1]);
+    EXPECT_EQ(inhalt(QStringLiteral("Pump 3.5 kW.tpj")), "the colleague's project");
+    EXPECT_EQ(inhalt(QStringLiteral("Pump 3.5 kW")), "a note without suffix");
+    EXPECT_FALSE(QFileInfo::exists(ordner + QStringLiteral("Pump 3.5 kW.bak")));
+    EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
+
+    // Yes: the project replaces the ".tpj" file, whose old bytes become the copy.
+    boxes.clear();
+    boxes.answers = {common::mb::Yes};
+    EXPECT_TRUE(saveAs(QStringLiteral("Pump 3.5 kW"), ordner + QStringLiteral("Pump 3.5 kW")));
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, frage);
+    EXPECT_EQ(start.System.Projekt_File, ordner + QStringLiteral("Pump 3.5 kW.tpj"));
+    EXPECT_NE(inhalt(QStringLiteral("Pump 3.5 kW.tpj")), "the colleague's project");
+    EXPECT_EQ(inhalt(QStringLiteral("Pump 3.5 kW.bak")), "the colleague's project");
+    EXPECT_EQ(inhalt(QStringLiteral("Pump 3.5 kW")), "a note without suffix");
+
+    // The name the dialog confirmed is the file written, or no such file exists: no question.
+    boxes.clear();
+    projektDialoge.answers = {ordner + QStringLiteral("Pump 3.5 kW.tpj")}; // titled now: no name asked
+    EXPECT_TRUE(w->Projekt_SaveAs());
+    projektDialoge.answers = {ordner + QStringLiteral("Pump 4.0 kW")};
+    EXPECT_TRUE(w->Projekt_SaveAs());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(start.System.Projekt_File, ordner + QStringLiteral("Pump 4.0 kW.tpj"));
+    EXPECT_EQ(inhalt(QStringLiteral("Pump 3.5 kW")), "a note without suffix");
 }

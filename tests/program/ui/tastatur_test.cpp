@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGroupBox>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -179,6 +181,68 @@ TEST_F(Tastatur, PastedOrDroppedTextMeetsTheFieldsFilter)
     QTest::keyClick(w->TB_T_in, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(w->TB_T_in, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(w->TB_T_in->text(), "60");
+}
+
+// The program may write what a user cannot type (-12.2 degC in the inlet field after a unit
+// switch); no undo, redo, paste or key brings a refused character back or in afterwards.
+TEST_F(Tastatur, NoUndoBringsARefusedCharacterIntoANumericField)
+{
+    oeffnen();
+    QClipboard* ablage = QGuiApplication::clipboard();
+    w->menuItem("Menu_EH_Temp_F")->trigger();
+    type(w->TB_T_Umgebung, "-20");
+    type(w->TB_T_in, "10"); // its property message is answered OK by the recording boxes
+    w->menuItem("Menu_EH_Temp_C")->trigger();
+    QLineEdit* feld = w->TB_T_in;
+    ASSERT_EQ(feld->text(), "-12.2");
+
+    fokus(feld);
+    QTest::keyClick(feld, Qt::Key_End);
+    QTest::keyClick(feld, Qt::Key_5);
+    QTest::keyClick(feld, Qt::Key_Home);
+    QTest::keyClick(feld, Qt::Key_Right);
+    QTest::keyClick(feld, Qt::Key_Backspace);
+    ASSERT_EQ(feld->text(), "12.25");
+    QTest::keyClick(feld, Qt::Key_Z, Qt::ControlModifier); // would put the minus back
+    EXPECT_EQ(feld->text(), "12.25");
+    ablage->setText("abc");
+    QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(feld->text(), "12.25");
+    ablage->setText("Q!");
+    QTest::keyClick(feld, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(feld->text(), "12.25");
+    QTest::keyClick(feld, Qt::Key_Q);
+    EXPECT_EQ(feld->text(), "12.25");
+
+    // The undo item of the field's own menu is held to the same rule; an undo that brings back
+    // only what may be typed still works, from the menu as by key.
+    QContextMenuEvent menueAnfrage(QContextMenuEvent::Keyboard, QPoint(2, 2), feld->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(feld, &menueAnfrage);
+    auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menue, nullptr);
+    QAction* rueckgaengig = menue->actions().value(0);
+    ASSERT_NE(rueckgaengig, nullptr);
+    ASSERT_TRUE(rueckgaengig->isEnabled());
+    rueckgaengig->trigger();
+    menue->close();
+    EXPECT_EQ(feld->text(), "12.25");
+    QTest::keyClick(feld, Qt::Key_End);
+    QTest::keyClick(feld, Qt::Key_0);
+    ASSERT_EQ(feld->text(), "12.250");
+    QTest::keyClick(feld, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(feld->text(), "12.25");
+    QTest::keyClick(feld, Qt::Key_Z, Qt::ControlModifier); // the minus again: refused
+    QTest::keyClick(feld, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // redo
+    EXPECT_EQ(feld->text(), "12.250");
+
+    // Leaving the field takes the value the field shows.
+    boxes.clear();
+    QTest::keyClick(feld, Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_FALSE(feld->hasFocus());
+    EXPECT_DOUBLE_EQ(k().T_in, 12.25);
+    EXPECT_TRUE(k().Eingabe_OK);
+    EXPECT_TRUE(w->FR_Leistung->isEnabled());
 }
 
 } // namespace
