@@ -1,5 +1,6 @@
 #include "program/app/startup_main.h"
 #include "program/app/startup_sysdaten.h"
+#include "program/texts/settings.h"
 #include <QtGlobal>
 
 namespace app {
@@ -22,6 +23,9 @@ StartResult Main(AppState& state, platform::SingleInstance& instance, common::Me
         break;
     }
     // A settings file that cannot be written loses the user's settings: say so once, not on every write.
+    state.System.IniFehlerText = [texte = &state.Texte](const QString& datei, const common::FileFailure& grund) {
+        return texts::IniFehlerMeldung(*texte, datei, grund);
+    };
     state.System.IniFehlerMelden = [shown = &boxes](const QString& meldung) {
         shown->show(meldung, common::mb::Exclamation);
     };

@@ -46,6 +46,9 @@ texts::Texte deutscheTexte()
     t.Text_106[0] = QStringLiteral("Fehler beim Öffnen der Datei!");
     t.Text_109[0] = QStringLiteral("Projekt NICHT gespeichert!!!");
     t.Text_111[0] = QStringLiteral("Fehler beim Laden der Projektdaten!");
+    t.Text_604[0] = QStringLiteral("Keine Datei");
+    t.Text_613[0] = QStringLiteral("Keine Projektdatei der Version 1 oder 2");
+    t.Text_614[0] = QStringLiteral("Die Datei endet, bevor die Projektdaten vollständig sind");
     return t;
 }
 
@@ -137,7 +140,7 @@ TEST_F(ProjektDateiTest, ARecordWithAHugeTailLoadsReadingOnlyTheRecord)
     ASSERT_GT(QFileInfo(datei).size(), 16LL * 1024 * 1024);
 
     const Ladeergebnis r = ladeProjektDatei(datei);
-    ASSERT_EQ(r.status, LadeStatus::Geladen) << r.grund.toStdString();
+    ASSERT_EQ(r.status, LadeStatus::Geladen) << r.grund.reason.toStdString();
     EXPECT_EQ(r.dekodiert.satz, s);
 
     // The reader asks for the record's bytes and not one byte of the tail.
@@ -198,10 +201,14 @@ TEST_F(ProjektDateiTest, RefusedFilesLeaveTheProjectAsItWas)
         QString meldung;
     };
     const Fall faelle[] = {
-        {pfad(QStringLiteral("neu.tpj")), QStringLiteral("Projektfile defekt!!!\r\nProjekt nicht geladen!!!")},
-        {pfad(QStringLiteral("halb.tpj")), QStringLiteral("Projektfile defekt!!!\r\nProjekt nicht geladen!!!")},
+        // A damaged file: which file and why.
+        {pfad(QStringLiteral("neu.tpj")), QStringLiteral("Projektfile defekt!!!\r\n") + pfad(QStringLiteral("neu.tpj"))
+                                              + QStringLiteral("\r\nKeine Projektdatei der Version 1 oder 2\r\nProjekt nicht geladen!!!")},
+        {pfad(QStringLiteral("halb.tpj")), QStringLiteral("Projektfile defekt!!!\r\n") + pfad(QStringLiteral("halb.tpj"))
+                                               + QStringLiteral("\r\nDie Datei endet, bevor die Projektdaten vollständig sind\r\n"
+                                                                "Projekt nicht geladen!!!")},
         {pfad(QStringLiteral("weg.tpj")), QStringLiteral("Fehler beim Öffnen der Datei!\r") + pfad(QStringLiteral("weg.tpj"))},
-        {dir.path(), QStringLiteral("Fehler beim Laden der Projektdaten!")},
+        {dir.path(), QStringLiteral("Fehler beim Laden der Projektdaten!\r\n") + dir.path() + QStringLiteral("\r\nKeine Datei")},
     };
     for (const Fall& f : faelle) {
         boxes.clear();

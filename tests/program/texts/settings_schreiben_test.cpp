@@ -3,6 +3,8 @@
 #include "fullfolder.h"
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
+#include "program/texts/stringtable.h"
+#include "program/texts/textcatalogue.h"
 #include "testsupport.h"
 #include <QDir>
 #include <QFileInfo>
@@ -13,13 +15,26 @@ using texts::INI_schreiben;
 
 namespace {
 
+// The warnings the user sees, worded as the running program words them, in Polish.
 struct Meldungen {
+    static constexpr qint16 Polnisch = 5;
+    texts::Texte texte;
     QStringList gesehen;
     void an(texts::System& sys)
     {
+        texts::Init_MeldungsTexte(texte);
+        texte.SprachNr = Polnisch;
+        sys.IniFehlerText = [this](const QString& datei, const common::FileFailure& grund) {
+            return texts::IniFehlerMeldung(texte, datei, grund);
+        };
         sys.IniFehlerMelden = [this](const QString& text) { gesehen << text; };
     }
 };
+
+QString polnisch(int textNr)
+{
+    return texts::compiledStringTable().entry(Meldungen::Polnisch, textNr).value_or(QString());
+}
 
 } // namespace
 
@@ -46,10 +61,12 @@ TEST(SettingsWriting, AFullDiskKeepsTheFileWholeAndTellsTheUserOnce)
 
     EXPECT_EQ(folder.bytesOf(QStringLiteral("Kelto_VX.ini")), vorher);
     EXPECT_EQ(folder.entries(), QStringList({"Kelto_VX.ini"}));
+    // In the user's language: the program's sentence, the file, the system's reason, the consequence.
     ASSERT_EQ(meldungen.gesehen.size(), 1);
-    EXPECT_EQ(meldungen.gesehen[0],
-              texts::IniFehlerMeldung(sys.IniDatei, QString::fromLocal8Bit(std::strerror(fehler))));
-    EXPECT_TRUE(meldungen.gesehen[0].contains(folder.filePath(QStringLiteral("Kelto_VX.ini"))));
+    ASSERT_FALSE(polnisch(600).isEmpty());
+    EXPECT_EQ(meldungen.gesehen[0], polnisch(600) + u'\n' + folder.filePath(QStringLiteral("Kelto_VX.ini")) + u'\n' + u'('
+                                        + QString::fromLocal8Bit(std::strerror(fehler)) + QStringLiteral(").\n\n")
+                                        + polnisch(601));
 
     // With room again the next write stores its key; the user is not told again in this run.
     folder.release();
