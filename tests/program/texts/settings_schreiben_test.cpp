@@ -8,6 +8,7 @@
 #include "testsupport.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using texts::INI_lesen;
@@ -74,6 +75,45 @@ TEST(SettingsWriting, AFullDiskKeepsTheFileWholeAndTellsTheUserOnce)
     EXPECT_EQ(INI_lesen(sys, QStringLiteral("Sprache"), texts::ini::SysDaten), QStringLiteral("4"));
     EXPECT_EQ(INI_lesen(sys, QStringLiteral("Name1"), texts::ini::Projekte), QStringLiteral("/home/u/P.tpj"));
     EXPECT_EQ(meldungen.gesehen.size(), 1);
+}
+
+// A settings file that cannot be read, or whose folder cannot be made, is named with the program's
+// own reason in the user's language, for a single write and for a batch alike.
+TEST(SettingsWriting, WhatFailedIsSaidInTheUsersLanguage)
+{
+    QTemporaryDir dir;
+    QFile datei(dir.filePath(QStringLiteral("datei")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+    const struct {
+        QString ini;
+        QString grund;
+    } faelle[] = {
+        // A file stands where the settings folder should be made.
+        {dir.filePath(QStringLiteral("datei/kelto/Kelto_VX.ini")),
+         polnisch(603).arg(dir.filePath(QStringLiteral("datei/kelto")))},
+        // A folder under the settings file's name cannot be read as one.
+        {dir.filePath(QStringLiteral("ordner")), polnisch(602)},
+    };
+    for (const auto& fall : faelle) {
+        for (const bool stapel : {false, true}) {
+            texts::System sys;
+            sys.IniDatei = fall.ini;
+            Meldungen meldungen;
+            meldungen.an(sys);
+            if (stapel) {
+                const texts::INI_Stapel einSchreiben(sys);
+                INI_schreiben(sys, QStringLiteral("Sprache"), QStringLiteral("5"), texts::ini::SysDaten);
+            } else {
+                INI_schreiben(sys, QStringLiteral("Sprache"), QStringLiteral("5"), texts::ini::SysDaten);
+            }
+            ASSERT_EQ(meldungen.gesehen.size(), 1) << fall.ini.toStdString() << " batch " << stapel;
+            ASSERT_FALSE(fall.grund.isEmpty());
+            EXPECT_EQ(meldungen.gesehen[0], polnisch(600) + u'\n' + fall.ini + u'\n' + u'(' + fall.grund
+                                                + QStringLiteral(").\n\n") + polnisch(601));
+        }
+    }
 }
 
 // The settings one user action writes reach the disk in one write: read back at once inside the
