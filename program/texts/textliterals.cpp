@@ -165,6 +165,10 @@ constexpr TextLiteral Meldungen[] = {
         "Die Datei enthält eine ungültige Zahl",
         "The file holds a number that is not valid",
         "Le fichier contient un nombre non valide"},
+    {&Texte::Text_616, 616,
+        "Fehler in der Grafikdatei!!!",
+        "Error Graphic file!!!",
+        "Erreur dans le fichier graphique!!!"},
 };
 
 constexpr TextLiteral SysTexte[] = {
