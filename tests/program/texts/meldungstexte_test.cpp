@@ -1,6 +1,6 @@
 // The messages the program shows, as the running program holds them: every one in all seventeen
 // languages, none left in English where a translation belongs, and the place the program fills in
-// (a folder's name) kept in every language.
+// (a folder's name, a reason) kept in every language.
 #include "program/texts/textcatalogue.h"
 #include "program/texts/textliterals.h"
 #include "testsupport.h"
@@ -24,8 +24,10 @@ TEST(Meldungstexte, EveryMessageIsTranslatedIntoAllSeventeenLanguages)
             if (sprache != 1) {
                 EXPECT_NE(t, englisch) << "text " << literal.textNr << " is English in language " << sprache;
             }
-            EXPECT_EQ(t.count(QStringLiteral("%1")), englisch.count(QStringLiteral("%1")))
-                << "text " << literal.textNr << ", language " << sprache;
+            for (const QString platz : {QStringLiteral("%1"), QStringLiteral("%2")}) {
+                EXPECT_EQ(t.count(platz), englisch.count(platz))
+                    << "text " << literal.textNr << ", language " << sprache << ", " << platz.toStdString();
+            }
         }
     }
 }
