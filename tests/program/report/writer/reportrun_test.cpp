@@ -123,6 +123,18 @@ TEST_F(ReportFixture, ADocumentThatCannotBeSavedSaysWhichAndWhy)
     EXPECT_TRUE(programs->opened.empty());
     EXPECT_FALSE(app.System.Word_aktiv);
     EXPECT_FALSE(window.busy);
+
+    // A folder under the document's name: the program's own reason, in Swedish.
+    folder.release();
+    ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Pumpe3.docx"))));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Pumpe3.docx")));
+    app.Texte.SprachNr = 16;
+    boxes.clear();
+    report::Word_Dokument_erstellen(*ctx, report::Vorschau);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Fel när dokumentet skapades!\r\n") + reportPath()
+                                         + QStringLiteral("\r\nInte en fil"));
+    EXPECT_TRUE(QFileInfo(reportPath()).isDir());
 }
 
 TEST_F(ReportFixture, UnreadableTemplateGivesBlankDocumentWithFrameAndHeader)
