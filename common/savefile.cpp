@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,11 +12,6 @@
 namespace common {
 
 namespace {
-
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QByteArray pathBytes(const QString& path)
 {
@@ -99,12 +93,12 @@ void StagedFile::discard()
 bool StagedFile::stage(const QString& target, const QByteArray& bytes)
 {
     discard();
-    m_error.clear();
+    m_error = {};
     m_target = resolvedTarget(target);
     const QFileInfo info(m_target);
     const QString folder = info.absolutePath();
     if (info.exists() && !info.isFile()) {
-        m_error = QStringLiteral("Not a file");
+        m_error = {FileFailure::Kind::NotAFile, {}, {}};
         return false;
     }
     removeSaveLeftovers(m_target);
@@ -112,7 +106,7 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes)
     QString temporary;
     const int fd = openNewTemporary(folder, saveTemporaryPrefix(info.fileName()), temporary);
     if (fd < 0) {
-        m_error = systemError(errno);
+        m_error = systemFailure(errno);
         return false;
     }
     m_temporary = temporary;
@@ -125,7 +119,7 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes)
     const int failure = ok ? 0 : errno;
     const bool closed = ::close(fd) == 0;
     if (!ok || !closed) {
-        m_error = systemError(ok ? errno : failure);
+        m_error = systemFailure(ok ? errno : failure);
         discard();
         return false;
     }
@@ -135,12 +129,12 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes)
 bool StagedFile::commit()
 {
     if (m_temporary.isEmpty()) {
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("Nothing staged");
+        if (!m_error.failed())
+            m_error = {FileFailure::Kind::NothingStaged, {}, {}};
         return false;
     }
     if (::rename(pathBytes(m_temporary).constData(), pathBytes(m_target).constData()) != 0) {
-        m_error = systemError(errno);
+        m_error = systemFailure(errno);
         discard();
         return false;
     }
@@ -149,11 +143,11 @@ bool StagedFile::commit()
     return true;
 }
 
-QString replaceFile(const QString& target, const QByteArray& bytes)
+FileFailure replaceFile(const QString& target, const QByteArray& bytes)
 {
     StagedFile file;
     if (!file.stage(target, bytes) || !file.commit())
-        return file.errorString();
+        return file.failure();
     return {};
 }
 

@@ -5,6 +5,7 @@
 // bytes, or it is as it was, byte for byte, and the caller learns why. QSaveFile is not used: its
 // commit() can report success after its buffered write failed, and put an empty file in place of
 // the old one.
+#include "common/filefailure.h"
 #include <QByteArray>
 #include <QString>
 
@@ -21,28 +22,28 @@ public:
 
     // Writes bytes to a new temporary file for target (a symbolic link is followed to the file it
     // names), syncs it and keeps it. Temporary files of target that an interrupted save left
-    // behind are removed first. False, with errorString(), when any step fails; the target is
+    // behind are removed first. False, with failure(), when any step fails; the target is
     // untouched either way.
     bool stage(const QString& target, const QByteArray& bytes);
 
-    // Renames the staged file over its target. False, with errorString(), when that fails; the
+    // Renames the staged file over its target. False, with failure(), when that fails; the
     // target is then as it was.
     bool commit();
 
     // Removes the staged file, if any.
     void discard();
 
-    // Why the last step failed, as the system tells it.
-    const QString& errorString() const { return m_error; }
+    // Why the last step failed.
+    const FileFailure& failure() const { return m_error; }
 
 private:
     QString m_target;
     QString m_temporary;
-    QString m_error;
+    FileFailure m_error;
 };
 
-// Stages bytes for target and commits them at once. Empty on success, else why it failed (the
-// target is then as it was).
-QString replaceFile(const QString& target, const QByteArray& bytes);
+// Stages bytes for target and commits them at once. No failure on success, else why it failed
+// (the target is then as it was).
+FileFailure replaceFile(const QString& target, const QByteArray& bytes);
 
 } // namespace common

@@ -252,29 +252,29 @@ ProfileEdit profileWithValue(const QByteArray& content, const QString& section, 
     return {ProfileWrite::Written, out};
 }
 
-QString storeProfileFile(const QString& filePath, const QByteArray& content)
+common::FileFailure storeProfileFile(const QString& filePath, const QByteArray& content)
 {
     const QString folder = QFileInfo(filePath).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("The folder %1 cannot be created").arg(folder);
+        return {common::FileFailure::Kind::FolderNotCreated, {}, folder};
     return common::replaceFile(filePath, content);
 }
 
 ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
-                                const QString& value, QString* why)
+                                const QString& value, common::FileFailure* why)
 {
     if (const auto refused = refusedName(section, key))
         return *refused;
     const std::optional<QByteArray> content = readProfileFile(filePath);
     if (!content) {
         if (why)
-            *why = QStringLiteral("The file cannot be read");
+            *why = {common::FileFailure::Kind::CannotRead, {}, {}};
         return ProfileWrite::Failed;
     }
     const ProfileEdit edit = profileWithValue(*content, section, key, value);
     if (edit.result != ProfileWrite::Written || edit.content == *content)
         return edit.result;
-    if (const QString failure = storeProfileFile(filePath, edit.content); !failure.isEmpty()) {
+    if (const common::FileFailure failure = storeProfileFile(filePath, edit.content); failure.failed()) {
         if (why)
             *why = failure;
         return ProfileWrite::Failed;

@@ -5,6 +5,7 @@
 // keys, their order, the line endings). CR LF, a lone CR and a lone LF each end a line; added
 // lines end as the file's first line does. Files are UTF-8; a line that is not valid UTF-8 is
 // read as Latin-1. Values have no length limit.
+#include "common/filefailure.h"
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -28,14 +29,14 @@ QString readProfileString(const QString& filePath, const QString& section, const
 // (see common/savefile.h), and not at all when the value is already stored. On Failed the file is
 // as it was and why (when given) says what went wrong.
 ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
-                                const QString& value, QString* why = nullptr);
+                                const QString& value, common::FileFailure* why = nullptr);
 
 // A profile file's bytes: empty for a missing file, nothing when it cannot be read.
 std::optional<QByteArray> readProfileFile(const QString& filePath);
 
-// Replaces a profile file with content, creating its folder. Empty on success, else why it failed
-// (the file is then as it was).
-QString storeProfileFile(const QString& filePath, const QByteArray& content);
+// Replaces a profile file with content, creating its folder. No failure on success, else why it
+// failed (the file is then as it was).
+common::FileFailure storeProfileFile(const QString& filePath, const QByteArray& content);
 
 // The same rules on a file's bytes: the value readProfileString finds in them, and the bytes
 // writeProfileString stores (content set only when the result is Written).

@@ -35,49 +35,52 @@ SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
     m_lock.setStaleLockTime(0);
 }
 
-QString SingleInstance::whyNotALiveLock() const
+SingleInstance::Problem SingleInstance::whyNotALiveLock(QString& detail) const
 {
     const QFileInfo info(m_lock.fileName());
     if (!info.isFile())
-        return QStringLiteral("the lock path is not a file");
+        return Problem::NotAFile;
     qint64 pid = 0;
     QString hostname;
     QString appname;
     if (!m_lock.getLockInfo(&pid, &hostname, &appname))
-        return QStringLiteral("the lock file cannot be read or is not a lock file");
-    if (!hostname.isEmpty() && hostname != QSysInfo::machineHostName())
-        return QStringLiteral("the lock names another host (%1)").arg(hostname);
-    if (!processRuns(pid, appname))
-        return QStringLiteral("the lock of the ended process %1 cannot be removed").arg(pid);
-    return {};
+        return Problem::NotALockFile;
+    if (!hostname.isEmpty() && hostname != QSysInfo::machineHostName()) {
+        detail = hostname;
+        return Problem::OtherHost;
+    }
+    if (!processRuns(pid, appname)) {
+        detail = QString::number(pid);
+        return Problem::DeadOwnerLockKept;
+    }
+    return Problem::None;
 }
 
 SingleInstance::Outcome SingleInstance::tryAcquire()
 {
-    m_problem.clear();
+    m_problem = Problem::None;
+    m_problemDetail.clear();
     if (m_lock.isLocked())
         return Outcome::Acquired;
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
     if (m_lock.tryLock(0))
         return Outcome::Acquired;
 
-    QString why;
     switch (m_lock.error()) {
     case QLockFile::LockFailedError:
         // Something is in the way; only a running copy's lock means "already running".
-        why = whyNotALiveLock();
-        if (why.isEmpty())
+        m_problem = whyNotALiveLock(m_problemDetail);
+        if (m_problem == Problem::None)
             return Outcome::AlreadyHeld;
         break;
     case QLockFile::PermissionError:
-        why = QStringLiteral("no permission to create the lock file");
+        m_problem = Problem::NoPermission;
         break;
     case QLockFile::NoError:
     case QLockFile::UnknownError:
-        why = QStringLiteral("the lock file cannot be created");
+        m_problem = Problem::CannotCreate;
         break;
     }
-    m_problem = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_lock.fileName()), why);
     return Outcome::Unavailable;
 }
 

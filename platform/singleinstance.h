@@ -21,18 +21,32 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
+    // Why the lock cannot be taken; the program words it for the user.
+    enum class Problem {
+        None,
+        NotAFile,          // the lock's path names a folder or another thing that is no file
+        NotALockFile,      // the file cannot be read or is not a lock file
+        OtherHost,         // the lock names another host (problemDetail(): its name)
+        DeadOwnerLockKept, // the lock of an ended process cannot be removed (problemDetail(): its id)
+        NoPermission,      // no permission to create the lock file
+        CannotCreate,      // the lock file cannot be created
+    };
+
     // Tries to take the lock. Never waits.
     Outcome tryAcquire();
     bool isHeld() const { return m_lock.isLocked(); }
-    // Why the last tryAcquire() gave Unavailable, with the lock's path; empty otherwise.
-    const QString& problem() const { return m_problem; }
+    // Why the last tryAcquire() gave Unavailable; None otherwise.
+    Problem problem() const { return m_problem; }
+    const QString& problemDetail() const { return m_problemDetail; }
+    QString lockPath() const { return m_lock.fileName(); }
 
 private:
-    // Why a lock file that exists is not a running copy's lock; empty when it is one.
-    QString whyNotALiveLock() const;
+    // Why a lock file that exists is not a running copy's lock; None when it is one.
+    Problem whyNotALiveLock(QString& detail) const;
 
     QLockFile m_lock;
-    QString m_problem;
+    Problem m_problem = Problem::None;
+    QString m_problemDetail;
 };
 
 } // namespace platform

@@ -74,8 +74,10 @@ QByteArray zipArchive(const QString& path, const PackageParts& parts)
 void writeZipPackage(const QString& path, const PackageParts& parts)
 {
     // Written like every other file of the program: whole and synced, or not at all.
-    if (const QString why = common::replaceFile(path, zipArchive(path, parts)); !why.isEmpty())
-        fail(QStringLiteral("wp.Document.SaveAs"), QStringLiteral("Cannot write %1: %2").arg(path, why));
+    const common::FileFailure why = common::replaceFile(path, zipArchive(path, parts));
+    if (why.failed())
+        common::raise(why.kind == common::FileFailure::Kind::NotAFile ? PackageTargetNotAFile : PackageNotStored,
+                      QStringLiteral("wp.Document.SaveAs"), why.reason);
 }
 
 namespace {

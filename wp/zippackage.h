@@ -11,6 +11,10 @@ using PackageParts = std::vector<std::pair<QString, QByteArray>>;
 
 // Error raised when a package cannot be written or read.
 inline constexpr long PackageError = 5096;
+// Errors raised when a written package cannot be put in place: the path names no file, or the
+// system refused the write (the error's text is then the system's reason).
+inline constexpr long PackageTargetNotAFile = 5097;
+inline constexpr long PackageNotStored = 5098;
 
 // Writes the parts, in order, to a temporary file beside path and renames it over path, so a
 // failure leaves an existing file as it was.

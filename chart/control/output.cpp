@@ -97,7 +97,7 @@ void Vexachart::SaveData(QString* XFileName)
                 common::raise(ErrClipboard, {}, QStringLiteral("Can't open Clipboard"));
             return;
         }
-        if (!common::replaceFile(path, exportText(false).toUtf8()).isEmpty())
+        if (common::replaceFile(path, exportText(false).toUtf8()).failed())
             common::raise(texts::ErrFileAccess, {}, QStringLiteral("Path/File access error"));
     } catch (const Error& e) {
         throw e.withSource(texts::source("SaveData"));
@@ -183,7 +183,7 @@ void Vexachart::OutputChartPicture(int mode, QString* fileName)
             QByteArray bitmap;
             QBuffer buffer(&bitmap);
             if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP")
-                || !common::replaceFile(path, bitmap).isEmpty())
+                || common::replaceFile(path, bitmap).failed())
                 common::raise(texts::ErrFileAccess, {}, QStringLiteral("Path/File access error"));
         } else if (mode == 3) {
             if (!m_services->setClipboardImage(picture))

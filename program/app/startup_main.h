@@ -16,8 +16,13 @@ enum class StartResult {
     AlreadyRunning, // another copy runs: refused with a message, nothing read or written
 };
 
+// The warning that the program starts without its single-instance lock, with the lock's path
+// and why, in language SprachNr.
+QString OhneSperreMeldung(const platform::SingleInstance& instance, qint16 SprachNr);
+
 // Steps of the start: BildID_Offset, the single-instance check (a lock that cannot be taken for
-// any reason other than a running copy is reported once on stderr and the start goes on), the
+// any reason other than a running copy is reported once on stderr, in the language of the
+// settings, and the start goes on), the
 // message for a settings file that cannot be written (shown through boxes), the start-up flags,
 // Init_SysDaten, then loadAndShowMainWindow (whose load runs under Init_aktiv), then Init_aktiv
 // cleared. Messages of the whole start count as one user action.

@@ -1,6 +1,7 @@
 #include "program/project/projekt_befehle.h"
 
 #include "program/project/projektdatei_datei.h"
+#include "program/texts/dateifehler.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +27,18 @@ QString ohneSteuerzeichen(const QString& text)
         if (ch.category() != QChar::Other_Control)
             s += ch;
     return s;
+}
+
+// Why a file was not taken as a project, in the current language.
+QString ablehnungsGrund(const texts::Texte& texte, Ablehnung ablehnung)
+{
+    switch (ablehnung) {
+    case Ablehnung::Kurz: return akt(texte.Text_614, texte.SprachNr);
+    case Ablehnung::Wert: return akt(texte.Text_615, texte.SprachNr);
+    case Ablehnung::Version:
+    case Ablehnung::Keine: break;
+    }
+    return akt(texte.Text_613, texte.SprachNr);
 }
 
 } // namespace
@@ -102,10 +115,13 @@ std::optional<ProjektSatz> Projekt_Lesen(texts::System& sys, const texts::Texte&
         boxes.show(akt(texte.Text_106, nr) + QLatin1Char('\r') + pfad, common::mb::Critical);
         return std::nullopt;
     case LadeStatus::NichtLesbar:
-        boxes.show(akt(texte.Text_111, nr), common::mb::Critical);
+        boxes.show(akt(texte.Text_111, nr) + CrLf + pfad + CrLf + texts::DateiFehlerText(texte, r.grund),
+                   common::mb::Critical);
         return std::nullopt;
     case LadeStatus::Abgelehnt:
-        boxes.show(akt(texte.Text_101, nr) + CrLf + akt(texte.Text_102, nr), common::mb::Critical);
+        boxes.show(akt(texte.Text_101, nr) + CrLf + pfad + CrLf + ablehnungsGrund(texte, r.dekodiert.ablehnung) + CrLf
+                       + akt(texte.Text_102, nr),
+                   common::mb::Critical);
         return std::nullopt;
     case LadeStatus::Geladen:
         break;

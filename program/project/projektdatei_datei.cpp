@@ -6,9 +6,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <optional>
 
 namespace project {
+
+namespace {
+
+// What the system said when a file could not be opened or read.
+common::FileFailure systemReason(const QFile& file)
+{
+    return {common::FileFailure::Kind::System, file.errorString(), {}};
+}
+
+} // namespace
 
 QString bakDatei(const QString& pfad)
 {
@@ -27,25 +38,23 @@ Ladeergebnis ladeProjektDatei(const QString& pfad)
     const QFileInfo info(pfad);
     if (pfad.isEmpty() || !info.exists()) {
         r.status = LadeStatus::NichtGefunden;
-        r.grund = QStringLiteral("File not found");
+        r.grund = common::systemFailure(ENOENT);
         return r;
     }
     QFile file(pfad);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         r.status = LadeStatus::NichtLesbar;
-        r.grund = info.isFile() ? file.errorString() : QStringLiteral("Not a file");
+        r.grund = info.isFile() ? systemReason(file) : common::FileFailure{common::FileFailure::Kind::NotAFile, {}, {}};
         return r;
     }
     // Only the record is read; whatever follows it stays on disk, however large it is.
     r.dekodiert = dekodiereProjekt(file);
     if (file.error() != QFileDevice::NoError) {
         r.status = LadeStatus::NichtLesbar;
-        r.grund = file.errorString();
+        r.grund = systemReason(file);
         return r;
     }
     r.status = r.dekodiert.angenommen() ? LadeStatus::Geladen : LadeStatus::Abgelehnt;
-    if (!r.dekodiert.angenommen())
-        r.grund = QStringLiteral("Not a project file of version 1 or 2");
     return r;
 }
 
@@ -55,8 +64,7 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
     QByteArray bytes;
     try {
         bytes = kodiereProjekt(satz);
-    } catch (const common::Error& e) {
-        r.grund = e.description();
+    } catch (const common::Error&) { // a text too long for the record: nothing is written
         return r;
     }
 
@@ -64,17 +72,17 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
     std::optional<QByteArray> altBytes;
     if (info.exists()) {
         if (!info.isFile()) {
-            r.grund = QStringLiteral("Not a file");
+            r.grund = {common::FileFailure::Kind::NotAFile, {}, {}};
             return r;
         }
         QFile alt(pfad);
         if (!alt.open(QIODevice::ReadOnly)) {
-            r.grund = alt.errorString();
+            r.grund = systemReason(alt);
             return r;
         }
         altBytes = alt.readAll();
         if (alt.error() != QFileDevice::NoError) {
-            r.grund = alt.errorString();
+            r.grund = systemReason(alt);
             return r;
         }
     }
@@ -83,19 +91,19 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
     common::StagedFile neu;
     common::StagedFile kopie;
     if (!neu.stage(pfad, bytes)) {
-        r.grund = neu.errorString();
+        r.grund = neu.failure();
         return r;
     }
     if (altBytes && !kopie.stage(bakDatei(pfad), *altBytes)) {
-        r.grund = kopie.errorString();
+        r.grund = kopie.failure();
         return r;
     }
     if (altBytes && !kopie.commit()) {
-        r.grund = kopie.errorString();
+        r.grund = kopie.failure();
         return r;
     }
     if (!neu.commit()) {
-        r.grund = neu.errorString();
+        r.grund = neu.failure();
         return r;
     }
     r.ok = true;

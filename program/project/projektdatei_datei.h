@@ -4,6 +4,7 @@
 // whole record first, keeps the previous file as the ".bak" copy and replaces both files only
 // once both new contents are safely on the disk, so a failed write leaves the file and its copy as
 // they were.
+#include "common/filefailure.h"
 #include "program/project/projektdatei.h"
 
 #include <QString>
@@ -20,14 +21,14 @@ enum class LadeStatus {
 struct Ladeergebnis {
     LadeStatus status = LadeStatus::NichtGefunden;
     Dekodiert dekodiert;
-    QString grund; // technical reason when not loaded
+    common::FileFailure grund; // why the file was not read (NichtGefunden, NichtLesbar)
 };
 
 Ladeergebnis ladeProjektDatei(const QString& pfad);
 
 struct Speicherergebnis {
     bool ok = false;
-    QString grund; // technical reason when not saved
+    common::FileFailure grund; // why a file could not be read or written
 };
 
 // Writes the record to pfad. An existing file's bytes go to bakDatei(pfad) (replacing an older

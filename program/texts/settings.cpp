@@ -1,6 +1,7 @@
 #include "program/texts/settings.h"
 #include "platform/apppaths.h"
 #include "platform/profilefile.h"
+#include "program/texts/dateifehler.h"
 #include <QDir>
 
 namespace texts {
@@ -14,15 +15,18 @@ const QString& iniDatei(System& sys)
 }
 
 // Every failure goes to stderr; the user is told once in the run.
-void fehlerMelden(System& sys, const QString& grund)
+void fehlerMelden(System& sys, const common::FileFailure& grund)
 {
-    qWarning("Settings file %s cannot be written (%s); nothing stored", qUtf8Printable(iniDatei(sys)),
-             qUtf8Printable(grund));
+    const QString datei = iniDatei(sys);
+    const QString meldung = sys.IniFehlerText
+        ? sys.IniFehlerText(datei, grund)
+        : QDir::toNativeSeparators(datei) + QStringLiteral(": ") + grund.reason;
+    qWarning("%s", qUtf8Printable(QString(meldung).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified()));
     if (sys.IniFehlerGemeldet)
         return;
     sys.IniFehlerGemeldet = true;
     if (sys.IniFehlerMelden)
-        sys.IniFehlerMelden(IniFehlerMeldung(iniDatei(sys), grund));
+        sys.IniFehlerMelden(meldung);
 }
 
 // The file's bytes with the batch's held-back writes applied, in their order.
@@ -38,11 +42,12 @@ QByteArray mitGehaltenenWerten(QByteArray inhalt, const std::vector<System::IniW
 
 } // namespace
 
-QString IniFehlerMeldung(const QString& datei, const QString& grund)
+QString IniFehlerMeldung(const Texte& texte, const QString& datei, const common::FileFailure& grund)
 {
-    return QStringLiteral("The settings cannot be saved in the file\n%1\n(%2).\n\nChanged settings are kept "
-                          "only until the program ends.")
-        .arg(QDir::toNativeSeparators(datei), grund);
+    const auto text = [&](const SprachText& t) { return textInSprache(t, texte.SprachNr); };
+    const QChar lf(u'\n');
+    return text(texte.Text_600) + lf + QDir::toNativeSeparators(datei) + lf + u'(' + DateiFehlerText(texte, grund)
+        + QStringLiteral(").") + lf + lf + text(texte.Text_601);
 }
 
 QString INI_lesen(System& sys, const QString& Key, const QString& Section)
@@ -61,7 +66,7 @@ void INI_schreiben(System& sys, const QString& Key, const QString& Value, const 
             sys.IniStapelWerte.push_back({Section, Key, Value});
         return;
     }
-    QString grund;
+    common::FileFailure grund;
     if (platform::writeProfileString(iniDatei(sys), Section, Key, Value, &grund) == platform::ProfileWrite::Failed)
         fehlerMelden(sys, grund);
 }
@@ -83,13 +88,13 @@ INI_Stapel::~INI_Stapel()
     // batch was open stays; only the batch's own keys change.
     const std::optional<QByteArray> inhalt = platform::readProfileFile(iniDatei(m_sys));
     if (!inhalt) {
-        fehlerMelden(m_sys, QStringLiteral("The file cannot be read"));
+        fehlerMelden(m_sys, {common::FileFailure::Kind::CannotRead, {}, {}});
         return;
     }
     const QByteArray neu = mitGehaltenenWerten(*inhalt, werte);
     if (neu == *inhalt)
         return;
-    if (const QString grund = platform::storeProfileFile(iniDatei(m_sys), neu); !grund.isEmpty())
+    if (const common::FileFailure grund = platform::storeProfileFile(iniDatei(m_sys), neu); grund.failed())
         fehlerMelden(m_sys, grund);
 }
 

@@ -2,6 +2,7 @@
 // The program's settings file, read and written one key at a time. The file lives in the user's
 // config folder; its path is found on the first call of a run and kept in System::IniDatei.
 #include "program/texts/system.h"
+#include "program/texts/texte.h"
 #include <QString>
 
 namespace texts {
@@ -39,7 +40,8 @@ private:
     System& m_sys;
 };
 
-// The message that tells the user the settings file could not be written.
-QString IniFehlerMeldung(const QString& datei, const QString& grund);
+// The message that tells the user the settings file could not be written, and why, in the
+// current language.
+QString IniFehlerMeldung(const Texte& texte, const QString& datei, const common::FileFailure& grund);
 
 } // namespace texts

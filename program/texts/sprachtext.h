@@ -27,15 +27,4 @@ inline void setzeLiterale(SprachText& text, const Char* de, const Char* en, cons
         text[2] = QString::fromUtf8(fr);
 }
 
-// A message that has no number in the text store: German, French, and English for every other
-// language.
-inline QString meldungInSprache(int sprachNr, const char16_t* de, const char16_t* en, const char16_t* fr)
-{
-    switch (sprachNr) {
-    case 0: return QString::fromUtf16(de);
-    case 2: return QString::fromUtf16(fr);
-    default: return QString::fromUtf16(en);
-    }
-}
-
 } // namespace texts

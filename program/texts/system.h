@@ -1,6 +1,7 @@
 #pragma once
 // Program-wide values of the start-up module: the settings read at start, the start-up flags
 // and the path of the settings file. One instance lives in the application state.
+#include "common/filefailure.h"
 #include <QString>
 #include <functional>
 #include <vector>
@@ -19,6 +20,9 @@ struct System {
     };
     int IniStapelTiefe = 0;
     std::vector<IniWert> IniStapelWerte;
+    // Words the warning that the settings file cannot be written, in the user's language (see
+    // IniFehlerMeldung); without it the warning names the file and the system's reason only.
+    std::function<QString(const QString& datei, const common::FileFailure& grund)> IniFehlerText;
     // Tells the user that the settings file cannot be written; called once per run at most.
     std::function<void(const QString& meldung)> IniFehlerMelden;
     bool IniFehlerGemeldet = false;

@@ -22,6 +22,13 @@ struct Texte {
     SprachText Text_100, Text_101, Text_102, Text_103, Text_104, Text_105, Text_106, Text_107,
         Text_108, Text_109, Text_110, Text_111, Text_112, Text_113, Text_114, Text_117, Text_118,
         Text_120, Text_121, Text_122, Text_123, Text_124;
+    // Why a file cannot be read or written (602-605, 613-615), the settings warning (600, 601),
+    // the report's messages (606-610), those of the program description (611, 612) and of a
+    // drawing that cannot be shown (616), and the warning that the program starts without its
+    // single-instance lock, with why (617-622).
+    SprachText Text_600, Text_601, Text_602, Text_603, Text_604, Text_605, Text_606, Text_607,
+        Text_608, Text_609, Text_610, Text_611, Text_612, Text_613, Text_614, Text_615, Text_616, Text_617,
+        Text_618, Text_619, Text_620, Text_621, Text_622;
 
     // Program title (text 500).
     SprachText Titel_Text;

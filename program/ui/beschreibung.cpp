@@ -2,7 +2,7 @@
 
 #include "common/messages.h"
 #include "platform/apppaths.h"
-#include "program/texts/sprachtext.h"
+#include "program/texts/texte.h"
 
 #include "wp/externalprograms.h"
 
@@ -24,23 +24,22 @@ QString Beschreibung_Datei(int SprachNr)
     }
 }
 
-void Word_Beschreibung_anzeigen(const platform::AppPaths& pfade, int SprachNr, DokumentOeffner& oeffner,
+void Word_Beschreibung_anzeigen(const platform::AppPaths& pfade, const texts::Texte& texte, DokumentOeffner& oeffner,
     common::MessageBoxes& boxes)
 {
-    const QString datei = Beschreibung_Datei(SprachNr);
+    const QString datei = Beschreibung_Datei(texte.SprachNr);
     const QString gefunden = pfade.systemFile(datei);
     if (gefunden.isEmpty()) {
-        boxes.show(QStringLiteral("File not found!\r\n") + pfade.systemFolder() + QLatin1Char('/') + datei,
+        boxes.show(texts::textInSprache(texte.Text_612, texte.SprachNr) + QStringLiteral("\r\n") + pfade.systemFolder()
+                + QLatin1Char('/') + datei,
             common::mb::Information);
         return;
     }
     // The desktop shows the document on its own; the program keeps no reference to it. When the
     // desktop has no program for it, the user learns where the document is.
     if (!oeffner.oeffnen(gefunden))
-        boxes.show(texts::meldungInSprache(SprachNr, u"Kein Programm zum Öffnen dieser Datei gefunden:",
-                       u"No program was found to open this file:",
-                       u"Aucun programme trouvé pour ouvrir ce fichier :")
-                + QStringLiteral("\r\n") + QFileInfo(gefunden).absoluteFilePath(),
+        boxes.show(texts::textInSprache(texte.Text_611, texte.SprachNr) + QStringLiteral("\r\n")
+                + QFileInfo(gefunden).absoluteFilePath(),
             common::mb::Information);
 }
 

@@ -10,6 +10,9 @@ class MessageBoxes;
 namespace platform {
 class AppPaths;
 }
+namespace texts {
+struct Texte;
+}
 
 namespace ui {
 
@@ -29,10 +32,10 @@ public:
 // File name of the description for a language number: 0 German, 2 French, any other English.
 QString Beschreibung_Datei(int SprachNr);
 
-// Opens the description of language SprachNr, found in the system folder ignoring case. A missing
-// document gives the information "File not found!" with the full path looked for; a program that
-// cannot show it is ignored, as the document is only a help.
-void Word_Beschreibung_anzeigen(const platform::AppPaths& pfade, int SprachNr, DokumentOeffner& oeffner,
+// Opens the description of the current language, found in the system folder ignoring case. A
+// missing document gives the information "File not found!" with the full path looked for; a
+// desktop without a program for it gives the information with the document's path.
+void Word_Beschreibung_anzeigen(const platform::AppPaths& pfade, const texts::Texte& texte, DokumentOeffner& oeffner,
     common::MessageBoxes& boxes);
 
 } // namespace ui

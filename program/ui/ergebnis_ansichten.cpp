@@ -259,7 +259,7 @@ void ErgebnisAnsichten::EinbauMase_anzeigen()
                 Bild_einpassen_bleibend(box, Bild::ausDatei(pfad), true, true);
             } catch (const std::exception&) {
                 Bild_entfernen(box);
-                m_boxes.show(QStringLiteral("Error Graphic file!!!"), common::mb::Information);
+                m_boxes.show(inSprache(m_zustand.Texte.Text_616, m_zustand.Texte.SprachNr), common::mb::Information);
             }
         }
     }

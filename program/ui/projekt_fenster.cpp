@@ -259,7 +259,7 @@ const project::Word_Optionen& Kelto_VX_Menu::berichtOptionen() const
 
 void Kelto_VX_Menu::Word_Beschreibung_anzeigen()
 {
-    ui::Word_Beschreibung_anzeigen(platform::AppPaths::forRunningProgram(), m_zustand.Texte.SprachNr,
+    ui::Word_Beschreibung_anzeigen(platform::AppPaths::forRunningProgram(), m_zustand.Texte,
         *m_services.dokumentOeffner,
         m_boxes);
 }

@@ -25,7 +25,7 @@ TEST(SaveFile, ANewContentReplacesTheWholeFileKeepingItsPermissionsAndLinks)
     ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(QStringLiteral("data.txt"), link)); // relative, as users make them
 
-    EXPECT_EQ(replaceFile(link, "short"), QString());
+    EXPECT_FALSE(replaceFile(link, "short").failed());
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("short"));
@@ -38,7 +38,7 @@ TEST(SaveFile, ANewContentReplacesTheWholeFileKeepingItsPermissionsAndLinks)
 
     // A folder under the target's name is not replaced.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-    EXPECT_FALSE(replaceFile(dir.filePath(QStringLiteral("sub")), "x").isEmpty());
+    EXPECT_EQ(replaceFile(dir.filePath(QStringLiteral("sub")), "x").kind, common::FileFailure::Kind::NotAFile);
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("sub"))).isDir());
 }
 
@@ -46,7 +46,7 @@ TEST(SaveFile, AStagedContentTakesThePlaceOfTheTargetOnlyOnCommit)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("p.tpj"));
-    ASSERT_EQ(replaceFile(file, "old"), QString());
+    ASSERT_FALSE(replaceFile(file, "old").failed());
     const auto content = [&] {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -65,6 +65,7 @@ TEST(SaveFile, AStagedContentTakesThePlaceOfTheTargetOnlyOnCommit)
     ASSERT_TRUE(staged.commit());
     EXPECT_EQ(content(), QByteArray("new"));
     EXPECT_FALSE(staged.commit()); // nothing is staged any more
+    EXPECT_EQ(staged.failure().kind, common::FileFailure::Kind::NothingStaged);
 }
 
 TEST(SaveFile, OnAFullDiskTheOldFileStaysByteForByteAndTheReasonIsGiven)
@@ -75,18 +76,18 @@ TEST(SaveFile, OnAFullDiskTheOldFileStaysByteForByteAndTheReasonIsGiven)
     folder.fill();
 
     for (const QByteArray& bytes : {QByteArray("x"), QByteArray(432, 'n'), QByteArray(300000, 'n')}) {
-        const QString why = replaceFile(folder.filePath(QStringLiteral("data.txt")), bytes);
-        EXPECT_FALSE(why.isEmpty()) << bytes.size();
+        EXPECT_TRUE(replaceFile(folder.filePath(QStringLiteral("data.txt")), bytes).failed()) << bytes.size();
         EXPECT_EQ(folder.bytesOf(QStringLiteral("data.txt")), old);
         // A file that did not exist is not left behind empty.
-        EXPECT_FALSE(replaceFile(folder.filePath(QStringLiteral("new.txt")), bytes).isEmpty());
+        EXPECT_TRUE(replaceFile(folder.filePath(QStringLiteral("new.txt")), bytes).failed());
         EXPECT_EQ(folder.entries(), QStringList({"data.txt"}));
     }
-    EXPECT_EQ(replaceFile(folder.filePath(QStringLiteral("data.txt")), "y"),
-              QString::fromLocal8Bit(std::strerror(folder.isSmallFileSystem() ? ENOSPC : EFBIG)));
+    const common::FileFailure why = replaceFile(folder.filePath(QStringLiteral("data.txt")), "y");
+    EXPECT_EQ(why.kind, common::FileFailure::Kind::System);
+    EXPECT_EQ(why.reason, QString::fromLocal8Bit(std::strerror(folder.isSmallFileSystem() ? ENOSPC : EFBIG)));
 
     folder.release();
-    EXPECT_EQ(replaceFile(folder.filePath(QStringLiteral("data.txt")), "second"), QString());
+    EXPECT_FALSE(replaceFile(folder.filePath(QStringLiteral("data.txt")), "second").failed());
     EXPECT_EQ(folder.bytesOf(QStringLiteral("data.txt")), QByteArray("second"));
 }
 
@@ -98,7 +99,7 @@ TEST(SaveFile, NamesUpToTheFileSystemsLimitAreReplacedAgainAndAgain)
         const QString file = dir.filePath(name);
         for (int round = 1; round <= 3; ++round) {
             const QByteArray bytes = QByteArray::number(round);
-            ASSERT_EQ(replaceFile(file, bytes), QString()) << name.size() << " round " << round;
+            ASSERT_FALSE(replaceFile(file, bytes).failed()) << name.size() << " round " << round;
             QFile f(file);
             ASSERT_TRUE(f.open(QIODevice::ReadOnly));
             EXPECT_EQ(f.readAll(), bytes);

@@ -36,7 +36,7 @@ TEST(SingleInstance, SecondCopyIsRefusedUntilTheFirstLetsGo)
         platform::SingleInstance second(lock);
         EXPECT_EQ(second.tryAcquire(), Outcome::AlreadyHeld);
         EXPECT_FALSE(second.isHeld());
-        EXPECT_EQ(second.problem(), QString());
+        EXPECT_EQ(second.problem(), platform::SingleInstance::Problem::None);
         EXPECT_EQ(first.tryAcquire(), Outcome::Acquired); // asking again keeps the lock
     }
     platform::SingleInstance later(lock);
@@ -84,21 +84,24 @@ TEST(SingleInstance, LocksThatNoRunningCopyHoldsAreProblemsNotRunningCopies)
         const char* name;
         QString lockPath;
         std::function<void(const QString&)> prepare;
-        const char* reason;
+        platform::SingleInstance::Problem problem;
+        const char* detail;
     };
+    using Problem = platform::SingleInstance::Problem;
     const QString root = dir.path();
     const Case cases[] = {
         {"lock path is a folder", root + QStringLiteral("/folder.lock"),
-         [](const QString& p) { QDir().mkpath(p); }, "not a file"},
+         [](const QString& p) { QDir().mkpath(p); }, Problem::NotAFile, ""},
         {"lock of another host", root + QStringLiteral("/host.lock"),
-         [](const QString& p) { writeLock(p, ::getpid(), "some-other-host.example"); }, "another host"},
+         [](const QString& p) { writeLock(p, ::getpid(), "some-other-host.example"); }, Problem::OtherHost,
+         "some-other-host.example"},
         {"not a lock file", root + QStringLiteral("/garbage.lock"),
          [](const QString& p) {
              QFile f(p);
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
              f.write("not a lock\n");
          },
-         "cannot be read"},
+         Problem::NotALockFile, ""},
         // The folder cannot hold files (a plain file stands where it should be): the same failure
         // to create the lock as a folder without write permission, which root cannot be shown.
         {"lock folder cannot hold files", root + QStringLiteral("/plainfile/kelto-line.lock"),
@@ -106,7 +109,7 @@ TEST(SingleInstance, LocksThatNoRunningCopyHoldsAreProblemsNotRunningCopies)
              QFile f(root + QStringLiteral("/plainfile"));
              ASSERT_TRUE(f.open(QIODevice::WriteOnly));
          },
-         "cannot be created"},
+         Problem::CannotCreate, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -114,8 +117,9 @@ TEST(SingleInstance, LocksThatNoRunningCopyHoldsAreProblemsNotRunningCopies)
         platform::SingleInstance instance(c.lockPath);
         EXPECT_EQ(instance.tryAcquire(), Outcome::Unavailable);
         EXPECT_FALSE(instance.isHeld());
-        EXPECT_TRUE(instance.problem().contains(c.lockPath)) << instance.problem().toStdString();
-        EXPECT_TRUE(instance.problem().contains(QLatin1String(c.reason))) << instance.problem().toStdString();
+        EXPECT_EQ(instance.problem(), c.problem);
+        EXPECT_EQ(instance.problemDetail(), QString::fromLatin1(c.detail));
+        EXPECT_EQ(instance.lockPath(), c.lockPath);
     }
 }
 

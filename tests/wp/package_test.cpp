@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <set>
 
@@ -118,7 +120,8 @@ TEST(WpPackage, UnitsEscapingAndPicturesInEveryPart)
         doc.SaveAs(dir.filePath(QStringLiteral("missing/out.docx")));
         ADD_FAILURE() << "saved into a missing folder";
     } catch (const common::Error& e) {
-        EXPECT_EQ(e.number(), wp::PackageError);
+        EXPECT_EQ(e.number(), wp::PackageNotStored);
+        EXPECT_EQ(e.description(), QString::fromLocal8Bit(std::strerror(ENOENT)));
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{QStringLiteral("bild.png"), QStringLiteral("out.docx")}));
 }
@@ -438,6 +441,9 @@ TEST(WpPackage, AFullDiskKeepsTheEarlierDocument)
         wp::writeZipPackage(folder.filePath(QStringLiteral("Report.docx")), changed);
     } catch (const common::Error& e) {
         refused = e.source() == QStringLiteral("wp.Document.SaveAs");
+        // The system's reason, for the program to put after its own words.
+        EXPECT_EQ(e.number(), wp::PackageNotStored);
+        EXPECT_EQ(e.description(), QString::fromLocal8Bit(std::strerror(folder.isSmallFileSystem() ? ENOSPC : EFBIG)));
     }
     EXPECT_TRUE(refused);
     EXPECT_EQ(folder.bytesOf(QStringLiteral("Report.docx")), earlier);

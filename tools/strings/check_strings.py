@@ -61,6 +61,9 @@ def check_entry(code, number, text, source):
     if german.endswith("(Min. ") or german.endswith("(Max. "):
         if "(" not in text:
             problems.append("must open the bracket that the flow limit closes")
+    for place in ("%1", "%2"):
+        if text.count(place) != german.count(place):
+            problems.append(f"the place '{place}' that the program fills is missing or doubled")
     if "Kelto" in german and "Kelto" not in text:
         problems.append("brand name 'Kelto' missing")
     for unit in ("°C", "°F"):

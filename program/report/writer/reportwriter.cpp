@@ -1,19 +1,15 @@
 #include "program/report/writer/reportwriter.h"
 #include "common/error.h"
 #include "program/report/writer/sections.h"
+#include "program/texts/dateifehler.h"
 #include "program/texts/sprachtext.h"
+#include "wp/zippackage.h"
 #include <QDir>
 #include <QFileInfo>
 
 namespace report {
 
 namespace {
-
-// Messages that have no number in the text store.
-QString meldung(int SprachNr, const char16_t* de, const char16_t* en, const char16_t* fr)
-{
-    return texts::meldungInSprache(SprachNr, de, en, fr);
-}
 
 QString fileInFolder(const QString& folder, const QString& name)
 {
@@ -48,17 +44,24 @@ public:
         m_ctx.window.showProgress(text);
         m_ctx.app.System.Word_aktiv = true;
     }
-    ~WritingScope()
+    ~WritingScope() { end(); }
+    WritingScope(const WritingScope&) = delete;
+    WritingScope& operator=(const WritingScope&) = delete;
+
+    // Ends the writing early: a message that ends the run comes after the progress window is gone.
+    void end()
     {
+        if (m_ended)
+            return;
+        m_ended = true;
         m_ctx.app.System.Word_aktiv = false;
         m_ctx.window.hideProgress();
         m_ctx.window.refreshResultView();
     }
-    WritingScope(const WritingScope&) = delete;
-    WritingScope& operator=(const WritingScope&) = delete;
 
 private:
     ReportContext& m_ctx;
+    bool m_ended = false;
 };
 
 QString fehlerText(const std::exception& e)
@@ -66,6 +69,18 @@ QString fehlerText(const std::exception& e)
     if (const auto* err = dynamic_cast<const common::Error*>(&e))
         return err->description();
     return QString::fromLocal8Bit(e.what());
+}
+
+// Why the document could not be saved: the program's words where the package says what failed,
+// the system's reason as it gave it.
+QString speicherFehlerText(const texts::Texte& tx, const std::exception& e)
+{
+    const auto* err = dynamic_cast<const common::Error*>(&e);
+    if (err && err->number() == wp::PackageTargetNotAFile)
+        return texts::DateiFehlerText(tx, {common::FileFailure::Kind::NotAFile, {}, {}});
+    if (err && err->number() == wp::PackageNotStored)
+        return texts::DateiFehlerText(tx, {common::FileFailure::Kind::System, err->description(), {}});
+    return fehlerText(e);
 }
 
 void quitQuietly(std::unique_ptr<wp::Application>& word)
@@ -192,11 +207,7 @@ void Word_Dokument_erstellen(ReportContext& ctx, int printFlag)
                 word->Documents().Add(sys.Vorlage_Datei);
             } catch (const common::Error& e) {
                 // An unreadable template gives a blank document, and says so once.
-                ctx.boxes.show(meldung(sprache, u"Die Vorlage-Datei kann nicht gelesen werden, es wird ein leeres Dokument verwendet:",
-                                       u"The template file cannot be read; a blank document is used:",
-                                       u"Le modèle ne peut pas être lu ; un document vide est utilisé :")
-                                   + QStringLiteral("\r\n") + sys.Vorlage_Datei,
-                               common::mb::Exclamation);
+                ctx.boxes.show(text(tx.Text_606) + QStringLiteral("\r\n") + sys.Vorlage_Datei, common::mb::Exclamation);
                 templateInUse = false;
                 word->Documents().Add();
             }
@@ -222,10 +233,12 @@ void Word_Dokument_erstellen(ReportContext& ctx, int printFlag)
         doc.setShowAll(!doc.showAll());
         doc.SaveAs(datei);
     } catch (const std::exception& e) {
-        // One message; the half-written document is discarded and an earlier report stays as it was.
+        // One message, which names the document and why; the half-written document is discarded
+        // and an earlier report stays as it was.
         const QString prompt = speichern
-                                   ? QStringLiteral("Error creating document! \r\n") + datei
+                                   ? text(tx.Text_607) + QStringLiteral("\r\n") + datei + QStringLiteral("\r\n") + speicherFehlerText(tx, e)
                                    : text(tx.Text_108) + QStringLiteral("\r\n") + fehlerText(e);
+        writing.end();
         ctx.boxes.show(prompt, common::mb::Critical);
         quitQuietly(word);
         return;
@@ -242,19 +255,10 @@ void Word_Dokument_erstellen(ReportContext& ctx, int printFlag)
             word->PrintPreview();
         }
     } catch (const common::Error& e) {
-        QString prompt;
-        if (e.number() == wp::NoPrintingProgram)
-            prompt = meldung(sprache, u"Kein Druckprogramm gefunden (LibreOffice ist nicht installiert). Der Bericht wurde gespeichert:",
-                             u"No printing program was found (LibreOffice is not installed). The report was saved:",
-                             u"Aucun programme d'impression trouvé (LibreOffice n'est pas installé). Le rapport a été enregistré :");
-        else if (e.number() == wp::ViewerFailed)
-            prompt = meldung(sprache, u"Der Bericht wurde gespeichert, kann aber nicht angezeigt werden:",
-                             u"The report was saved but cannot be shown:",
-                             u"Le rapport a été enregistré mais ne peut pas être affiché :");
-        else
-            prompt = meldung(sprache, u"Der Bericht wurde gespeichert, aber nicht gedruckt:",
-                             u"The report was saved but not printed:",
-                             u"Le rapport a été enregistré mais pas imprimé :");
+        const QString prompt = e.number() == wp::NoPrintingProgram ? text(tx.Text_608)
+                             : e.number() == wp::ViewerFailed    ? text(tx.Text_609)
+                                                                 : text(tx.Text_610);
+        writing.end();
         ctx.boxes.show(prompt + QStringLiteral("\r\n") + datei, common::mb::Exclamation);
     }
     quitQuietly(word);

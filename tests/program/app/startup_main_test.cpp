@@ -110,8 +110,11 @@ TEST(Main, ALockThatNoRunningCopyHoldsStartsTheProgramAndIsReportedOnce)
     EXPECT_EQ(loads, 1);
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(state.Texte.SprachNr, 2); // the settings were read
+    // In the language of the settings (French), with the lock's path and why.
     ASSERT_EQ(log.lines().size(), 1);
-    EXPECT_TRUE(log.lines()[0].contains(lockPath)) << log.lines()[0].toStdString();
+    EXPECT_EQ(log.lines()[0], QStringLiteral("Le fichier de verrou ") + lockPath
+                                  + QStringLiteral(" ne peut pas être utilisé (Ce n'est pas un fichier) ; le programme démarre "
+                                                   "sans vérifier si une autre copie est en cours d'exécution."));
 }
 
 // A settings file that cannot be written is reported through the program's messages, once in a run.

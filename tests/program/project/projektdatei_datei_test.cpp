@@ -2,6 +2,7 @@
 #include "program/project/projekt_befehle.h"
 #include "program/project/projektdatei_datei.h"
 #include "program/project/projektdatei_zustand.h"
+#include "program/texts/textcatalogue.h"
 #include "testsupport.h"
 #include "projektbeispiel.h"
 
@@ -10,6 +11,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace project;
 
@@ -46,6 +52,9 @@ texts::Texte deutscheTexte()
     t.Text_106[0] = QStringLiteral("Fehler beim Öffnen der Datei!");
     t.Text_109[0] = QStringLiteral("Projekt NICHT gespeichert!!!");
     t.Text_111[0] = QStringLiteral("Fehler beim Laden der Projektdaten!");
+    t.Text_604[0] = QStringLiteral("Keine Datei");
+    t.Text_613[0] = QStringLiteral("Keine Projektdatei der Version 1 oder 2");
+    t.Text_614[0] = QStringLiteral("Die Datei endet, bevor die Projektdaten vollständig sind");
     return t;
 }
 
@@ -137,7 +146,7 @@ TEST_F(ProjektDateiTest, ARecordWithAHugeTailLoadsReadingOnlyTheRecord)
     ASSERT_GT(QFileInfo(datei).size(), 16LL * 1024 * 1024);
 
     const Ladeergebnis r = ladeProjektDatei(datei);
-    ASSERT_EQ(r.status, LadeStatus::Geladen) << r.grund.toStdString();
+    ASSERT_EQ(r.status, LadeStatus::Geladen) << r.grund.reason.toStdString();
     EXPECT_EQ(r.dekodiert.satz, s);
 
     // The reader asks for the record's bytes and not one byte of the tail.
@@ -161,6 +170,44 @@ TEST_F(ProjektDateiTest, LoadingTellsMissingUnreadableAndForeignFilesApart)
     EXPECT_EQ(ladeProjektDatei(dir.path()).status, LadeStatus::NichtLesbar);
     schreib(pfad(QStringLiteral("notiz.tpj")), "Einkaufsliste: Hydraulikoel");
     EXPECT_EQ(ladeProjektDatei(pfad(QStringLiteral("notiz.tpj"))).status, LadeStatus::Abgelehnt);
+}
+
+// A project file the user may not read: the program's words in Russian, the file, then the
+// system's reason. Run as a user who is not root (a forked child drops to nobody when the tests
+// run as root), so the permission is really refused.
+TEST_F(ProjektDateiTest, AFileTheUserMayNotReadSaysWhichAndWhyInTheUsersLanguage)
+{
+    const QString datei = pfad(QStringLiteral("geheim.tpj"));
+    schreib(datei, kodiereProjekt(projekt(40)));
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(datei).constData(), 0), 0);
+    texts::Texte russisch;
+    texts::Init_MeldungsTexte(russisch);
+    russisch.SprachNr = 4;
+    const QString erwartet = russisch.Text_111[4] + QStringLiteral("\r\n") + datei + QStringLiteral("\r\n")
+                             + QString::fromLocal8Bit(std::strerror(EACCES));
+    ASSERT_FALSE(russisch.Text_111[4].isEmpty());
+
+    const auto lesen = [&] {
+        common::RecordingMessageBoxes gesehen;
+        texts::System s;
+        const bool geladen = Projekt_Lesen(s, russisch, gesehen, datei).has_value();
+        return !geladen && gesehen.shown.size() == 1 && gesehen.shown[0].prompt == erwartet
+               && gesehen.shown[0].style == common::mb::Critical;
+    };
+    if (::geteuid() != 0) {
+        EXPECT_TRUE(lesen());
+        return;
+    }
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        const bool ok = ::setgid(65534) == 0 && ::setuid(65534) == 0 && lesen();
+        ::_exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the message differs from " << erwartet.toStdString();
 }
 
 TEST_F(ProjektDateiTest, ReadingAProjectShowsTheVersionHintsAndSetsNameAndFile)
@@ -198,10 +245,14 @@ TEST_F(ProjektDateiTest, RefusedFilesLeaveTheProjectAsItWas)
         QString meldung;
     };
     const Fall faelle[] = {
-        {pfad(QStringLiteral("neu.tpj")), QStringLiteral("Projektfile defekt!!!\r\nProjekt nicht geladen!!!")},
-        {pfad(QStringLiteral("halb.tpj")), QStringLiteral("Projektfile defekt!!!\r\nProjekt nicht geladen!!!")},
+        // A damaged file: which file and why.
+        {pfad(QStringLiteral("neu.tpj")), QStringLiteral("Projektfile defekt!!!\r\n") + pfad(QStringLiteral("neu.tpj"))
+                                              + QStringLiteral("\r\nKeine Projektdatei der Version 1 oder 2\r\nProjekt nicht geladen!!!")},
+        {pfad(QStringLiteral("halb.tpj")), QStringLiteral("Projektfile defekt!!!\r\n") + pfad(QStringLiteral("halb.tpj"))
+                                               + QStringLiteral("\r\nDie Datei endet, bevor die Projektdaten vollständig sind\r\n"
+                                                                "Projekt nicht geladen!!!")},
         {pfad(QStringLiteral("weg.tpj")), QStringLiteral("Fehler beim Öffnen der Datei!\r") + pfad(QStringLiteral("weg.tpj"))},
-        {dir.path(), QStringLiteral("Fehler beim Laden der Projektdaten!")},
+        {dir.path(), QStringLiteral("Fehler beim Laden der Projektdaten!\r\n") + dir.path() + QStringLiteral("\r\nKeine Datei")},
     };
     for (const Fall& f : faelle) {
         boxes.clear();

@@ -3,9 +3,12 @@
 #include "fullfolder.h"
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
+#include "program/texts/stringtable.h"
+#include "program/texts/textcatalogue.h"
 #include "testsupport.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using texts::INI_lesen;
@@ -13,13 +16,26 @@ using texts::INI_schreiben;
 
 namespace {
 
+// The warnings the user sees, worded as the running program words them, in Polish.
 struct Meldungen {
+    static constexpr qint16 Polnisch = 5;
+    texts::Texte texte;
     QStringList gesehen;
     void an(texts::System& sys)
     {
+        texts::Init_MeldungsTexte(texte);
+        texte.SprachNr = Polnisch;
+        sys.IniFehlerText = [this](const QString& datei, const common::FileFailure& grund) {
+            return texts::IniFehlerMeldung(texte, datei, grund);
+        };
         sys.IniFehlerMelden = [this](const QString& text) { gesehen << text; };
     }
 };
+
+QString polnisch(int textNr)
+{
+    return texts::compiledStringTable().entry(Meldungen::Polnisch, textNr).value_or(QString());
+}
 
 } // namespace
 
@@ -46,10 +62,12 @@ TEST(SettingsWriting, AFullDiskKeepsTheFileWholeAndTellsTheUserOnce)
 
     EXPECT_EQ(folder.bytesOf(QStringLiteral("Kelto_VX.ini")), vorher);
     EXPECT_EQ(folder.entries(), QStringList({"Kelto_VX.ini"}));
+    // In the user's language: the program's sentence, the file, the system's reason, the consequence.
     ASSERT_EQ(meldungen.gesehen.size(), 1);
-    EXPECT_EQ(meldungen.gesehen[0],
-              texts::IniFehlerMeldung(sys.IniDatei, QString::fromLocal8Bit(std::strerror(fehler))));
-    EXPECT_TRUE(meldungen.gesehen[0].contains(folder.filePath(QStringLiteral("Kelto_VX.ini"))));
+    ASSERT_FALSE(polnisch(600).isEmpty());
+    EXPECT_EQ(meldungen.gesehen[0], polnisch(600) + u'\n' + folder.filePath(QStringLiteral("Kelto_VX.ini")) + u'\n' + u'('
+                                        + QString::fromLocal8Bit(std::strerror(fehler)) + QStringLiteral(").\n\n")
+                                        + polnisch(601));
 
     // With room again the next write stores its key; the user is not told again in this run.
     folder.release();
@@ -57,6 +75,45 @@ TEST(SettingsWriting, AFullDiskKeepsTheFileWholeAndTellsTheUserOnce)
     EXPECT_EQ(INI_lesen(sys, QStringLiteral("Sprache"), texts::ini::SysDaten), QStringLiteral("4"));
     EXPECT_EQ(INI_lesen(sys, QStringLiteral("Name1"), texts::ini::Projekte), QStringLiteral("/home/u/P.tpj"));
     EXPECT_EQ(meldungen.gesehen.size(), 1);
+}
+
+// A settings file that cannot be read, or whose folder cannot be made, is named with the program's
+// own reason in the user's language, for a single write and for a batch alike.
+TEST(SettingsWriting, WhatFailedIsSaidInTheUsersLanguage)
+{
+    QTemporaryDir dir;
+    QFile datei(dir.filePath(QStringLiteral("datei")));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.close();
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+    const struct {
+        QString ini;
+        QString grund;
+    } faelle[] = {
+        // A file stands where the settings folder should be made.
+        {dir.filePath(QStringLiteral("datei/kelto/Kelto_VX.ini")),
+         polnisch(603).arg(dir.filePath(QStringLiteral("datei/kelto")))},
+        // A folder under the settings file's name cannot be read as one.
+        {dir.filePath(QStringLiteral("ordner")), polnisch(602)},
+    };
+    for (const auto& fall : faelle) {
+        for (const bool stapel : {false, true}) {
+            texts::System sys;
+            sys.IniDatei = fall.ini;
+            Meldungen meldungen;
+            meldungen.an(sys);
+            if (stapel) {
+                const texts::INI_Stapel einSchreiben(sys);
+                INI_schreiben(sys, QStringLiteral("Sprache"), QStringLiteral("5"), texts::ini::SysDaten);
+            } else {
+                INI_schreiben(sys, QStringLiteral("Sprache"), QStringLiteral("5"), texts::ini::SysDaten);
+            }
+            ASSERT_EQ(meldungen.gesehen.size(), 1) << fall.ini.toStdString() << " batch " << stapel;
+            ASSERT_FALSE(fall.grund.isEmpty());
+            EXPECT_EQ(meldungen.gesehen[0], polnisch(600) + u'\n' + fall.ini + u'\n' + u'(' + fall.grund
+                                                + QStringLiteral(").\n\n") + polnisch(601));
+        }
+    }
 }
 
 // The settings one user action writes reach the disk in one write: read back at once inside the

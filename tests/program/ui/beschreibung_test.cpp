@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/recordingmessageboxes.h"
 #include "platform/apppaths.h"
+#include "program/texts/textcatalogue.h"
 #include "program/ui/beschreibung.h"
 #include "testsupport.h"
 
@@ -24,6 +25,15 @@ struct FakeOeffner : DokumentOeffner {
         return result;
     }
 };
+
+// The program's texts in one language, as the main window fills them.
+texts::Texte texteIn(int sprache)
+{
+    texts::Texte t;
+    texts::Init_MeldungsTexte(t);
+    t.SprachNr = static_cast<qint16>(sprache);
+    return t;
+}
 
 } // namespace
 
@@ -50,16 +60,16 @@ TEST(Beschreibung, OpensTheFoundFileOrNamesThePathLookedFor)
     common::RecordingMessageBoxes boxes;
 
     // Spanish opens the English document, found whatever its case.
-    Word_Beschreibung_anzeigen(pfade, 7, oeffner, boxes);
+    Word_Beschreibung_anzeigen(pfade, texteIn(7), oeffner, boxes);
     EXPECT_EQ(oeffner.opened, QStringList{dir.path() + "/system/KeltoLine-Eng.HTML"});
     EXPECT_TRUE(boxes.shown.empty());
 
     // No French document: the message names the full path; nothing is opened.
     oeffner.opened.clear();
-    Word_Beschreibung_anzeigen(pfade, 2, oeffner, boxes);
+    Word_Beschreibung_anzeigen(pfade, texteIn(2), oeffner, boxes);
     EXPECT_TRUE(oeffner.opened.isEmpty());
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, "File not found!\r\n" + dir.path() + "/system/keltoline-fra.html");
+    EXPECT_EQ(boxes.shown[0].prompt, "Fichier introuvable !\r\n" + dir.path() + "/system/keltoline-fra.html");
     EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
 
     // A desktop without a program for it: the user is told, in the program's language, with the
@@ -73,11 +83,12 @@ TEST(Beschreibung, OpensTheFoundFileOrNamesThePathLookedFor)
         const char* anfang;
         const char* datei;
     } ohneProgramm[] = {{1, "No program was found to open this file:", "KeltoLine-Eng.HTML"},
-        {15, "No program was found to open this file:", "KeltoLine-Eng.HTML"},
+        {15, "このファイルを開くプログラムが見つかりません：", "KeltoLine-Eng.HTML"},
+        {4, "Не найдена программа для открытия этого файла:", "KeltoLine-Eng.HTML"},
         {0, "Kein Programm zum Öffnen dieser Datei gefunden:", "keltoline-ger.html"}};
     for (const auto& c : ohneProgramm) {
         boxes.clear();
-        Word_Beschreibung_anzeigen(pfade, c.sprache, oeffner, boxes);
+        Word_Beschreibung_anzeigen(pfade, texteIn(c.sprache), oeffner, boxes);
         ASSERT_EQ(boxes.shown.size(), 1u) << c.sprache;
         EXPECT_EQ(boxes.shown[0].prompt,
             QString::fromUtf8(c.anfang) + "\r\n" + dir.path() + "/system/" + QString::fromLatin1(c.datei));

@@ -143,7 +143,13 @@ TEST_F(WindowFixture, MissingDrawingClearsThePictureSilentlyAndABrokenOneIsRepor
     w->ergebnisAnsichten()->zeichnungsPfad = [kaputt](const QString&) { return kaputt; };
     w->UpDn_Kuehlertyp->upButton()->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, "Error Graphic file!!!");
+    EXPECT_EQ(boxes.shown[0].prompt, "Fehler in der Grafikdatei!!!");
+    // In the language the user picks.
+    w->menuItem("Menu_Ex_Sp_Tuerk")->trigger();
+    boxes.clear();
+    w->UpDn_Kuehlertyp->downButton()->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Grafik dosyası hatası!!!"));
     EXPECT_EQ(boxes.shown[0].style, common::mb::Information);
     EXPECT_TRUE(w->Pic_Zeichnung->pixmap().isNull());
     // The dimensions are still written.

@@ -239,7 +239,8 @@ TEST(NeuerNutzerStart, DamagedLastProjectIsReportedOverTheShownWindow)
     ASSERT_FALSE(shown.isNull());
     QTRY_VERIFY_WITH_TIMEOUT(shown->firstActivationDone(), 3000);
     ASSERT_FALSE(boxes.shown.empty());
-    EXPECT_TRUE(boxes.contains(state.Texte.Text_101[1] + "\r\n" + state.Texte.Text_102[1]))
+    EXPECT_TRUE(boxes.contains(state.Texte.Text_101[1] + "\r\n" + kaputt.fileName() + "\r\n" + state.Texte.Text_614[1]
+                               + "\r\n" + state.Texte.Text_102[1]))
         << boxes.shown[0].prompt.toStdString();
     for (bool sichtbar : boxes.fensterSichtbar)
         EXPECT_TRUE(sichtbar) << "a start-up message came before the window was on screen";

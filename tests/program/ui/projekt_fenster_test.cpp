@@ -195,7 +195,9 @@ TEST_F(ProjektFenster, RefusedFileChangesNothing)
     projektDialoge.answers = {bad};
     w->menuItem("ProjLoad")->trigger();
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].prompt, zustand->Texte.Text_101[0] + "\r\n" + zustand->Texte.Text_102[0]);
+    // Which file, and why it is not taken.
+    EXPECT_EQ(boxes.shown[1].prompt, zustand->Texte.Text_101[0] + "\r\n" + bad + "\r\n" + zustand->Texte.Text_613[0] + "\r\n"
+                                         + zustand->Texte.Text_102[0]);
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(start.System.Projekt_Name, "good");
     EXPECT_EQ(w->menuItem("Projekt1")->text(), "1: good.tpj");

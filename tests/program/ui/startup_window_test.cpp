@@ -2,14 +2,15 @@
 #include "fullfolder.h"
 #include "platform/tempconfig.h"
 #include "program/app/startup_main.h"
-#include "program/texts/stringtable.h"
 #include "program/project/projektdatei.h"
+#include "program/texts/stringtable.h"
 #include "program/ui/kelto_vx_menu.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <cstring>
 
 namespace {
 
@@ -117,15 +118,20 @@ TEST(StartupWindow, ASettingsFileThatCannotBeWrittenIsReportedOnceAndKept)
     const QPointer<ui::Kelto_VX_Menu> window = start(state, instance, boxes);
     ASSERT_FALSE(window.isNull());
     ASSERT_TRUE(boxes.shown.empty());
-    config.fill();
+    const int fehler = config.fill();
 
-    window->menuItem(QStringLiteral("Menu_Ex_Sp_dt"))->trigger();
+    window->menuItem(QStringLiteral("Menu_Ex_Sp_FI"))->trigger();
     window->menuItem(QStringLiteral("Menu_Ex_Sp_Fran"))->trigger();
     config.release();
 
+    // In the language just chosen (Finnish), with the system's reason after the program's words.
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].style, common::mb::Exclamation);
-    EXPECT_TRUE(boxes.shown[0].prompt.contains(config.filePath(QStringLiteral("kelto-line/Kelto_VX.ini"))));
+    const QString finnisch = texts::compiledStringTable().entry(6, 600).value_or(QString());
+    ASSERT_FALSE(finnisch.isEmpty());
+    EXPECT_TRUE(boxes.shown[0].prompt.startsWith(finnisch + u'\n' + config.filePath(QStringLiteral("kelto-line/Kelto_VX.ini"))
+                                                 + u'\n' + u'(' + QString::fromLocal8Bit(std::strerror(fehler)) + u')'))
+        << boxes.shown[0].prompt.toStdString();
     EXPECT_EQ(config.bytesOf(QStringLiteral("kelto-line/Kelto_VX.ini")), settings);
     EXPECT_EQ(state.Texte.SprachNr, 2); // the window follows the choice all the same
 

@@ -72,6 +72,23 @@ public:
     void refreshResultView() override { calls.emplace_back(QStringLiteral("refreshResultView")); }
 };
 
+// Message boxes that also note whether the progress window was open when each message came.
+class ReportBoxes : public common::RecordingMessageBoxes {
+public:
+    explicit ReportBoxes(const FakeWindow& window) : m_window(window) {}
+    std::vector<bool> progressOpen;
+
+protected:
+    int present(const QString& prompt, int style, const QString& title) override
+    {
+        progressOpen.push_back(m_window.progressShown);
+        return RecordingMessageBoxes::present(prompt, style, title);
+    }
+
+private:
+    const FakeWindow& m_window;
+};
+
 class FakePrograms : public wp::ExternalPrograms {
 public:
     std::vector<QString> opened;
@@ -117,7 +134,7 @@ protected:
     app::AppState app;
     report::ErgbAusgabe& ergb = app.ErgbAusgabe;
     FakeWindow window;
-    common::RecordingMessageBoxes boxes;
+    ReportBoxes boxes{window};
     std::shared_ptr<FakePrograms> programs = std::make_shared<FakePrograms>();
     std::unique_ptr<report::ReportContext> ctx;
 

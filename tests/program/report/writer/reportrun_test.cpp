@@ -1,5 +1,8 @@
 // The run around the sections: file name and folder, the in-use test, failures, printing.
+#include "fullfolder.h"
+#include "program/texts/stringtable.h"
 #include "reportfixture.h"
+#include <cstring>
 
 using namespace reporttest;
 
@@ -57,6 +60,7 @@ TEST_F(ReportFixture, FailureInASectionKeepsTheEarlierReportAndResetsTheState)
         report::Word_Dokument_erstellen(*ctx, report::Vorschau);
         ASSERT_EQ(boxes.shown.size(), 1u);
         EXPECT_TRUE(boxes.shown[0].prompt.startsWith(app.Texte.Text_108[0]));
+        EXPECT_EQ(boxes.progressOpen.back(), false) << "the message came over the progress window";
         EXPECT_FALSE(app.System.Word_aktiv);
         EXPECT_FALSE(window.busy);
         EXPECT_FALSE(window.progressShown);
@@ -81,6 +85,7 @@ TEST_F(ReportFixture, PrintAtOnceAndWithoutAPrintingProgram)
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].prompt.contains(QStringLiteral("Kein Druckprogramm")));
     EXPECT_TRUE(boxes.shown[0].prompt.endsWith(reportPath()));
+    EXPECT_EQ(boxes.progressOpen, std::vector<bool>{false}) << "the message came over the progress window";
     EXPECT_TRUE(QFileInfo::exists(reportPath())); // the saved report stays
     EXPECT_FALSE(app.System.Word_aktiv);
 }
@@ -88,10 +93,48 @@ TEST_F(ReportFixture, PrintAtOnceAndWithoutAPrintingProgram)
 TEST_F(ReportFixture, ViewerThatFailsSaysWhereTheReportIs)
 {
     programs->viewerWorks = false;
+    app.Texte.SprachNr = 12; // Korean
     run(report::Vorschau);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(boxes.shown[0].prompt.endsWith(reportPath()));
+    EXPECT_EQ(boxes.shown[0].prompt, app.Texte.Text_609[12] + QStringLiteral("\r\n") + reportPath());
+    EXPECT_EQ(boxes.progressOpen, std::vector<bool>{false}) << "the message came over the progress window";
     EXPECT_TRUE(QFileInfo::exists(reportPath()));
+}
+
+// A report that cannot be saved names the document and the system's reason after the program's
+// own words, in the user's language, once the progress window is gone; an earlier report stays.
+TEST_F(ReportFixture, ADocumentThatCannotBeSavedSaysWhichAndWhy)
+{
+    FullFolder folder;
+    folder.put(QStringLiteral("Pumpe3.docx"), "earlier report");
+    app.System.Projekt_Pfad = folder.path() + QLatin1Char('/');
+    app.Texte.SprachNr = 10; // Czech
+    const int fehler = folder.fill();
+    report::Word_Dokument_erstellen(*ctx, report::Vorschau);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    const QString tschechisch = texts::compiledStringTable().entry(10, 607).value_or(QString());
+    ASSERT_FALSE(tschechisch.isEmpty());
+    EXPECT_EQ(boxes.shown[0].prompt, tschechisch + QStringLiteral("\r\n") + reportPath() + QStringLiteral("\r\n")
+                                         + QString::fromLocal8Bit(std::strerror(fehler)));
+    EXPECT_EQ(common::mb::iconOf(boxes.shown[0].style), common::mb::Critical);
+    EXPECT_EQ(boxes.progressOpen, std::vector<bool>{false}) << "the message came over the progress window";
+    EXPECT_EQ(folder.bytesOf(QStringLiteral("Pumpe3.docx")), QByteArray("earlier report"));
+    EXPECT_TRUE(programs->opened.empty());
+    EXPECT_FALSE(app.System.Word_aktiv);
+    EXPECT_FALSE(window.busy);
+
+    // A folder under the document's name: the program's own reason, in Swedish.
+    folder.release();
+    ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("Pumpe3.docx"))));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Pumpe3.docx")));
+    app.Texte.SprachNr = 16;
+    boxes.clear();
+    report::Word_Dokument_erstellen(*ctx, report::Vorschau);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Fel när dokumentet skapades!\r\n") + reportPath()
+                                         + QStringLiteral("\r\nInte en fil"));
+    EXPECT_TRUE(QFileInfo(reportPath()).isDir());
 }
 
 TEST_F(ReportFixture, UnreadableTemplateGivesBlankDocumentWithFrameAndHeader)
