@@ -8,15 +8,23 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
 struct SpeichernFenster : WindowFixture {
-    // Save As with a typed name and the dialog's answer.
+    // Save As with the dialog's answer, and with a typed name first when the project has none yet.
+    // The project must end up in that file, with every scripted answer used.
     bool saveAs(const QString& name, const QString& file)
     {
-        projektDialoge.answers = {name, file};
-        return w->Projekt_SaveAs();
+        projektDialoge.answers = {file};
+        if (start.System.Projekt_Name.isEmpty())
+            projektDialoge.answers.push_front(name);
+        const bool saved = w->Projekt_SaveAs();
+        EXPECT_TRUE(projektDialoge.answers.empty());
+        EXPECT_EQ(start.System.Projekt_File, file);
+        EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+        return saved;
     }
     // Ctrl+S typed while the focus is in the flow field, as a user saves after typing.
     void ctrlS()
