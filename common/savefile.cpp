@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,14 +26,58 @@ QByteArray pathBytes(const QString& path)
     return QFile::encodeName(path);
 }
 
-// The file a path names: a symbolic link is replaced by writing to what it points to, so the link
-// stays a link.
-QString resolvedTarget(const QString& target)
+// The file a path names, found the way the kernel finds it when it opens the path for writing:
+// every symbolic link on the way is followed, a relative one from the real folder it lies in, so
+// the links themselves stay links. A link to a file that does not exist yet names the file it would
+// create. Empty, with errno set, when the path names no file that could be written (a missing
+// folder, a loop of links, a name such as "..").
+QByteArray resolvedTarget(const QString& target)
 {
-    const QFileInfo info(target);
-    if (info.isSymLink())
-        return info.symLinkTarget();
-    return info.absoluteFilePath();
+    QByteArray path = pathBytes(target);
+    if (!path.startsWith('/')) {
+        char* cwd = ::getcwd(nullptr, 0);
+        if (cwd == nullptr)
+            return {};
+        path = QByteArray(cwd) + '/' + path;
+        std::free(cwd);
+    }
+    for (int links = 0; links <= 40; ++links) { // the kernel's own limit of links in one lookup
+        if (char* real = ::realpath(path.constData(), nullptr)) {
+            const QByteArray found(real);
+            std::free(real);
+            return found;
+        }
+        if (errno != ENOENT)
+            return {};
+        // The path ends in a name that does not exist, or in a link to a missing file.
+        const qsizetype slash = path.lastIndexOf('/');
+        const QByteArray name = path.mid(slash + 1);
+        if (name.isEmpty() || name == "." || name == "..") {
+            errno = EISDIR;
+            return {};
+        }
+        char* realFolder = ::realpath(slash > 0 ? path.left(slash).constData() : "/", nullptr);
+        if (realFolder == nullptr)
+            return {};
+        QByteArray folder(realFolder);
+        std::free(realFolder);
+        if (!folder.endsWith('/'))
+            folder += '/';
+        const QByteArray named = folder + name;
+        struct stat st {};
+        if (::lstat(named.constData(), &st) != 0)
+            return errno == ENOENT ? named : QByteArray();
+        if (!S_ISLNK(st.st_mode))
+            return named; // it appeared meanwhile
+        QByteArray text(qsizetype(st.st_size > 0 ? st.st_size : PATH_MAX) + 1, '\0');
+        const ssize_t length = ::readlink(named.constData(), text.data(), size_t(text.size()));
+        if (length < 0)
+            return {};
+        text.truncate(length);
+        path = text.startsWith('/') ? text : folder + text;
+    }
+    errno = ELOOP;
+    return {};
 }
 
 int openNewTemporary(const QString& folder, const QString& prefix, QString& path)
@@ -100,7 +146,12 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes)
 {
     discard();
     m_error.clear();
-    m_target = resolvedTarget(target);
+    const QByteArray resolved = resolvedTarget(target);
+    if (resolved.isEmpty()) {
+        m_error = systemError(errno);
+        return false;
+    }
+    m_target = QFile::decodeName(resolved);
     const QFileInfo info(m_target);
     const QString folder = info.absolutePath();
     if (info.exists() && !info.isFile()) {

@@ -19,10 +19,11 @@ public:
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Writes bytes to a new temporary file for target (a symbolic link is followed to the file it
-    // names), syncs it and keeps it. Temporary files of target that an interrupted save left
-    // behind are removed first. False, with errorString(), when any step fails; the target is
-    // untouched either way.
+    // Writes bytes to a new temporary file for target, syncs it and keeps it. The file replaced is
+    // the one the kernel opens under target: symbolic links are followed, each relative one from
+    // the real folder it lies in, and stay links; a link to a missing file creates that file.
+    // Temporary files of target that an interrupted save left behind are removed first. False,
+    // with errorString(), when any step fails; the target is untouched either way.
     bool stage(const QString& target, const QByteArray& bytes);
 
     // Renames the staged file over its target. False, with errorString(), when that fails; the
