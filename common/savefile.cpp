@@ -158,6 +158,12 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes)
         m_error = QStringLiteral("Not a file");
         return false;
     }
+    // A file the user may not write is not replaced, although the folder would let a rename do
+    // it. The effective ids decide, as they do for an open().
+    if (info.exists() && ::faccessat(AT_FDCWD, resolved.constData(), W_OK, AT_EACCESS) != 0) {
+        m_error = systemError(errno);
+        return false;
+    }
     removeSaveLeftovers(m_target);
 
     QString temporary;

@@ -23,7 +23,8 @@ public:
     // the one the kernel opens under target: symbolic links are followed, each relative one from
     // the real folder it lies in, and stay links; a link to a missing file creates that file.
     // Temporary files of target that an interrupted save left behind are removed first. False,
-    // with errorString(), when any step fails; the target is untouched either way.
+    // with errorString(), when any step fails; the target is untouched either way. A file the user
+    // may not write is refused, as an open() for writing would refuse it.
     bool stage(const QString& target, const QByteArray& bytes);
 
     // Renames the staged file over its target. False, with errorString(), when that fails; the

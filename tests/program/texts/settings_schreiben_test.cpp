@@ -1,11 +1,13 @@
 #include "common/saveleftovers.h"
 #include "filewrites.h"
 #include "fullfolder.h"
+#include "otheruser.h"
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
 #include "testsupport.h"
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using texts::INI_lesen;
@@ -57,6 +59,45 @@ TEST(SettingsWriting, AFullDiskKeepsTheFileWholeAndTellsTheUserOnce)
     EXPECT_EQ(INI_lesen(sys, QStringLiteral("Sprache"), texts::ini::SysDaten), QStringLiteral("4"));
     EXPECT_EQ(INI_lesen(sys, QStringLiteral("Name1"), texts::ini::Projekte), QStringLiteral("/home/u/P.tpj"));
     EXPECT_EQ(meldungen.gesehen.size(), 1);
+}
+
+// A settings file the user may not write (an administrator's read-only file) in a folder the
+// user may write is not replaced: nothing is stored, and the user is told once in the run with the
+// system's reason.
+TEST(SettingsWriting, AReadOnlyFileIsNotReplacedAndTheUserIsToldOnce)
+{
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("Kelto_VX.ini"));
+    const QByteArray vorher = "[SysDaten]\nSprache=0\n[Projekte]\nName1=/home/u/P.tpj\n";
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(vorher);
+    }
+    ASSERT_TRUE(OtherUser::own(datei, 0444));
+    ASSERT_TRUE(OtherUser::own(dir.path(), 0755));
+    texts::System sys;
+    sys.IniDatei = datei;
+    Meldungen meldungen;
+    meldungen.an(sys);
+
+    {
+        const OtherUser user;
+        ASSERT_TRUE(user.ok());
+        INI_schreiben(sys, QStringLiteral("Sprache"), QStringLiteral("4"), texts::ini::SysDaten);
+        {
+            const texts::INI_Stapel stapel(sys);
+            INI_schreiben(sys, QStringLiteral("Name1"), QStringLiteral("/home/u/Q.tpj"), texts::ini::Projekte);
+        }
+        EXPECT_EQ(INI_lesen(sys, QStringLiteral("Sprache"), texts::ini::SysDaten), QStringLiteral("0"));
+    }
+
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), vorher);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Kelto_VX.ini"}));
+    ASSERT_EQ(meldungen.gesehen.size(), 1);
+    EXPECT_EQ(meldungen.gesehen[0], texts::IniFehlerMeldung(datei, QString::fromLocal8Bit(std::strerror(EACCES))));
 }
 
 // The settings one user action writes reach the disk in one write: read back at once inside the

@@ -2,6 +2,7 @@
 // that fails: nothing the user had on disk is lost, and the window says what happened.
 #include "filewrites.h"
 #include "fullfolder.h"
+#include "otheruser.h"
 #include "windowfixture.h"
 
 #include "program/project/projektdatei_datei.h"
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,14 +62,47 @@ TEST_F(SpeichernFenster, CtrlSOnAFullDiskSaysNotSavedAndKeepsProjectAndCopy)
     ctrlS();
 
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[1]);
-    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Project NOT saved!!!"));
+    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[1] + QStringLiteral("\r\n")
+                                         + QString::fromLocal8Bit(std::strerror(folder.isSmallFileSystem() ? ENOSPC : EFBIG)));
+    EXPECT_TRUE(boxes.shown[0].prompt.startsWith(QStringLiteral("Project NOT saved!!!")));
     EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
     EXPECT_EQ(folder.bytesOf(QStringLiteral("P.tpj")), projekt);
     EXPECT_EQ(folder.bytesOf(QStringLiteral("P.bak")), kopie);
     EXPECT_EQ(folder.entries(), QStringList({"P.bak", "P.tpj"}));
     EXPECT_EQ(w->windowTitle(), titel);
     EXPECT_EQ(w->TB_Durchfluss->text(), QStringLiteral("80"));
+}
+
+// Ctrl+S of a project the user has made read-only: not saved, with the system's reason, and the
+// file keeps its bytes and its mode although the folder would let a rename replace it.
+TEST_F(SpeichernFenster, CtrlSOfAReadOnlyProjectSaysNotSavedAndKeepsIt)
+{
+    open(1);
+    referencePoint();
+    const QString datei = start.System.Projekt_Pfad + QStringLiteral("P.tpj");
+    ASSERT_TRUE(saveAs(QStringLiteral("P"), datei));
+    const QByteArray projekt = [&] { QFile f(datei); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ASSERT_TRUE(OtherUser::own(datei, 0444));
+    ASSERT_TRUE(OtherUser::own(start.System.Projekt_Pfad, 0755));
+    ASSERT_TRUE(OtherUser::own(config.root(), 0755));
+    type(w->TB_Durchfluss, "80");
+    boxes.clear();
+    {
+        const OtherUser user;
+        ASSERT_TRUE(user.ok());
+        ctrlS();
+    }
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt,
+              QStringLiteral("Project NOT saved!!!\r\n") + QString::fromLocal8Bit(std::strerror(EACCES)));
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), projekt);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_FALSE(QFileInfo::exists(start.System.Projekt_Pfad + QStringLiteral("P.bak")));
 }
 
 TEST_F(SpeichernFenster, OneCommandWritesTheSettingsFileOnce)
