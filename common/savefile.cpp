@@ -96,6 +96,25 @@ int openNewTemporary(const QString& folder, const QString& prefix, QString& path
     return -1;
 }
 
+// The new file takes the mode of the file it replaces (or is a copy of), and that file's group
+// where the user may give it that group (root, or the owner being a member of it); elsewhere it
+// keeps the user's own group. Its owner is the user who saves. A file that did not exist gets what
+// the user's umask gives any new file. False, with errno, when the mode cannot be set.
+bool takeAttributes(int fd, const QByteArray& from)
+{
+    struct stat old {};
+    if (::stat(from.constData(), &old) != 0)
+        return true;
+    struct stat now {};
+    if (::fstat(fd, &now) == 0 && now.st_gid != old.st_gid) {
+        // Refused with EPERM where the user is not a member of that group: the file then stays in
+        // the user's group, which is what a new file gets.
+        [[maybe_unused]] const int kept = ::fchown(fd, uid_t(-1), old.st_gid);
+    }
+    // After the group: a change of group may clear the set-group-ID bit.
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
 bool writeAll(int fd, const QByteArray& bytes)
 {
     const char* data = bytes.constData();
@@ -142,7 +161,7 @@ void StagedFile::discard()
     m_temporary.clear();
 }
 
-bool StagedFile::stage(const QString& target, const QByteArray& bytes)
+bool StagedFile::stage(const QString& target, const QByteArray& bytes, const QString& like)
 {
     discard();
     m_error.clear();
@@ -173,9 +192,7 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes)
         return false;
     }
     m_temporary = temporary;
-    // The new file keeps the permissions of the one it replaces.
-    struct stat old {};
-    bool ok = ::stat(pathBytes(m_target).constData(), &old) != 0 || ::fchmod(fd, old.st_mode & 07777) == 0;
+    bool ok = takeAttributes(fd, like.isEmpty() ? resolved : pathBytes(like));
     ok = ok && writeAll(fd, bytes);
     // A file system that cannot sync says EINVAL; what was written has then reached it all the same.
     ok = ok && (::fdatasync(fd) == 0 || errno == EINVAL);

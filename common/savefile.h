@@ -25,7 +25,9 @@ public:
     // Temporary files of target that an interrupted save left behind are removed first. False,
     // with errorString(), when any step fails; the target is untouched either way. A file the user
     // may not write is refused, as an open() for writing would refuse it.
-    bool stage(const QString& target, const QByteArray& bytes);
+    // The new file keeps the mode of the file it replaces, and its group where the user may set it;
+    // with like given it takes those of that file instead (a copy takes its original's mode).
+    bool stage(const QString& target, const QByteArray& bytes, const QString& like = {});
 
     // Renames the staged file over its target. False, with errorString(), when that fails; the
     // target is then as it was.

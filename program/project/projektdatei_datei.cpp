@@ -86,7 +86,8 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
         r.grund = neu.errorString();
         return r;
     }
-    if (altBytes && !kopie.stage(bakDatei(pfad), *altBytes)) {
+    // The copy is as private as the project it keeps.
+    if (altBytes && !kopie.stage(bakDatei(pfad), *altBytes, pfad)) {
         r.grund = kopie.errorString();
         return r;
     }

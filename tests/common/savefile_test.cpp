@@ -1,5 +1,6 @@
 #include "common/savefile.h"
 #include "fullfolder.h"
+#include "otheruser.h"
 #include "testsupport.h"
 #include <QDir>
 #include <QFile>
@@ -172,4 +173,65 @@ TEST(SaveFile, TheFileReplacedIsTheOneTheKernelOpensThroughTheLinks)
     ASSERT_TRUE(QFile::link(QStringLiteral("loop1"), d.filePath(QStringLiteral("loop2"))));
     EXPECT_EQ(replaceFile(d.filePath(QStringLiteral("loop1")), "x"), QString::fromLocal8Bit(std::strerror(ELOOP)));
     EXPECT_TRUE(QFileInfo(d.filePath(QStringLiteral("loop1"))).isSymLink());
+}
+
+namespace {
+
+struct Attributes {
+    uid_t uid;
+    gid_t gid;
+    mode_t mode;
+    bool operator==(const Attributes&) const = default;
+};
+
+Attributes attributesOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {uid_t(-1), gid_t(-1), 0};
+    return {st.st_uid, st.st_gid, mode_t(st.st_mode & 07777)};
+}
+
+} // namespace
+
+// A colleague's project in a shared folder, saved by a user who may write it: the new file keeps
+// the old one's mode, and its group where the user is a member of that group; elsewhere it gets
+// the user's own group. It is the saver's file afterwards (no user may give a file away).
+TEST(SaveFile, AReplacedFileKeepsItsModeAndItsGroupWhereTheUserMaySetIt)
+{
+    if (!OtherUser::canSwitch())
+        GTEST_SKIP() << "needs root, to give the files to a second user and act as the other";
+    const gid_t shared = 100; // a group the saver is a member of
+    QTemporaryDir dir;
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+    struct Case {
+        const char* name;
+        gid_t group;    // of the colleague's file
+        mode_t mode;
+        gid_t expected; // the new file's group
+    };
+    const Case cases[] = {
+        {"team.tpj", shared, 0664, shared},
+        {"sticky.tpj", shared, 02660, shared},
+        {"root.tpj", 0, 0666, OtherUser::Gid}, // the saver is no member of group 0
+    };
+    for (const Case& c : cases) {
+        const QString file = dir.filePath(QString::fromLatin1(c.name));
+        ASSERT_EQ(replaceFile(file, "colleague's"), QString());
+        const QByteArray p = QFile::encodeName(file);
+        ASSERT_EQ(::chown(p.constData(), 0, c.group), 0);
+        ASSERT_EQ(::chmod(p.constData(), c.mode), 0);
+    }
+    {
+        const OtherUser user({shared});
+        ASSERT_TRUE(user.ok());
+        for (const Case& c : cases)
+            EXPECT_EQ(replaceFile(dir.filePath(QString::fromLatin1(c.name)), "saver's"), QString()) << c.name;
+    }
+    for (const Case& c : cases) {
+        const Attributes expected{OtherUser::Uid, c.expected, c.group == c.expected ? c.mode : c.mode & 0777};
+        const Attributes got = attributesOf(dir.filePath(QString::fromLatin1(c.name)));
+        EXPECT_TRUE(got == expected) << c.name << ": uid " << got.uid << " gid " << got.gid << " mode " << std::oct
+                                     << got.mode;
+    }
 }

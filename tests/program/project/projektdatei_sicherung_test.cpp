@@ -153,3 +153,28 @@ TEST(ProjektSicherung, AReadOnlyProjectIsNotReplaced)
     EXPECT_EQ(st.st_mode & 07777, 0444u);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"P.bak", "P.tpj"}));
 }
+
+// The copy of a private project is as private as the project: the first ".bak" of a 0600 project
+// is 0600, and an older copy that was readable by others becomes so too.
+TEST(ProjektSicherung, TheCopyTakesItsProjectsMode)
+{
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("P.tpj"));
+    const QString kopie = dir.filePath(QStringLiteral("P.bak"));
+    const mode_t umaskBefore = ::umask(022);
+    const auto mode = [](const QString& path) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & 07777 : 07777u;
+    };
+    ASSERT_TRUE(speichereProjektDatei(datei, projekt(10)).ok);
+    ASSERT_EQ(::chmod(QFile::encodeName(datei).constData(), 0600), 0);
+    ASSERT_TRUE(speichereProjektDatei(datei, projekt(20)).ok);
+    EXPECT_EQ(mode(datei), 0600u);
+    EXPECT_EQ(mode(kopie), 0600u);
+
+    ASSERT_EQ(::chmod(QFile::encodeName(kopie).constData(), 0644), 0);
+    ASSERT_TRUE(speichereProjektDatei(datei, projekt(30)).ok);
+    EXPECT_EQ(mode(kopie), 0600u);
+    EXPECT_EQ(lies(kopie), kodiereProjekt(projekt(20)));
+    ::umask(umaskBefore);
+}
