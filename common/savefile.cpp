@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,7 +81,42 @@ QByteArray resolvedTarget(const QString& target)
     return {};
 }
 
-int openNewTemporary(const QString& folder, const QString& prefix, QString& path)
+// Locks the new temporary file at path (open for writing as fd) through a second, read-only
+// descriptor that lives as long as the file, so that the leftover cleanup of another save of the
+// same file (another program, another instance) leaves it alone. The writing descriptor can then
+// be closed, and its errors seen, before the rename, and a watcher of the folder sees the file
+// written once, under its temporary name. Returns the locking descriptor, or -1 where there is
+// none (a file system without locks, a umask that leaves the owner no right to read: the cleanup
+// cannot lock the file then either, so it leaves it). Sets lost when a cleanup removed the file
+// in the moment before it was locked: another name must be taken.
+int holdAsOwn(int fd, const QByteArray& path, bool& lost)
+{
+    lost = false;
+    const int lock = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (lock < 0) {
+        lost = errno == ENOENT;
+        return -1;
+    }
+    while (::flock(lock, LOCK_EX) != 0) {
+        if (errno == EINTR)
+            continue;
+        ::close(lock);
+        return -1;
+    }
+    struct stat written {};
+    struct stat held {};
+    struct stat named {};
+    lost = ::fstat(fd, &written) != 0 || ::fstat(lock, &held) != 0 || ::lstat(path.constData(), &named) != 0
+        || written.st_dev != held.st_dev || written.st_ino != held.st_ino || held.st_dev != named.st_dev
+        || held.st_ino != named.st_ino;
+    if (lost) {
+        ::close(lock);
+        return -1;
+    }
+    return lock;
+}
+
+int openNewTemporary(const QString& folder, const QString& prefix, QString& path, int& lock)
 {
     static constexpr char Alphabet[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -88,9 +124,17 @@ int openNewTemporary(const QString& folder, const QString& prefix, QString& path
         for (int i = 0; i < 6; ++i)
             name += QLatin1Char(Alphabet[QRandomGenerator::global()->bounded(int(sizeof Alphabet) - 1)]);
         path = QDir(folder).filePath(name);
-        const int fd = ::open(pathBytes(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
+        const QByteArray bytes = pathBytes(path);
+        const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return -1;
+        if (fd < 0)
+            continue;
+        bool lost = false;
+        lock = holdAsOwn(fd, bytes, lost);
+        if (!lost)
             return fd;
+        ::close(fd);
     }
     errno = EEXIST;
     return -1;
@@ -159,6 +203,14 @@ void StagedFile::discard()
     if (!m_temporary.isEmpty())
         ::unlink(pathBytes(m_temporary).constData());
     m_temporary.clear();
+    release();
+}
+
+void StagedFile::release()
+{
+    if (m_lock >= 0)
+        ::close(m_lock);
+    m_lock = -1;
 }
 
 bool StagedFile::stage(const QString& target, const QByteArray& bytes, const QString& like)
@@ -186,7 +238,7 @@ bool StagedFile::stage(const QString& target, const QByteArray& bytes, const QSt
     removeSaveLeftovers(m_target);
 
     QString temporary;
-    const int fd = openNewTemporary(folder, saveTemporaryPrefix(info.fileName()), temporary);
+    const int fd = openNewTemporary(folder, saveTemporaryPrefix(info.fileName()), temporary, m_lock);
     if (fd < 0) {
         m_error = systemError(errno);
         return false;
@@ -219,6 +271,7 @@ bool StagedFile::commit()
         return false;
     }
     m_temporary.clear();
+    release();
     syncFolder(QFileInfo(m_target).absolutePath());
     return true;
 }

@@ -22,7 +22,8 @@ public:
     // Writes bytes to a new temporary file for target, syncs it and keeps it. The file replaced is
     // the one the kernel opens under target: symbolic links are followed, each relative one from
     // the real folder it lies in, and stay links; a link to a missing file creates that file.
-    // Temporary files of target that an interrupted save left behind are removed first. False,
+    // Temporary files of target that an interrupted save left behind are removed first; the new
+    // one stays locked while it lives, so that no other save removes it (saveleftovers.h). False,
     // with errorString(), when any step fails; the target is untouched either way. A file the user
     // may not write is refused, as an open() for writing would refuse it.
     // The new file keeps the mode of the file it replaces, and its group where the user may set it;
@@ -40,9 +41,12 @@ public:
     const QString& errorString() const { return m_error; }
 
 private:
+    void release();
+
     QString m_target;
     QString m_temporary;
     QString m_error;
+    int m_lock = -1; // holds the temporary file's lock while it lives
 };
 
 // Stages bytes for target and commits them at once. Empty on success, else why it failed (the
