@@ -20,11 +20,16 @@ public:
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    // Writes bytes to a new temporary file for target (a symbolic link is followed to the file it
-    // names), syncs it and keeps it. Temporary files of target that an interrupted save left
-    // behind are removed first. False, with failure(), when any step fails; the target is
-    // untouched either way.
-    bool stage(const QString& target, const QByteArray& bytes);
+    // Writes bytes to a new temporary file for target, syncs it and keeps it. The file replaced is
+    // the one the kernel opens under target: symbolic links are followed, each relative one from
+    // the real folder it lies in, and stay links; a link to a missing file creates that file.
+    // Temporary files of target that an interrupted save left behind are removed first; the new
+    // one stays locked while it lives, so that no other save removes it (saveleftovers.h). False,
+    // with failure(), when any step fails; the target is untouched either way. A file the user
+    // may not write is refused, as an open() for writing would refuse it.
+    // The new file keeps the mode of the file it replaces, and its group where the user may set it;
+    // with like given it takes those of that file instead (a copy takes its original's mode).
+    bool stage(const QString& target, const QByteArray& bytes, const QString& like = {});
 
     // Renames the staged file over its target. False, with failure(), when that fails; the
     // target is then as it was.
@@ -37,9 +42,12 @@ public:
     const FileFailure& failure() const { return m_error; }
 
 private:
+    void release();
+
     QString m_target;
     QString m_temporary;
     FileFailure m_error;
+    int m_lock = -1; // holds the temporary file's lock while it lives
 };
 
 // Stages bytes for target and commits them at once. No failure on success, else why it failed

@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace common {
 
@@ -16,6 +20,24 @@ bool isLetterOrDigit(QChar ch)
 {
     const char16_t c = ch.unicode();
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// Removes the temporary file at path unless a live save holds it: every save keeps its temporary
+// file locked until it is renamed or removed, so one that can be locked here was left behind. A
+// file that cannot be opened or locked (another user's, a file system without locks) stays.
+bool removeUnheld(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    const int fd = ::open(bytes.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat held {};
+    struct stat named {};
+    const bool removed = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode)
+        && ::lstat(bytes.constData(), &named) == 0 && held.st_dev == named.st_dev && held.st_ino == named.st_ino
+        && ::unlink(bytes.constData()) == 0;
+    ::close(fd);
+    return removed;
 }
 
 } // namespace
@@ -53,7 +75,7 @@ int removeSaveLeftovers(const QString& target)
     const QFileInfoList entries =
         info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
     for (const QFileInfo& entry : entries)
-        if (isSaveLeftoverOf(entry.fileName(), name) && QFile::remove(entry.absoluteFilePath()))
+        if (isSaveLeftoverOf(entry.fileName(), name) && removeUnheld(entry.absoluteFilePath()))
             ++removed;
     return removed;
 }

@@ -16,7 +16,9 @@ QString saveTemporaryPrefix(const QString& targetName);
 bool isSaveLeftoverOf(const QString& fileName, const QString& targetName);
 
 // Removes the regular files beside target whose names are temporary names of target (never
-// symbolic links, folders or any other name). Returns how many were removed.
+// symbolic links, folders or any other name) and that no live save holds: a save holds an
+// exclusive flock() on its temporary file until it is renamed or removed, and a file that cannot
+// be locked is left alone. Returns how many were removed.
 int removeSaveLeftovers(const QString& target);
 
 } // namespace common

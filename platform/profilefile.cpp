@@ -146,7 +146,14 @@ std::optional<QByteArray> readProfileFile(const QString& filePath)
         return QByteArray();
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return file.readAll();
+    // Only the whole file may be edited and written back: a read error (EIO on a failing disk or
+    // a network home) or a read that ends before the size the file had when it was opened would
+    // turn what was read into the new file, and every setting after it would be lost.
+    const qint64 size = file.size();
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError || content.size() < size)
+        return std::nullopt;
+    return content;
 }
 
 QString profileValueOnOneLine(const QString& value)

@@ -31,7 +31,8 @@ QString readProfileString(const QString& filePath, const QString& section, const
 ProfileWrite writeProfileString(const QString& filePath, const QString& section, const QString& key,
                                 const QString& value, common::FileFailure* why = nullptr);
 
-// A profile file's bytes: empty for a missing file, nothing when it cannot be read.
+// A profile file's bytes: empty for a missing file, nothing when it cannot be read whole (it
+// cannot be opened, or reading it fails or ends early).
 std::optional<QByteArray> readProfileFile(const QString& filePath);
 
 // Replaces a profile file with content, creating its folder. No failure on success, else why it

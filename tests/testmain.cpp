@@ -1,11 +1,32 @@
 // Shared entry of every test executable: one QApplication, a fixed locale, offscreen when no display is named.
+// The home and config folders point into a temporary folder of the run, so that nothing a test or Qt
+// itself writes (QtProject.conf, settings, caches) lands in the real home of whoever runs the tests.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    const QTemporaryDir home(QDir::tempPath() + QStringLiteral("/kelto-test-home-XXXXXX"));
+    if (!home.isValid()) {
+        std::fprintf(stderr, "No temporary home folder for the tests: %s\n", qPrintable(home.errorString()));
+        return 2;
+    }
+    const std::pair<const char*, QString> folders[] = {
+        {"HOME", home.path()},
+        {"XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config"))},
+        {"XDG_CACHE_HOME", home.filePath(QStringLiteral(".cache"))},
+        {"XDG_DATA_HOME", home.filePath(QStringLiteral(".local/share"))},
+    };
+    for (const auto& [name, path] : folders) {
+        QDir().mkpath(path);
+        qputenv(name, QFile::encodeName(path));
+    }
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

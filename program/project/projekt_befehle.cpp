@@ -97,7 +97,11 @@ bool Projekt_Schreiben(texts::System& sys, const texts::Texte& texte, common::Me
 {
     const Speicherergebnis r = speichereProjektDatei(pfad, satz);
     if (!r.ok) {
-        boxes.show(akt(texte.Text_109, texte.SprachNr), common::mb::Critical);
+        // The system's reason tells the user what to change (a read-only file, a full disk).
+        QString meldung = akt(texte.Text_109, texte.SprachNr);
+        if (const QString grund = texts::DateiFehlerText(texte, r.grund); !grund.isEmpty())
+            meldung += CrLf + grund;
+        boxes.show(meldung, common::mb::Critical);
         return false;
     }
     sys.Projekt_File = pfad;

@@ -51,8 +51,8 @@ bool Projekt_DatenordnerBereit(texts::System& sys, const QString& standardOrdner
 QString Projekt_Speicherziel(const texts::System& sys);
 
 // Writes the project to pfad (the previous file kept as ".bak"). On success Projekt_File := pfad
-// and Projekt_Name := its name. On failure the critical message Text_109 is shown and nothing
-// changes. Returns whether the project was saved.
+// and Projekt_Name := its name. On failure the critical message Text_109 & CR LF & the system's
+// reason is shown and nothing changes. Returns whether the project was saved.
 bool Projekt_Schreiben(texts::System& sys, const texts::Texte& texte, common::MessageBoxes& boxes,
                        const QString& pfad, const ProjektSatz& satz);
 

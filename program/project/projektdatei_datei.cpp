@@ -94,7 +94,8 @@ Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& s
         r.grund = neu.failure();
         return r;
     }
-    if (altBytes && !kopie.stage(bakDatei(pfad), *altBytes)) {
+    // The copy is as private as the project it keeps.
+    if (altBytes && !kopie.stage(bakDatei(pfad), *altBytes, pfad)) {
         r.grund = kopie.failure();
         return r;
     }

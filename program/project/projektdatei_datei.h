@@ -32,7 +32,7 @@ struct Speicherergebnis {
 };
 
 // Writes the record to pfad. An existing file's bytes go to bakDatei(pfad) (replacing an older
-// copy). When either new content cannot be written, neither file changes.
+// copy, and with the project's mode and group). When either new content cannot be written, neither file changes.
 Speicherergebnis speichereProjektDatei(const QString& pfad, const ProjektSatz& satz);
 
 // The backup copy of a project file, in the same folder: the name with its ending ".tpj" replaced

@@ -10,6 +10,9 @@ set -euo pipefail
 build=$1 source=$2 bindir=$3 libdir=$4 datadir=$5 includedir=$6 checker=$7
 
 work=$(mktemp -d)
+# Nothing started here writes into the home of the user who runs the test.
+mkdir -p "$work/home" "$work/config"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 pid=
 cleanup() {
   if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi

@@ -1,6 +1,7 @@
 #include "platform/profilefile.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -208,4 +209,28 @@ TEST_F(ProfileFileTest, MixedLineEndsAreEachKept)
     ASSERT_EQ(writeProfileString(path, "SysDaten", "Region", "US"), ProfileWrite::Written);
     ASSERT_EQ(writeProfileString(path, "SysDaten", "DealerFlag", "1"), ProfileWrite::Written);
     EXPECT_EQ(bytes(), QByteArray("[SysDaten]\rSprache=2\r\nRegion=US\nUserPath=/x/\rDealerFlag=1\r"));
+}
+
+// A file that fails while it is read is not taken for an empty one, which a write would then turn
+// into the new file without any other setting. /proc/self/mem fails with the kernel's EIO, as a
+// failing disk or a lost network home does: its first page is never mapped.
+TEST_F(ProfileFileTest, AReadErrorIsNoEmptyFileAndNoWriteGoesThrough)
+{
+    const QString failing = QStringLiteral("/proc/self/mem");
+    {
+        QFile f(failing);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        f.readAll();
+        ASSERT_EQ(f.error(), QFileDevice::ReadError) << "no read error to show here";
+    }
+    EXPECT_FALSE(platform::readProfileFile(failing).has_value());
+    EXPECT_EQ(readProfileString(failing, "SysDaten", "Sprache"), QString());
+
+    // The settings file is a link to it: the write fails and the link stays.
+    ASSERT_TRUE(QDir().mkpath(dir.path() + QStringLiteral("/sub")));
+    ASSERT_TRUE(QFile::link(failing, path));
+    common::FileFailure why;
+    EXPECT_EQ(writeProfileString(path, "SysDaten", "Sprache", "4", &why), ProfileWrite::Failed);
+    EXPECT_EQ(why.kind, common::FileFailure::Kind::CannotRead);
+    EXPECT_TRUE(QFileInfo(path).isSymLink());
 }

@@ -1,11 +1,14 @@
 #include "chartfixture.h"
 #include "fakeservices.h"
 #include "fullfolder.h"
+#include "otheruser.h"
 #include "chart/control/widget.h"
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace vexachart;
 using namespace vexachart::testing;
@@ -179,4 +182,40 @@ TEST_F(OutputFixture, OnAFullDiskTheChosenFileStaysWholeAndTheSaveFails)
     services.chosenFile = folder.filePath(QStringLiteral("data.txt"));
     chart->SaveData(&again);
     EXPECT_TRUE(folder.bytesOf(QStringLiteral("data.txt")).contains("\r\n200\t300\t"));
+}
+
+// A file the user may not write, chosen in the dialog in a folder the user may write: the export
+// and the picture are refused with the file-access error and the file keeps its bytes and its mode.
+TEST_F(OutputFixture, AReadOnlyFileChosenInTheDialogIsNotReplaced)
+{
+    const QByteArray old = "earlier export\r\n";
+    for (const char* name : {"data.txt", "chart.bmp"}) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(old);
+        f.close();
+        ASSERT_TRUE(OtherUser::own(path(name), 0444));
+    }
+    ASSERT_TRUE(OtherUser::own(dir.path(), 0755));
+    chart->AddNewDataPoint(1, 1, 1.5);
+
+    OtherUser user;
+    ASSERT_TRUE(user.ok());
+    services.chosenFile = path("data.txt");
+    QString fromDialog;
+    EXPECT_EQ(errorOf([&] { chart->SaveData(&fromDialog); }).number, 75);
+    services.chosenFile = path("chart.bmp");
+    QString pictureFromDialog;
+    EXPECT_EQ(errorOf([&] { chart->SavePic(&pictureFromDialog); }).number, 75);
+    EXPECT_FALSE(chart->outputInProgress());
+
+    for (const char* name : {"data.txt", "chart.bmp"}) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), old) << name;
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path(name)).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0444u) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }

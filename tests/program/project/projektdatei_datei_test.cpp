@@ -273,7 +273,9 @@ TEST_F(ProjektDateiTest, WritingCommitsNameAndFileOnlyOnSuccess)
 
     EXPECT_FALSE(Projekt_Schreiben(sys, texte, boxes, pfad(QStringLiteral("fehlt/neu.tpj")), projekt(5)));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Projekt NICHT gespeichert!!!"));
+    // A missing folder: the message names the system's reason.
+    EXPECT_EQ(boxes.shown[0].prompt,
+              QStringLiteral("Projekt NICHT gespeichert!!!\r\n") + QString::fromLocal8Bit(std::strerror(ENOENT)));
     EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
     EXPECT_EQ(sys.Projekt_File, QStringLiteral("/daten/alt.tpj"));
     EXPECT_EQ(sys.Projekt_Name, QStringLiteral("alt"));

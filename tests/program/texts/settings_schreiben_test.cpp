@@ -1,6 +1,7 @@
 #include "common/saveleftovers.h"
 #include "filewrites.h"
 #include "fullfolder.h"
+#include "otheruser.h"
 #include "platform/tempconfig.h"
 #include "program/texts/settings.h"
 #include "program/texts/stringtable.h"
@@ -8,6 +9,8 @@
 #include "testsupport.h"
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -114,6 +117,46 @@ TEST(SettingsWriting, WhatFailedIsSaidInTheUsersLanguage)
                                                 + QStringLiteral(").\n\n") + polnisch(601));
         }
     }
+}
+
+// A settings file the user may not write (an administrator's read-only file) in a folder the
+// user may write is not replaced: nothing is stored, and the user is told once in the run with the
+// system's reason.
+TEST(SettingsWriting, AReadOnlyFileIsNotReplacedAndTheUserIsToldOnce)
+{
+    QTemporaryDir dir;
+    const QString datei = dir.filePath(QStringLiteral("Kelto_VX.ini"));
+    const QByteArray vorher = "[SysDaten]\nSprache=0\n[Projekte]\nName1=/home/u/P.tpj\n";
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(vorher);
+    }
+    ASSERT_TRUE(OtherUser::own(datei, 0444));
+    ASSERT_TRUE(OtherUser::own(dir.path(), 0755));
+    texts::System sys;
+    sys.IniDatei = datei;
+    Meldungen meldungen;
+    meldungen.an(sys);
+
+    {
+        const OtherUser user;
+        ASSERT_TRUE(user.ok());
+        INI_schreiben(sys, QStringLiteral("Sprache"), QStringLiteral("4"), texts::ini::SysDaten);
+        {
+            const texts::INI_Stapel stapel(sys);
+            INI_schreiben(sys, QStringLiteral("Name1"), QStringLiteral("/home/u/Q.tpj"), texts::ini::Projekte);
+        }
+        EXPECT_EQ(INI_lesen(sys, QStringLiteral("Sprache"), texts::ini::SysDaten), QStringLiteral("0"));
+    }
+
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), vorher);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Kelto_VX.ini"}));
+    ASSERT_EQ(meldungen.gesehen.size(), 1);
+    EXPECT_EQ(meldungen.gesehen[0], polnisch(600) + u'\n' + datei + u'\n' + u'(' + QString::fromLocal8Bit(std::strerror(EACCES))
+                                        + QStringLiteral(").\n\n") + polnisch(601));
 }
 
 // The settings one user action writes reach the disk in one write: read back at once inside the

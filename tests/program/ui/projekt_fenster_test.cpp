@@ -388,7 +388,8 @@ TEST_F(ProjektFenster, FailedSaveSaysSoAndKeepsTheOldFile)
     boxes.clear();
     EXPECT_FALSE(saveAs("taken"));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[0]);
+    EXPECT_TRUE(boxes.shown[0].prompt.startsWith(zustand->Texte.Text_109[0] + QStringLiteral("\r\n")));
+    EXPECT_GT(boxes.shown[0].prompt.size(), zustand->Texte.Text_109[0].size() + 2); // with the reason
     EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
     EXPECT_TRUE(start.System.Projekt_Name.isEmpty());
     EXPECT_FALSE(w->menuItem("Projekt1")->isEnabled());

@@ -2,6 +2,7 @@
 // that fails: nothing the user had on disk is lost, and the window says what happened.
 #include "filewrites.h"
 #include "fullfolder.h"
+#include "otheruser.h"
 #include "windowfixture.h"
 
 #include "program/project/projektdatei_datei.h"
@@ -9,15 +10,24 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
 struct SpeichernFenster : WindowFixture {
-    // Save As with a typed name and the dialog's answer.
+    // Save As with the dialog's answer, and with a typed name first when the project has none yet.
+    // The project must end up in that file, with every scripted answer used.
     bool saveAs(const QString& name, const QString& file)
     {
-        projektDialoge.answers = {name, file};
-        return w->Projekt_SaveAs();
+        projektDialoge.answers = {file};
+        if (start.System.Projekt_Name.isEmpty())
+            projektDialoge.answers.push_front(name);
+        const bool saved = w->Projekt_SaveAs();
+        EXPECT_TRUE(projektDialoge.answers.empty());
+        EXPECT_EQ(start.System.Projekt_File, file);
+        EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+        return saved;
     }
     // Ctrl+S typed while the focus is in the flow field, as a user saves after typing.
     void ctrlS()
@@ -52,14 +62,47 @@ TEST_F(SpeichernFenster, CtrlSOnAFullDiskSaysNotSavedAndKeepsProjectAndCopy)
     ctrlS();
 
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[1]);
-    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Project NOT saved!!!"));
+    EXPECT_EQ(boxes.shown[0].prompt, zustand->Texte.Text_109[1] + QStringLiteral("\r\n")
+                                         + QString::fromLocal8Bit(std::strerror(folder.isSmallFileSystem() ? ENOSPC : EFBIG)));
+    EXPECT_TRUE(boxes.shown[0].prompt.startsWith(QStringLiteral("Project NOT saved!!!")));
     EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
     EXPECT_EQ(folder.bytesOf(QStringLiteral("P.tpj")), projekt);
     EXPECT_EQ(folder.bytesOf(QStringLiteral("P.bak")), kopie);
     EXPECT_EQ(folder.entries(), QStringList({"P.bak", "P.tpj"}));
     EXPECT_EQ(w->windowTitle(), titel);
     EXPECT_EQ(w->TB_Durchfluss->text(), QStringLiteral("80"));
+}
+
+// Ctrl+S of a project the user has made read-only: not saved, with the system's reason, and the
+// file keeps its bytes and its mode although the folder would let a rename replace it.
+TEST_F(SpeichernFenster, CtrlSOfAReadOnlyProjectSaysNotSavedAndKeepsIt)
+{
+    open(1);
+    referencePoint();
+    const QString datei = start.System.Projekt_Pfad + QStringLiteral("P.tpj");
+    ASSERT_TRUE(saveAs(QStringLiteral("P"), datei));
+    const QByteArray projekt = [&] { QFile f(datei); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    ASSERT_TRUE(OtherUser::own(datei, 0444));
+    ASSERT_TRUE(OtherUser::own(start.System.Projekt_Pfad, 0755));
+    ASSERT_TRUE(OtherUser::own(config.root(), 0755));
+    type(w->TB_Durchfluss, "80");
+    boxes.clear();
+    {
+        const OtherUser user;
+        ASSERT_TRUE(user.ok());
+        ctrlS();
+    }
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt,
+              QStringLiteral("Project NOT saved!!!\r\n") + QString::fromLocal8Bit(std::strerror(EACCES)));
+    EXPECT_EQ(boxes.shown[0].style, common::mb::Critical);
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), projekt);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(datei).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0444u);
+    EXPECT_FALSE(QFileInfo::exists(start.System.Projekt_Pfad + QStringLiteral("P.bak")));
 }
 
 TEST_F(SpeichernFenster, OneCommandWritesTheSettingsFileOnce)
@@ -119,10 +162,17 @@ TEST_F(SpeichernFenster, SaveAsAsksBeforeReplacingTheFileTheNameBecomes)
     schreibe(QStringLiteral("Pump 3.5 kW.tpj"), "the colleague's project");
     schreibe(QStringLiteral("Pump 3.5 kW"), "a note without suffix");
     const QString frage = QStringLiteral("Pump 3.5 kW.tpj already exists.\nDo you want to replace it?");
+    // The dialog confirms the name as typed, without the suffix the program adds.
+    const auto saveAsTyped = [&](const QString& name) {
+        projektDialoge.answers = {name, ordner + name};
+        const bool saved = w->Projekt_SaveAs();
+        EXPECT_TRUE(projektDialoge.answers.empty());
+        return saved;
+    };
 
     // No: nothing is written, both files stay, the project stays untitled.
     boxes.answers = {common::mb::No};
-    EXPECT_FALSE(saveAs(QStringLiteral("Pump 3.5 kW"), ordner + QStringLiteral("Pump 3.5 kW")));
+    EXPECT_FALSE(saveAsTyped(QStringLiteral("Pump 3.5 kW")));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].prompt, frage);
     EXPECT_EQ(boxes.shown[0].style, common::mb::YesNo | common::mb::Exclamation | common::mb::DefaultButton2);
@@ -135,7 +185,7 @@ TEST_F(SpeichernFenster, SaveAsAsksBeforeReplacingTheFileTheNameBecomes)
     // Yes: the project replaces the ".tpj" file, whose old bytes become the copy.
     boxes.clear();
     boxes.answers = {common::mb::Yes};
-    EXPECT_TRUE(saveAs(QStringLiteral("Pump 3.5 kW"), ordner + QStringLiteral("Pump 3.5 kW")));
+    EXPECT_TRUE(saveAsTyped(QStringLiteral("Pump 3.5 kW")));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].prompt, frage);
     EXPECT_EQ(start.System.Projekt_File, ordner + QStringLiteral("Pump 3.5 kW.tpj"));
