@@ -103,8 +103,9 @@ TEST(ProjektSicherung, ThreeSavesInARowEachKeepThePreviousOne)
         for (int runde = 1; runde <= 3; ++runde) {
             ASSERT_TRUE(speichereProjektDatei(datei, projekt(runde)).ok) << name.size() << " round " << runde;
             EXPECT_EQ(lies(datei), kodiereProjekt(projekt(runde)));
-            if (runde > 1)
+            if (runde > 1) {
                 EXPECT_EQ(lies(bakDatei(datei)), kodiereProjekt(projekt(runde - 1))) << name.size();
+            }
         }
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
