@@ -25,10 +25,10 @@ struct Texte {
     // Why a file cannot be read or written (602-605, 613-615), the settings warning (600, 601),
     // the report's messages (606-610), those of the program description (611, 612) and of a
     // drawing that cannot be shown (616), and the warning that the program starts without its
-    // single-instance lock, with why (617-622).
+    // single-instance lock, with why (617-622), and the question before Save As replaces a file (623).
     SprachText Text_600, Text_601, Text_602, Text_603, Text_604, Text_605, Text_606, Text_607,
         Text_608, Text_609, Text_610, Text_611, Text_612, Text_613, Text_614, Text_615, Text_616, Text_617,
-        Text_618, Text_619, Text_620, Text_621, Text_622;
+        Text_618, Text_619, Text_620, Text_621, Text_622, Text_623;
 
     // Program title (text 500).
     SprachText Titel_Text;

@@ -194,6 +194,11 @@ constexpr TextLiteral Meldungen[] = {
         "die Sperrdatei kann nicht angelegt werden",
         "the lock file cannot be created",
         "le fichier de verrou ne peut pas être créé"},
+    // Save As would replace an existing file under a name the file dialog did not confirm.
+    {&Texte::Text_623, 623,
+        "%1 existiert bereits.\r\nMöchten Sie die Datei ersetzen?",
+        "%1 already exists.\r\nDo you want to replace it?",
+        "%1 existe déjà.\r\nVoulez-vous le remplacer?"},
 };
 
 constexpr TextLiteral SysTexte[] = {

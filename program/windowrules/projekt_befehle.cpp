@@ -47,9 +47,7 @@ bool ProjektBefehle::ersetzenErlaubt(const QString& datei)
     const QFileInfo info(datei);
     if (!info.exists() && !info.isSymLink())
         return true;
-    // The question a file dialog asks, in the program's language through Qt's own texts.
-    const QString frage = QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
-                              .arg(info.fileName());
+    const QString frage = text(m_texte.Text_623).arg(info.fileName());
     return m_boxes.show(frage, common::mb::YesNo | common::mb::Exclamation | common::mb::DefaultButton2,
                text(m_texte.Text_100))
         == common::mb::Yes;

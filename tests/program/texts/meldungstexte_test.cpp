@@ -24,7 +24,7 @@ TEST(Meldungstexte, EveryMessageIsTranslatedIntoAllSeventeenLanguages)
             if (sprache != 1) {
                 EXPECT_NE(t, englisch) << "text " << literal.textNr << " is English in language " << sprache;
             }
-            for (const QString platz : {QStringLiteral("%1"), QStringLiteral("%2")}) {
+            for (const QString& platz : {QStringLiteral("%1"), QStringLiteral("%2")}) {
                 EXPECT_EQ(t.count(platz), englisch.count(platz))
                     << "text " << literal.textNr << ", language " << sprache << ", " << platz.toStdString();
             }

@@ -161,7 +161,7 @@ TEST_F(SpeichernFenster, SaveAsAsksBeforeReplacingTheFileTheNameBecomes)
     };
     schreibe(QStringLiteral("Pump 3.5 kW.tpj"), "the colleague's project");
     schreibe(QStringLiteral("Pump 3.5 kW"), "a note without suffix");
-    const QString frage = QStringLiteral("Pump 3.5 kW.tpj already exists.\nDo you want to replace it?");
+    const QString frage = QStringLiteral("Pump 3.5 kW.tpj already exists.\r\nDo you want to replace it?");
     // The dialog confirms the name as typed, without the suffix the program adds.
     const auto saveAsTyped = [&](const QString& name) {
         projektDialoge.answers = {name, ordner + name};
