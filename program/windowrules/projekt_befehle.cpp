@@ -5,7 +5,6 @@
 #include "program/texts/settings.h"
 #include "program/windowrules/projekt_historie.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ui {
