@@ -52,8 +52,10 @@ ScrollValues scrollModel(double G, double S, double lo, double gMin, bool vertic
     if (!vertical) {
         v.value = i16(v.min + (v.max - v.min) * ratio, v.min, v.max);
     } else {
-        const double raw = v.max - (v.max - v.min) * ratio;
-        v.value = raw < v.min ? std::clamp(current, v.min, v.max) : i16(raw, v.min, v.max);
+        // The whole number is compared: a thumb at the top end comes out a hair below Min before
+        // rounding, and must still follow the display there.
+        const int whole = i16(v.max - (v.max - v.min) * ratio, -1.0, v.max);
+        v.value = whole < v.min ? std::clamp(current, v.min, v.max) : whole;
     }
     return v;
 }
