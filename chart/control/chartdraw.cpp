@@ -275,12 +275,14 @@ void Vexachart::SetCursor(qint16 xCursor)
     emit cursorModeChanged();
 }
 
-void Vexachart::paintPicture()
+void Vexachart::paintPicture(bool surroundingsOnly)
 {
     if (!m_painting || m_framePx.isEmpty())
         return;
     const QSize devicePixels = (QSizeF(m_framePx) * m_dpr).toSize();
     if (m_picture.size() != devicePixels || m_picture.devicePixelRatio() != m_dpr) {
+        if (surroundingsOnly)
+            return; // no picture of this size yet whose plot area could stay
         m_picture = QImage(devicePixels, QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(m_dpr);
         const int dpm = static_cast<int>(m_dpi / 0.0254 + 0.5);
@@ -297,7 +299,10 @@ void Vexachart::paintPicture()
     in.twipsPerPixel = twipsPerPixel();
     in.size = m_framePx;
     in.flashMessage = m_flashMessage;
-    paintChart(p, in);
+    if (surroundingsOnly)
+        paintSurroundings(p, in);
+    else
+        paintChart(p, in);
     p.end();
     emit pictureChanged();
 }
