@@ -12,17 +12,27 @@ function(kelto_sources var)
 endfunction()
 
 # kelto_test(<name> LIBS <libs...> DIRS <test folders...>): one GoogleTest executable
-# registered with ctest. The shared main creates the QApplication.
+# registered with ctest. The shared main creates the QApplication. The compiled tests are kept in
+# <name>_objects, so that kelto_test_again can link them with other builds of the libraries.
 function(kelto_test name)
   cmake_parse_arguments(T "" "" "LIBS;DIRS" ${ARGN})
   kelto_sources(srcs ${T_DIRS})
   if(NOT srcs)
     message(FATAL_ERROR "kelto_test(${name}): no test sources in ${T_DIRS}")
   endif()
-  add_executable(${name} ${srcs} ${CMAKE_SOURCE_DIR}/tests/testmain.cpp)
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
+  add_library(${name}_objects OBJECT ${srcs} ${CMAKE_SOURCE_DIR}/tests/testmain.cpp)
+  target_include_directories(${name}_objects PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name}_objects PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
     Qt6::Widgets Qt6::Test kelto_warnings)
+  kelto_test_again(${name} ${name} LIBS ${T_LIBS})
+endfunction()
+
+# kelto_test_again(<name> <tests> LIBS <libs...>): the compiled tests of kelto_test(<tests>) as the
+# executable <name>, linked with the given libraries, registered with ctest.
+function(kelto_test_again name tests)
+  cmake_parse_arguments(T "" "" "LIBS" ${ARGN})
+  add_executable(${name} $<TARGET_OBJECTS:${tests}_objects>)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock Qt6::Widgets Qt6::Test)
   # Run from the build folder, where the compiler ran: with ccache's base folder set, __FILE__ is
   # relative to it, and tests find their fixtures in the source tree through __FILE__.
   add_test(NAME ${name} COMMAND ${name} --gtest_color=no WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
