@@ -121,6 +121,9 @@ function(kelto_shared_library name)
     _ZThn*_N${ns}*; _ZThn*_NK${ns}*; _ZTv*_N${ns}*; _ZTv*_NK${ns}*;\n    ${also}\n  local: *;\n};\n")
   add_library(${name}_objects OBJECT ${L_SOURCES})
   set_target_properties(${name}_objects PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  # Calls inside the library to the functions it exports bind within it: nobody replaces them, and
+  # the compiler may inline and specialise them as it does the hidden ones.
+  target_compile_options(${name}_objects PRIVATE -fno-semantic-interposition)
   target_include_directories(${name}_objects PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name}_objects PUBLIC ${L_PUBLIC} PRIVATE kelto_warnings)
 
