@@ -4,6 +4,10 @@
 #include <exception>
 #include <string>
 
+// The error type crosses the boundary of the shared libraries: hosts catch it and may raise it,
+// so its type information and members stay visible in libraries built with hidden visibility.
+#define KELTO_COMMON_EXPORT __attribute__((visibility("default")))
+
 namespace common {
 
 // Error numbers with a fixed meaning across the program and its libraries.
@@ -22,7 +26,7 @@ inline constexpr long ObjectDefined = 9999;
 inline constexpr long ObjectErrorBase = -2147221504L;
 }
 
-class Error : public std::exception {
+class KELTO_COMMON_EXPORT Error : public std::exception {
 public:
     Error(long number, QString source, QString description);
     // An error that deliberately carries no description (no standard text is filled in).
@@ -45,8 +49,8 @@ private:
 };
 
 // Short English text for the numbers that carry no text of their own.
-QString standardDescription(long number);
+KELTO_COMMON_EXPORT QString standardDescription(long number);
 
-[[noreturn]] void raise(long number, const QString& source = {}, const QString& description = {});
+[[noreturn]] KELTO_COMMON_EXPORT void raise(long number, const QString& source = {}, const QString& description = {});
 
 } // namespace common

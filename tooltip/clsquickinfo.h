@@ -93,6 +93,6 @@ private:
 };
 
 // The popup's text: CR LF and a lone CR become line breaks.
-QString displayText(const QString& text);
+ZAVQUICKINFO_EXPORT QString displayText(const QString& text);
 
 } // namespace quickinfo

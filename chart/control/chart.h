@@ -281,7 +281,7 @@ private:
     void computeScroll();
     void buildPlots();
     void FlashGraphMessage(const QString& text);
-    void paintPicture();
+    void paintPicture(bool surroundingsOnly = false);
     void rerender();
     void setLabelChanged();
 

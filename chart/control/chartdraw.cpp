@@ -52,8 +52,10 @@ ScrollValues scrollModel(double G, double S, double lo, double gMin, bool vertic
     if (!vertical) {
         v.value = i16(v.min + (v.max - v.min) * ratio, v.min, v.max);
     } else {
-        const double raw = v.max - (v.max - v.min) * ratio;
-        v.value = raw < v.min ? std::clamp(current, v.min, v.max) : i16(raw, v.min, v.max);
+        // The whole number is compared: a thumb at the top end comes out a hair below Min before
+        // rounding, and must still follow the display there.
+        const int whole = i16(v.max - (v.max - v.min) * ratio, -1.0, v.max);
+        v.value = whole < v.min ? std::clamp(current, v.min, v.max) : whole;
     }
     return v;
 }
@@ -273,12 +275,14 @@ void Vexachart::SetCursor(qint16 xCursor)
     emit cursorModeChanged();
 }
 
-void Vexachart::paintPicture()
+void Vexachart::paintPicture(bool surroundingsOnly)
 {
     if (!m_painting || m_framePx.isEmpty())
         return;
     const QSize devicePixels = (QSizeF(m_framePx) * m_dpr).toSize();
     if (m_picture.size() != devicePixels || m_picture.devicePixelRatio() != m_dpr) {
+        if (surroundingsOnly)
+            return; // no picture of this size yet whose plot area could stay
         m_picture = QImage(devicePixels, QImage::Format_RGB32);
         m_picture.setDevicePixelRatio(m_dpr);
         const int dpm = static_cast<int>(m_dpi / 0.0254 + 0.5);
@@ -295,7 +299,10 @@ void Vexachart::paintPicture()
     in.twipsPerPixel = twipsPerPixel();
     in.size = m_framePx;
     in.flashMessage = m_flashMessage;
-    paintChart(p, in);
+    if (surroundingsOnly)
+        paintSurroundings(p, in);
+    else
+        paintChart(p, in);
     p.end();
     emit pictureChanged();
 }

@@ -114,7 +114,14 @@ void Vexachart::setClrControlBackGround(common::ColourValue c)
 {
     colourSetter(c, [&] {
         m_clrControlBack = c;
-        rerender(); // the legend and the turned label take the new background at once
+        // The frame, the legend and the turned label take the new background at once, even while
+        // a batch of values is written without redraws; the plot area waits for the redraw.
+        if (m_pInit) {
+            if (m_redrawCount > 0)
+                paintPicture(true);
+        } else {
+            rerender();
+        }
         notify(QStringLiteral("ClrControlBackGround"));
     });
 }

@@ -4,8 +4,13 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#if defined(__SSE2__)
+// Thinning in blocks is written with SSE2 vectors; elsewhere, or where the build switches it off
+// (VEXACHART_NO_VECTOR_THINNING), the point loop thins one point at a time on its own.
+#if defined(__SSE2__) && !defined(VEXACHART_NO_VECTOR_THINNING)
+#define VEXACHART_VECTOR_THINNING 1
 #include <emmintrin.h>
+#else
+#define VEXACHART_VECTOR_THINNING 0
 #endif
 
 namespace vexachart {
@@ -228,7 +233,7 @@ double lastXInColumn(const AxisMap& mx, double inverseScale, double centre)
     return none;
 }
 
-#if defined(__SSE2__)
+#if VEXACHART_VECTOR_THINNING
 // The thinning of four points in a row, as a table: the index holds whether each point lies within
 // two pixels in y of the start the row begins with (bits 0-3) and of each earlier point of the row
 // (bits 4-9: point 1 of 0, 2 of 0, 2 of 1, 3 of 0, 3 of 1, 3 of 2); the entry holds the points
@@ -397,7 +402,7 @@ template <bool Blocks, class OnStart>
         // for them and goes on after them.
         bool thinBlocks = false;
         do {
-#if defined(__SSE2__)
+#if VEXACHART_VECTOR_THINNING
             if (Blocks && thinBlocks) {
                 const ThinnedBlocks t = thinInBlocks(X, Y, k + 1, last, std::min(xRight, columnEnd), yBottom, yTop,
                     dx2, dy2, my, low, high, count);
@@ -412,6 +417,8 @@ template <bool Blocks, class OnStart>
                 }
                 thinBlocks = false;
             }
+#else
+            static_assert(!Blocks, "thinning in blocks is the vector path's");
 #endif
             while (k + 1 <= last) {
                 const int start = ++k;
@@ -599,7 +606,7 @@ void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx,
                     endX = X[k + 1];
                     endY = Y[k + 1];
                 } else {
-                    k = sink.addInsideRun<true>(run, k, prevX, prevY, [](double, double, double, double) {});
+                    k = sink.addInsideRun<bool(VEXACHART_VECTOR_THINNING)>(run, k, prevX, prevY, [](double, double, double, double) {});
                 }
                 mappedIndex = k + 1;
                 continue;

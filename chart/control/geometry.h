@@ -1,6 +1,7 @@
 #pragma once
 // What the redraw draws of one plot: its visible stretch, thinned to points at least two pixels
 // apart, clipped to the display borders, with a marker at every drawn point strictly inside.
+#include "chart/control/vexachart_export.h"
 #include "chart/control/plotdata.h"
 #include <QLineF>
 #include <QPointF>
@@ -57,9 +58,9 @@ struct GeometryOptions {
 // false when nothing of it is left. Call it with depth 0 and steps 0: steps counts the moves of
 // far ends towards the display; there are never more than MaxLongClipSteps of them.
 constexpr int MaxLongClipSteps = 16384;
-bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b, int depth, int& steps);
+VEXACHART_EXPORT bool clipLongSegment(double& x1, double& y1, double& x2, double& y2, const Borders& b, int depth, int& steps);
 
-void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
+VEXACHART_EXPORT void plotGeometry(const PlotPoints& points, const Borders& b, const AxisMap& mx, const AxisMap& my,
     const GeometryOptions& opt, PlotGeometry& out);
 
 } // namespace vexachart

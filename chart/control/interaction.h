@@ -2,6 +2,7 @@
 // The chart's mouse and menu behaviour as plain state machines over the plot area's user scale
 // (0..50000, y upwards): the zoom rectangle, the double-click reset, the menu zooms, scrolling and
 // the cursor read-out. The widget feeds it events and timer ticks; tests drive it directly.
+#include "chart/control/vexachart_export.h"
 #include "chart/control/chart.h"
 #include <QRectF>
 #include <QString>
@@ -20,7 +21,7 @@ struct CursorOverlay {
     double labelTop = 0.0;
 };
 
-class ChartInteraction {
+class VEXACHART_EXPORT ChartInteraction {
 public:
     explicit ChartInteraction(Vexachart& chart) : m_chart(chart) {}
 

@@ -1,6 +1,7 @@
 #pragma once
 // Placement of the chart's areas inside the frame, in twips: the full layout (ArrangeChart) and
 // the narrow re-layout after a change of the displayed range (ArrangeScales).
+#include "chart/control/vexachart_export.h"
 #include <functional>
 #include <QSizeF>
 
@@ -40,8 +41,8 @@ struct LayoutInput {
 inline constexpr double TitleTop = 120.0;
 
 // Full layout; sizes that come out negative keep their previous value.
-ChartLayout ArrangeChart(const LayoutInput& in, const ChartLayout& previous);
+VEXACHART_EXPORT ChartLayout ArrangeChart(const LayoutInput& in, const ChartLayout& previous);
 // Re-divides the width between the Y strip and the plot area; nothing moves vertically.
-ChartLayout ArrangeScales(const LayoutInput& in, const ChartLayout& previous);
+VEXACHART_EXPORT ChartLayout ArrangeScales(const LayoutInput& in, const ChartLayout& previous);
 
 } // namespace vexachart

@@ -1,6 +1,7 @@
 #pragma once
 // Geometry of the legend: one entry per visible plot, filled column by column, in twips
 // relative to the legend's own top-left corner.
+#include "chart/control/vexachart_export.h"
 #include "chart/control/plotstyle.h"
 #include "chart/control/textmetrics.h"
 #include <QFont>
@@ -29,7 +30,7 @@ inline constexpr double LegendSampleWidth = 280.0;
 inline constexpr double LegendGap = 60.0;
 inline constexpr double LegendMargin = 120.0;
 
-LegendLayout layoutLegend(const std::vector<PlotStyle>& styles, double graphHeight, const TextMetrics& metrics,
-    const QFont& font);
+VEXACHART_EXPORT LegendLayout layoutLegend(const std::vector<PlotStyle>& styles, double graphHeight,
+    const TextMetrics& metrics, const QFont& font);
 
 } // namespace vexachart

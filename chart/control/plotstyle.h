@@ -1,5 +1,6 @@
 #pragma once
 // The per-plot appearance record and its plot-aspect string: the eight fields joined by U+00A6.
+#include "chart/control/vexachart_export.h"
 #include <QString>
 #include <QtGlobal>
 
@@ -21,10 +22,10 @@ struct PlotStyle {
 };
 
 // Left-aligned into 128 characters: padded with blanks, cut when longer (never inside a surrogate pair).
-QString fixedLabel(const QString& text);
+VEXACHART_EXPORT QString fixedLabel(const QString& text);
 
-QString PlotAspectToString(const PlotStyle& style);
+VEXACHART_EXPORT QString PlotAspectToString(const PlotStyle& style);
 // Raises 6 (a number outside 16 bits) or 13 (field 8 neither Boolean word nor number).
-PlotStyle StringToPlotAspect(const QString& text);
+VEXACHART_EXPORT PlotStyle StringToPlotAspect(const QString& text);
 
 } // namespace vexachart

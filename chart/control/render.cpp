@@ -443,36 +443,39 @@ QRect plotClientRect(const QRect& graph, bool output, double penScale)
     return graph.adjusted(i, i, -i, -i);
 }
 
-void paintChart(QPainter& p, const RenderInput& in)
+namespace {
+
+struct ChartAreas {
+    QRect graph, xScale, yScale;
+    QRegion chart; // the plot area and the strips (in the output also the corner between the strips)
+};
+
+ChartAreas chartAreas(const RenderInput& in)
+{
+    const ChartLayout& l = in.scene->layout;
+    const double tpp = in.twipsPerPixel;
+    ChartAreas a{toPixels(l.graph, tpp), toPixels(l.xScale, tpp), toPixels(l.yScale, tpp), {}};
+    a.chart = QRegion(a.graph) | QRegion(a.xScale) | QRegion(a.yScale);
+    if (in.output)
+        a.chart |= QRegion(QRect(QPoint(a.yScale.left(), a.yScale.bottom() + 1), QPoint(a.xScale.left() - 1, a.xScale.bottom())));
+    return a;
+}
+
+QRegion controlBackground(const RenderInput& in, const ChartAreas& a)
+{
+    return QRegion(QRect(QPoint(0, 0), in.size)).subtracted(a.chart);
+}
+
+// Everything drawn after the plots: the frames, the legend, the titles, the turned label and the
+// control's border.
+void drawSurroundings(QPainter& p, const RenderInput& in, const ChartAreas& a)
 {
     const Vexachart& c = *in.chart;
     const ChartLayout& l = in.scene->layout;
     const double tpp = in.twipsPerPixel;
-    const QRect g = toPixels(l.graph, tpp);
-    const QRect xs = toPixels(l.xScale, tpp);
-    const QRect ys = toPixels(l.yScale, tpp);
-    const QRect client = plotClientRect(g, in.output, in.penScale);
-    // The plot area and the strips (in the output also the corner between the strips) on the
-    // chart colour, the rest on the control colour: each pixel is filled once.
-    QRegion chartArea = QRegion(g) | QRegion(xs) | QRegion(ys);
-    if (in.output)
-        chartArea |= QRegion(QRect(QPoint(ys.left(), ys.bottom() + 1), QPoint(xs.left() - 1, xs.bottom())));
-    const QColor controlBack = colour(c.ClrControlBackGround());
-    for (const QRect& r : QRegion(QRect(QPoint(0, 0), in.size)).subtracted(chartArea))
-        p.fillRect(r, controlBack);
-    const QColor chartBack = colour(c.ClrChartBackGround());
-    for (const QRect& r : chartArea)
-        p.fillRect(r, chartBack);
-    if (in.flashMessage.isEmpty()) {
-        drawScales(p, in, client, xs, ys, true);
-        drawPlots(p, in, client);
-    } else {
-        // Only the plot area is cleared for the message; the strips keep their labels.
-        drawScales(p, in, client, xs, ys, false);
-        p.setFont(in.fonts.plot);
-        p.setPen(colour(c.ClrGrid()));
-        p.drawText(client, Qt::AlignCenter, in.flashMessage);
-    }
+    const QRect& g = a.graph;
+    const QRect& xs = a.xScale;
+    const QRect& ys = a.yScale;
     // Frames: on screen a thin line around the areas, in the output the framed picture.
     const QColor scales = colour(c.ClrScales());
     if (in.output) {
@@ -505,6 +508,47 @@ void paintChart(QPainter& p, const RenderInput& in)
         p.setPen(QPen(Qt::black, 0));
         outline(p, QRect(QPoint(0, 0), in.size).adjusted(0, 0, -1, -1));
     }
+}
+
+} // namespace
+
+void paintChart(QPainter& p, const RenderInput& in)
+{
+    const Vexachart& c = *in.chart;
+    const ChartAreas a = chartAreas(in);
+    const QRect client = plotClientRect(a.graph, in.output, in.penScale);
+    // The plot area and the strips on the chart colour, the rest on the control colour: each
+    // pixel is filled once.
+    const QColor controlBack = colour(c.ClrControlBackGround());
+    for (const QRect& r : controlBackground(in, a))
+        p.fillRect(r, controlBack);
+    const QColor chartBack = colour(c.ClrChartBackGround());
+    for (const QRect& r : a.chart)
+        p.fillRect(r, chartBack);
+    if (in.flashMessage.isEmpty()) {
+        drawScales(p, in, client, a.xScale, a.yScale, true);
+        drawPlots(p, in, client);
+    } else {
+        // Only the plot area is cleared for the message; the strips keep their labels.
+        drawScales(p, in, client, a.xScale, a.yScale, false);
+        p.setFont(in.fonts.plot);
+        p.setPen(colour(c.ClrGrid()));
+        p.drawText(client, Qt::AlignCenter, in.flashMessage);
+    }
+    drawSurroundings(p, in, a);
+}
+
+void paintSurroundings(QPainter& p, const RenderInput& in)
+{
+    const ChartAreas a = chartAreas(in);
+    const QRegion outside = controlBackground(in, a);
+    p.save();
+    p.setClipRegion(outside);
+    const QColor controlBack = colour(in.chart->ClrControlBackGround());
+    for (const QRect& r : outside)
+        p.fillRect(r, controlBack);
+    drawSurroundings(p, in, a);
+    p.restore();
 }
 
 } // namespace vexachart

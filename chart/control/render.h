@@ -33,6 +33,9 @@ int plotFrameInset(bool output, double penScale);
 QRect plotClientRect(const QRect& graph, bool output, double penScale);
 
 void paintChart(QPainter& painter, const RenderInput& in);
+// Paints again only what lies on the control's background (frames, legend, titles, turned label),
+// as paintChart does; the plot area and the scale strips keep their pixels.
+void paintSurroundings(QPainter& painter, const RenderInput& in);
 
 // Draws a marker of the given style centred on the point, size in pixels (styles 1..7).
 void DrawMarker(QPainter& painter, int style, int size, QPointF centre, const QColor& fore, const QColor& fill);

@@ -1,5 +1,6 @@
 #pragma once
 // Tick tables of the two axes: linear, logarithmic and date-time generators.
+#include "chart/control/vexachart_export.h"
 #include "chart/control/textmetrics.h"
 #include <QFont>
 #include <QLocale>
@@ -14,7 +15,7 @@ struct ScaleTick {
 };
 
 // At most 100 ticks; a 101st is error 9.
-struct AxisScale {
+struct VEXACHART_EXPORT AxisScale {
     static constexpr int Capacity = 100;
     int Count = 0;
     std::array<ScaleTick, Capacity> Ticks;
@@ -25,7 +26,7 @@ struct AxisScale {
 
 // Step candidates of the date-time levels 1 (years) .. 6 (seconds); position 0 holds the count.
 using TimeStepTableType = std::array<std::array<qint16, 7>, 7>;
-TimeStepTableType defaultTimeStepTable();
+VEXACHART_EXPORT TimeStepTableType defaultTimeStepTable();
 
 // What a generator reads of one axis.
 struct AxisInput {
@@ -44,15 +45,15 @@ struct AxisInput {
     const TimeStepTableType* timeSteps = nullptr;
 };
 
-void CalcLinearTicks(const AxisInput& in, AxisScale& scale);
-void CalcLogTicks(const AxisInput& in, AxisScale& scale);
-void CalcTimeTicks(const AxisInput& in, AxisScale& scale);
+VEXACHART_EXPORT void CalcLinearTicks(const AxisInput& in, AxisScale& scale);
+VEXACHART_EXPORT void CalcLogTicks(const AxisInput& in, AxisScale& scale);
+VEXACHART_EXPORT void CalcTimeTicks(const AxisInput& in, AxisScale& scale);
 
 // Date-time level chosen for a range (1 years .. 6 seconds) and its step; exposed for tests.
 struct TimeLevel {
     int level = 6;
     int step = 1;
 };
-TimeLevel chooseTimeLevel(double lo, double hi, const TimeStepTableType& steps);
+VEXACHART_EXPORT TimeLevel chooseTimeLevel(double lo, double hi, const TimeStepTableType& steps);
 
 } // namespace vexachart

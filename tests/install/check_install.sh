@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed tree: layout, library
-# versions, the system folder as the program resolves it, that another program builds and runs
-# against the installed headers and libraries (when $KELTO_CXX names a compiler, with the Qt
-# include folders and libraries in $KELTO_QT_INCLUDES and $KELTO_QT_LIBS and further compiler
-# flags in $KELTO_CXX_FLAGS), and that the installed
-# program starts (offscreen) with the installed libraries and keeps running.
+# versions, the system folder as the program resolves it, that only the headers a host uses are
+# installed, that programs of someone else build against the installed libraries through
+# find_package alone (with the compiler in $KELTO_CXX and further compiler flags in
+# $KELTO_CXX_FLAGS) and run, that pkg-config gives what a host needs to build and link, and that
+# the installed program starts (offscreen) with the installed libraries and keeps running.
 # Usage: check_install.sh <build dir> <source dir> <bindir> <libdir> <datadir> <includedir> <paths checker>
 set -euo pipefail
 build=$1 source=$2 bindir=$3 libdir=$4 datadir=$5 includedir=$6 checker=$7
@@ -40,7 +40,9 @@ for header in chart/control/vexachart.h chart/control/chart.h chart/control/widg
   [ -f "$prefix/$includedir/kelto-line/$header" ] || fail "header $header not installed"
 done
 system=$prefix/$datadir/kelto-line/system
-diff <(cd "$source/program/system" && find . -type f | sort) <(cd "$system" && find . -type f | sort) \
+# The .keep file only holds the folder in the repository.
+[ ! -e "$system/.keep" ] || fail "the repository's .keep file installed"
+diff <(cd "$source/program/system" && find . -type f ! -name .keep | sort) <(cd "$system" && find . -type f | sort) \
   || fail "installed system folder differs from program/system"
 [ -f "$prefix/$datadir/applications/kelto-line.desktop" ] || fail "no desktop entry"
 grep -qxF "Exec=$prefix/$bindir/kelto-line" "$prefix/$datadir/applications/kelto-line.desktop" || fail "desktop entry starts something else"
@@ -51,19 +53,58 @@ runpath=$(readelf -d "$prefix/$bindir/kelto-line" | sed -n 's/.*(RUNPATH).*\[\(.
 # The program resolves its system folder in the share folder and finds every file it names there.
 "$checker" "$prefix/$bindir" "$system" || fail "system folder of the installed program"
 
-# Programs of someone else's build against the installed headers and libraries alone and run: one
-# places, fills and renders a chart and attaches tooltips; one edits a chart on its property pages.
-if [ -n "${KELTO_CXX:-}" ]; then
-  IFS=':' read -r -a qt_includes <<<"$KELTO_QT_INCLUDES"
-  IFS=':' read -r -a qt_libs <<<"$KELTO_QT_LIBS"
-  read -r -a cxx_flags <<<"${KELTO_CXX_FLAGS:-}"
-  for program in consumer pageshost; do
-    "$KELTO_CXX" -std=c++20 -fPIC "${cxx_flags[@]}" -o "$work/$program" "$source/tests/install/$program.cpp" \
-      -I"$prefix/$includedir/kelto-line" "${qt_includes[@]/#/-I}" \
-      -L"$prefix/$libdir" -Wl,-rpath,"$prefix/$libdir" -lvexachart -lzavquickinfo "${qt_libs[@]}" \
-      || fail "$program cannot be built against the installed libraries"
-    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$work/$program" || fail "$program, built against them, fails"
+# Only the headers a host uses are installed: the two libraries' headers, the error type hosts
+# catch, and what they include.
+included() {
+  local todo=("$@") seen=() h
+  while [ ${#todo[@]} -gt 0 ]; do
+    h=${todo[0]}
+    todo=("${todo[@]:1}")
+    [[ " ${seen[*]} " == *" $h "* ]] && continue
+    seen+=("$h")
+    todo+=($(sed -n 's/^#include "\(.*\)"/\1/p' "$source/$h"))
   done
+  printf '%s\n' "${seen[@]}" | sort
+}
+diff <(included chart/control/vexachart.h tooltip/clsquickinfo.h common/error.h) \
+  <(cd "$prefix/$includedir/kelto-line" && find . -type f | sed 's|^\./||' | sort) \
+  || fail "the installed headers are not those a host includes"
+
+# Programs of someone else's build against the installed libraries through find_package alone and
+# run: one places, fills and renders a chart, attaches tooltips and calls a function of every
+# installed header; one edits a chart on its property pages.
+if [ -n "${KELTO_CXX:-}" ]; then
+  mkdir -p "$work/host"
+  cp "$source/tests/install/consumer.cpp" "$source/tests/install/pageshost.cpp" "$work/host/"
+  cat >"$work/host/CMakeLists.txt" <<'EOF'
+cmake_minimum_required(VERSION 3.25)
+project(host LANGUAGES CXX)
+set(CMAKE_CXX_STANDARD 20)
+find_package(Vexachart REQUIRED)
+find_package(ZavQuickInfo REQUIRED)
+add_executable(consumer consumer.cpp)
+target_link_libraries(consumer PRIVATE Vexachart::vexachart ZavQuickInfo::zavquickinfo)
+add_executable(pageshost pageshost.cpp)
+target_link_libraries(pageshost PRIVATE Vexachart::vexachart)
+EOF
+  cmake -S "$work/host" -B "$work/host/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_PREFIX_PATH="$prefix" \
+    -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF -DCMAKE_CXX_COMPILER="$KELTO_CXX" -DCMAKE_CXX_FLAGS="${KELTO_CXX_FLAGS:-}" \
+    >"$work/host.log" 2>&1 || { cat "$work/host.log"; fail "the installed packages are not found"; }
+  cmake --build "$work/host/build" >>"$work/host.log" 2>&1 \
+    || { cat "$work/host.log"; fail "the hosts cannot be built against the installed libraries"; }
+  for program in consumer pageshost; do
+    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$work/host/build/$program" || fail "$program, built against them, fails"
+  done
+
+  # pkg-config: the flags of both libraries build and link the first host as well.
+  export PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig"
+  pc_flags=$(pkg-config --cflags --libs vexachart zavquickinfo) || fail "pkg-config does not know the libraries"
+  read -r -a pc_flags <<<"$pc_flags"
+  read -r -a cxx_flags <<<"${KELTO_CXX_FLAGS:-}"
+  "$KELTO_CXX" -std=c++20 -fPIC "${cxx_flags[@]}" -o "$work/consumer-pc" "$source/tests/install/consumer.cpp" \
+    "${pc_flags[@]}" -Wl,-rpath,"$prefix/$libdir" || fail "the host cannot be built with the pkg-config flags"
+  QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" "$work/consumer-pc" >/dev/null \
+    || fail "the host built with the pkg-config flags fails"
 fi
 
 # The installed program starts with the installed libraries and keeps running.

@@ -2,6 +2,7 @@
 #include "chart/control/render.h"
 #include "chart/control/widget.h"
 #include "chartfixture.h"
+#include "common/widgets/qtcolour.h"
 #include <QDir>
 #include <cmath>
 
@@ -157,4 +158,47 @@ TEST(ChartPicture, DenseNoisyPlotHasThePaintersPixels)
         }
     EXPECT_GT(painted, g.width() * g.height() / 4);
     EXPECT_EQ(differing, 0);
+}
+
+// Writing the control colour while redraws are held back repaints what lies on the control's
+// background (frame, legend, turned label) at once, exactly as the next full redraw paints it,
+// and leaves the plot area and the strips as they were.
+TEST(ChartPicture, ControlColourWithRedrawsHeldBackRepaintsFrameLegendAndLabel)
+{
+    auto c = showcase();
+    ASSERT_TRUE(c->ShowLegend());
+    const QImage before = c->picture().copy();
+    const ChartLayout& l = c->scene().layout;
+    const double tpp = c->twipsPerPixel();
+    const QRegion chartArea = QRegion(toPixels(l.graph, tpp)) | QRegion(toPixels(l.xScale, tpp)) | QRegion(toPixels(l.yScale, tpp));
+
+    c->setPInit(true);
+    c->setClrChartBackGround(0x00FF00); // held back: the plot area keeps its colour for now
+    c->setClrControlBackGround(0x2040A0);
+    const QImage held = c->picture().copy();
+    const QColor newBack = common::toQColor(0x2040A0);
+    // Probes: a corner of the frame, the legend's top left, the turned label's top.
+    const QRect legend = toPixels(l.legend, tpp);
+    const QRect labY = toPixels(l.labY, tpp);
+    EXPECT_EQ(at(held, 2, 2), newBack);
+    EXPECT_EQ(at(held, legend.left() + 1, legend.top() + 1), newBack);
+    EXPECT_EQ(at(held, labY.center().x(), labY.top() + 1), newBack);
+
+    c->setPInit(false);
+    c->DrawChart();
+    const QImage full = c->picture();
+    ASSERT_EQ(full.size(), held.size());
+    int outsideDiffs = 0, insideChanged = 0, insideRedrawn = 0;
+    for (int y = 0; y < held.height(); ++y)
+        for (int x = 0; x < held.width(); ++x) {
+            if (chartArea.contains(QPoint(x, y))) {
+                insideChanged += held.pixel(x, y) != before.pixel(x, y) ? 1 : 0;
+                insideRedrawn += full.pixel(x, y) != before.pixel(x, y) ? 1 : 0;
+            } else {
+                outsideDiffs += held.pixel(x, y) != full.pixel(x, y) ? 1 : 0;
+            }
+        }
+    EXPECT_EQ(outsideDiffs, 0) << "the frame differs from the one the full redraw paints";
+    EXPECT_EQ(insideChanged, 0) << "the plot area was drawn while redraws were held back";
+    EXPECT_GT(insideRedrawn, 1000); // the redraw then takes the new chart colour
 }

@@ -2,7 +2,13 @@
 #include "chart/pages/colourspage.h"
 #include "chart/pages/fontspage.h"
 #include "pagesfixture.h"
+#include <QDialogButtonBox>
+#include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 using namespace vexachart;
 using namespace vexachart::testing;
@@ -102,4 +108,72 @@ TEST_F(FontsPage, CancelledDialogChangesNoSample)
     EXPECT_EQ(dialogs.fontPresets[0].family(), before.family());
     EXPECT_EQ(page.LabFont[3]->font(), before);
     EXPECT_FALSE(page.Changed());
+}
+
+namespace {
+// Answers the next font dialog the way a developer does: optionally types a size into its size
+// field, then presses OK. shown receives the font the dialog showed when it opened.
+void pressOkInNextFontDialog(QFont* shown, const QString& typedSize = QString())
+{
+    QTimer::singleShot(0, [shown, typedSize] {
+        auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "no font dialog open";
+        *shown = dialog->currentFont();
+        if (!typedSize.isEmpty()) {
+            QLineEdit* size = nullptr;
+            for (QLineEdit* e : dialog->findChildren<QLineEdit*>())
+                if (e->validator())
+                    size = e;
+            ASSERT_NE(size, nullptr);
+            size->selectAll();
+            QTest::keyClicks(size, typedSize);
+        }
+        auto* box = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_NE(box, nullptr);
+        QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+}
+} // namespace
+
+// The real font dialog with this machine's fonts: OK without a change gives back the sample's
+// font exactly (a size between whole points, the regular style of a family whose regular style is
+// "Book", bold, italic); a size typed into it is taken and the rest kept.
+TEST_F(FontsPage, RealFontDialogOkWithoutChangeKeepsTheFont)
+{
+    QtPageDialogs real;
+    services.dialogs = &real;
+    struct Case {
+        QFont font;
+        QString typed;   // typed into the size field, or nothing
+        double expected; // point size afterwards
+    };
+    const Case cases[] = {
+        {font("DejaVu Sans", 10.8), {}, 10.8},
+        {font("DejaVu Sans", 9.5, true), {}, 9.5},
+        {font("DejaVu Sans", 12.25, false, true), {}, 12.25},
+        {font("DejaVu Serif", 10.8, true, true, true), {}, 10.8},
+        {font("DejaVu Sans Mono", 8), {}, 8.0},
+        {font("DejaVu Sans", 10.8, false, true), QStringLiteral("14"), 14.0},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.font.toString().toStdString() + " typed " + k.typed.toStdString());
+        chart->setFontTitle(k.font);
+        ProPage_AXGrph_P3 realPage{services};
+        open(realPage);
+        QFont shown;
+        pressOkInNextFontDialog(&shown, k.typed);
+        realPage.CmdGetFont_Click(0);
+        // The dialog opens on the sample's style (for DejaVu Sans regular "Book", not "Oblique").
+        EXPECT_EQ(shown.italic(), k.font.italic());
+        EXPECT_EQ(shown.bold(), k.font.bold());
+        ASSERT_TRUE(realPage.Changed());
+        ASSERT_TRUE(realPage.PropertyPage_ApplyChanges());
+        const QFont f = chart->FontTitle();
+        EXPECT_EQ(f.family(), k.font.family());
+        EXPECT_DOUBLE_EQ(f.pointSizeF(), k.expected);
+        EXPECT_EQ(f.bold(), k.font.bold());
+        EXPECT_EQ(f.weight(), k.font.weight());
+        EXPECT_EQ(f.italic(), k.font.italic());
+        EXPECT_EQ(f.underline(), k.font.underline());
+    }
 }
