@@ -1,6 +1,6 @@
-// Qt's save dialog of the project commands, as a user fills it in: a name without a dot gets
-// ".tpj" before the dialog asks about replacing that file; a dotted name comes back as typed
-// (the command completes it and asks itself).
+// Qt's save dialog of the project commands, as a user fills it in: every name comes back as typed,
+// and the dialog asks about replacing exactly that file (the command completes the name and asks
+// about the file it becomes).
 #include "program/ui/projekt_dialoge.h"
 
 #include <QAbstractButton>
@@ -36,7 +36,7 @@ void tippeUndSpeichere(const QString& name, QString& frage)
     });
 }
 
-TEST(QtProjektDialoge, SaveDialogAddsTheSuffixWhereItCanAndAsksAboutTheFileItReturns)
+TEST(QtProjektDialoge, SaveDialogReturnsTheNameItAskedAbout)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -48,7 +48,7 @@ TEST(QtProjektDialoge, SaveDialogAddsTheSuffixWhereItCanAndAsksAboutTheFileItRet
         {"Pump 3.5 kW", "Pump 3.5 kW"},
         {"pump.v2", "pump.v2"},
         {"fertig.tpj", "fertig.tpj"},
-        {"pump", "pump.tpj"},
+        {"pump", "pump"},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.getippt.toStdString());
@@ -58,12 +58,16 @@ TEST(QtProjektDialoge, SaveDialogAddsTheSuffixWhereItCanAndAsksAboutTheFileItRet
         EXPECT_TRUE(frage.isEmpty()) << frage.toStdString();
     }
 
-    // The file that would be replaced is the one asked about.
+    // The file that would be replaced is the one asked about, and only that one: "pump" is no
+    // question of the dialog while pump.tpj exists.
     QFile vorhanden(ordner + "pump.tpj");
     ASSERT_TRUE(vorhanden.open(QIODevice::WriteOnly));
     vorhanden.close();
     QString frage;
     tippeUndSpeichere("pump", frage);
+    EXPECT_EQ(dialoge.speichernUnter("Speichern", ordner, "Vorschlag"), ordner + "pump");
+    EXPECT_TRUE(frage.isEmpty()) << frage.toStdString();
+    tippeUndSpeichere("pump.tpj", frage);
     EXPECT_EQ(dialoge.speichernUnter("Speichern", ordner, "Vorschlag"), ordner + "pump.tpj");
     EXPECT_TRUE(frage.contains("pump.tpj")) << frage.toStdString();
 }
