@@ -20,10 +20,6 @@ public:
     // Whether this process can act as another user (it runs as root).
     static bool canSwitch() { return ::geteuid() == 0; }
 
-    // The user that OtherUser acts as: nobody, or this process's own user where it cannot switch.
-    static uid_t uid() { return canSwitch() ? Uid : ::geteuid(); }
-    static gid_t gid() { return canSwitch() ? Gid : ::getegid(); }
-
     // Gives path to the user acting (and its folder mode, so that the user may work in a folder).
     static bool own(const QString& path, mode_t mode)
     {

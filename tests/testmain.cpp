@@ -1,6 +1,7 @@
 // Shared entry of every test executable: one QApplication, a fixed locale, offscreen when no display is named.
-// The home and config folders point into a temporary folder of the run, so that nothing a test or Qt
-// itself writes (QtProject.conf, settings, caches) lands in the real home of whoever runs the tests.
+// The home, config and runtime folders point into a temporary folder of the run, so that nothing a
+// test or Qt itself writes (QtProject.conf, settings, caches, locks) lands in the real home of whoever
+// runs the tests or in a folder that other runs share.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,12 @@ int main(int argc, char** argv)
         QDir().mkpath(path);
         qputenv(name, QFile::encodeName(path));
     }
+    // The runtime folder too (private, as the desktop's is): without one Qt makes a shared
+    // /tmp/runtime-<user>, and the program's instance lock would land there.
+    const QString runtime = home.filePath(QStringLiteral("run"));
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -18,9 +18,10 @@ QString QtProjektDialoge::speichernUnter(const QString& titel, const QString& or
     QFileDialog d(m_owner, titel, ordner, Filter);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);
-    // Added to a name without any dot, before the dialog asks about replacing the file; a dotted
-    // name ("Pump 3.5 kW") comes back as typed and the command completes and asks itself.
-    d.setDefaultSuffix(QStringLiteral("tpj"));
+    // No default suffix: the desktop's own dialog (a platform theme, a portal) asks about the name
+    // as typed, and Qt would add the suffix only after that question, so that "Pump" came back as
+    // "Pump.tpj" and an existing Pump.tpj was replaced unasked. Every name comes back as the
+    // dialog confirmed it; the command completes it and asks about the file it becomes.
     d.selectFile(vorschlag);
     // The dialog asks before the file it returns is replaced (the default of a save dialog).
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().constFirst() : QString();

@@ -101,8 +101,8 @@ bool ProjektBefehle::Projekt_SaveAs()
     const QString datei = project::Projekt_DateiAusAntwort(antwort);
     if (abgebrochen(datei))
         return false;
-    // The dialog asked about the name it returned. A dialog that adds no ".tpj" to a name with a
-    // dot in it ("Pump 3.5 kW"), as the desktop's own may do, never asked about the file written.
+    // The dialog asked about the name it returned: a name without ".tpj" ("Pump", "Pump 3.5 kW")
+    // was never asked about as the file written.
     if (datei != antwort && !ersetzenErlaubt(datei))
         return false;
     if (!m_ablage.speichern(datei))

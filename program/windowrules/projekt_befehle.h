@@ -36,8 +36,8 @@ public:
 class ProjektDialoge {
 public:
     virtual ~ProjektDialoge() = default;
-    // A file to save to, "*.tpj" files, default suffix "tpj"; asks before replacing the file it
-    // returns (the command asks again when it writes under another name).
+    // A file to save to, "*.tpj" files; the name comes back as the dialog confirmed it, and the
+    // dialog asks before replacing that file (the command asks when it writes under another name).
     virtual QString speichernUnter(const QString& titel, const QString& ordner, const QString& vorschlag) = 0;
     // An existing "*.tpj" file to open.
     virtual QString oeffnen(const QString& titel, const QString& ordner) = 0;

@@ -202,4 +202,14 @@ TEST_F(SpeichernFenster, SaveAsAsksBeforeReplacingTheFileTheNameBecomes)
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(start.System.Projekt_File, ordner + QStringLiteral("Pump 4.0 kW.tpj"));
     EXPECT_EQ(inhalt(QStringLiteral("Pump 3.5 kW")), "a note without suffix");
+
+    // A name without any dot, as the desktop's dialog confirms it: asked about as the .tpj file.
+    schreibe(QStringLiteral("Pump.tpj"), "another project");
+    boxes.answers = {common::mb::No};
+    projektDialoge.answers = {ordner + QStringLiteral("Pump")};
+    EXPECT_FALSE(w->Projekt_SaveAs());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("Pump.tpj already exists.\r\nDo you want to replace it?"));
+    EXPECT_EQ(inhalt(QStringLiteral("Pump.tpj")), "another project");
+    EXPECT_EQ(start.System.Projekt_File, ordner + QStringLiteral("Pump 4.0 kW.tpj"));
 }
