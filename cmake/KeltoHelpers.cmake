@@ -49,8 +49,8 @@ endfunction()
 function(kelto_install_library target)
   cmake_parse_arguments(I "" "PACKAGE;DESCRIPTION" "QT;HEADERS;COMMON" ${ARGN})
   set(base ${CMAKE_INSTALL_INCLUDEDIR}/kelto-line)
-  install(TARGETS ${target} EXPORT ${I_PACKAGE}Targets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    INCLUDES DESTINATION ${base})
+  # The include folder comes with the target (its INSTALL_INTERFACE, kelto_shared_library).
+  install(TARGETS ${target} EXPORT ${I_PACKAGE}Targets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   file(RELATIVE_PATH here ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   foreach(header IN LISTS I_HEADERS)
     get_filename_component(folder ${here}/${header} DIRECTORY)
