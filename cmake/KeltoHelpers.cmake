@@ -49,8 +49,8 @@ endfunction()
 function(kelto_install_library target)
   cmake_parse_arguments(I "" "PACKAGE;DESCRIPTION" "QT;HEADERS;COMMON" ${ARGN})
   set(base ${CMAKE_INSTALL_INCLUDEDIR}/kelto-line)
-  install(TARGETS ${target} EXPORT ${I_PACKAGE}Targets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    INCLUDES DESTINATION ${base})
+  # The include folder comes with the target (its INSTALL_INTERFACE, kelto_shared_library).
+  install(TARGETS ${target} EXPORT ${I_PACKAGE}Targets LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
   file(RELATIVE_PATH here ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   foreach(header IN LISTS I_HEADERS)
     get_filename_component(folder ${here}/${header} DIRECTORY)
@@ -77,16 +77,26 @@ include(\"\${CMAKE_CURRENT_LIST_DIR}/${I_PACKAGE}Targets.cmake\")
   install(FILES ${generated}/${I_PACKAGE}Config.cmake ${generated}/${I_PACKAGE}ConfigVersion.cmake
     DESTINATION ${packagedir})
 
-  # The pkg-config file, placed relative to its own folder so that the tree can move.
+  # The pkg-config file, placed relative to its own folder so that the tree can move; a folder
+  # given as an absolute path stands as it is.
   set(pcdir ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
-  file(RELATIVE_PATH up /root/${pcdir} /root)
-  string(REGEX REPLACE "/$" "" up ${up})
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+    set(pcprefix ${CMAKE_INSTALL_PREFIX})
+  else()
+    file(RELATIVE_PATH up /root/${pcdir} /root)
+    string(REGEX REPLACE "/$" "" up ${up})
+    set(pcprefix "\${pcfiledir}/${up}")
+  endif()
+  set(pclibdir "\${prefix}")
+  cmake_path(APPEND pclibdir ${CMAKE_INSTALL_LIBDIR})
+  set(pcincludedir "\${prefix}")
+  cmake_path(APPEND pcincludedir ${base})
   list(TRANSFORM I_QT PREPEND Qt6 OUTPUT_VARIABLE qtmodules)
   list(JOIN qtmodules " " requires)
   file(CONFIGURE OUTPUT ${generated}/${target}.pc @ONLY CONTENT
-"prefix=\${pcfiledir}/${up}
-libdir=\${prefix}/${CMAKE_INSTALL_LIBDIR}
-includedir=\${prefix}/${base}
+"prefix=${pcprefix}
+libdir=${pclibdir}
+includedir=${pcincludedir}
 
 Name: ${I_PACKAGE}
 Description: ${I_DESCRIPTION}
